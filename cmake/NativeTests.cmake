@@ -1,0 +1,12 @@
+# Native unit and scenario tests: GoogleTest on the portable core and the
+# simulated desktop. tests/shared/ holds suites that also run under Wine
+# against the real Win32 layer.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB_RECURSE NATIVE_TEST_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/tests/native/*.cpp ${CMAKE_SOURCE_DIR}/tests/shared/*.cpp)
+add_executable(native_tests ${NATIVE_TEST_SOURCES})
+target_link_libraries(native_tests PRIVATE orvexlog_sim GTest::gtest GTest::gtest_main)
+target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)

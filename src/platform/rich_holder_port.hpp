@@ -1,0 +1,21 @@
+#pragma once
+// The hidden rich-text holder that receives the copied log and writes it out.
+#include <string_view>
+
+class ByteSink {
+public:
+    virtual ~ByteSink() = default;
+    // False stops the stream: the data could not be written.
+    virtual bool write(std::string_view bytes) = 0;
+};
+
+class RichHolderPort {
+public:
+    virtual ~RichHolderPort() = default;
+    virtual void paste() = 0;                      // WM_PASTE
+    virtual void setPlainText(bool plain) = 0;     // the holder's plain-text switch
+    // EM_STREAMOUT of the whole content, Rich Text Format or (plain-text switch
+    // on) CP932 text. False when the stream reported an error.
+    virtual bool streamOut(ByteSink& sink) = 0;
+    virtual void clear() = 0;                      // empty the holder
+};

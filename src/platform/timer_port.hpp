@@ -1,0 +1,14 @@
+#pragma once
+// Window timers of the properties window (SetTimer / KillTimer). Ticks come
+// back as messages on the user-interface thread; see shell/timer.hpp for the
+// rules built on top.
+
+enum class TimerId { AutoSave = 1, Close = 2 };
+
+class TimerPort {
+public:
+    virtual ~TimerPort() = default;
+    // (Re)starts the timer with a full interval.
+    virtual void start(TimerId id, unsigned intervalMs) = 0;
+    virtual void stop(TimerId id) = 0;
+};
