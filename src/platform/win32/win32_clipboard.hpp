@@ -1,0 +1,14 @@
+#pragma once
+#include <windows.h>
+
+#include "platform/clipboard_port.hpp"
+
+class Win32Clipboard : public ClipboardPort {
+public:
+    explicit Win32Clipboard(HWND owner) : owner_(owner) {}
+    void setOwner(HWND owner) { owner_ = owner; }
+    void empty() override;
+
+private:
+    HWND owner_;
+};

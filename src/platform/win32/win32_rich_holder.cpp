@@ -1,0 +1,74 @@
+#include "platform/win32/win32_rich_holder.hpp"
+
+#include <richedit.h>
+
+#include <string_view>
+
+namespace {
+constexpr int kHolderLeft = 312, kHolderTop = 0, kHolderSize = 25;
+
+struct StreamState {
+    ByteSink* sink;
+    bool rtf;
+    bool heldBackNul = false;  // a NUL byte not yet known to be the last
+    bool failed = false;
+};
+
+// Wine ends an RTF stream with a NUL after the closing brace, which Windows
+// does not; a log file must not end in one, so a trailing NUL is held back
+// and dropped when nothing follows it.
+DWORD CALLBACK streamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* written) {
+    auto* state = reinterpret_cast<StreamState*>(cookie);
+    *written = count;
+    if (count <= 0) return 0;
+    std::string_view bytes(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(count));
+    if (state->heldBackNul) {
+        state->heldBackNul = false;
+        if (!state->sink->write(std::string_view("\0", 1))) return state->failed = true, 1;
+    }
+    if (state->rtf && bytes.back() == '\0') {
+        bytes.remove_suffix(1);
+        state->heldBackNul = true;
+    }
+    if (!bytes.empty() && !state->sink->write(bytes)) {
+        state->failed = true;
+        return 1;  // non-zero stops the stream
+    }
+    return 0;
+}
+}  // namespace
+
+Win32RichHolder::Win32RichHolder(HWND parent, HFONT font) : parent_(parent), font_(font) { create(); }
+
+void Win32RichHolder::create() {
+    // Invisible, no word wrap, both scroll bars.
+    window_.reset(CreateWindowExA(0, "RICHEDIT", "",
+                                  WS_CHILD | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
+                                  kHolderLeft, kHolderTop, kHolderSize, kHolderSize, parent_, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr));
+    if (!window_) return;
+    // The default limit (64,000 characters) would cut a long log at the
+    // paste without a word.
+    SendMessageA(window_.get(), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    if (font_ != nullptr) SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+}
+
+void Win32RichHolder::paste() {
+    if (window_) SendMessageA(window_.get(), WM_PASTE, 0, 0);
+}
+
+bool Win32RichHolder::streamOut(ByteSink& sink) {
+    if (!window_) return false;
+    StreamState state{&sink, !plain_};
+    EDITSTREAM stream{};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&state);
+    stream.pfnCallback = streamOutCallback;
+    SendMessageA(window_.get(), EM_STREAMOUT, plain_ ? SF_TEXT : SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    if (!state.failed && state.heldBackNul && plain_) state.failed = !sink.write(std::string_view("\0", 1));
+    return !state.failed && stream.dwError == 0;
+}
+
+void Win32RichHolder::clear() {
+    window_.reset();
+    create();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The hidden Rich Edit 1.0 control ("RICHEDIT" of riched32.dll) that receives
+// the pasted log and streams it to the file.
+#include <windows.h>
+
+#include "platform/rich_holder_port.hpp"
+#include "platform/win32/unique_handle.hpp"
+
+class Win32RichHolder : public RichHolderPort {
+public:
+    // parent: the properties window. font: its font, the holder's default
+    // character format for text pasted without formatting.
+    Win32RichHolder(HWND parent, HFONT font);
+
+    void paste() override;
+    void setPlainText(bool plain) override { plain_ = plain; }
+    bool streamOut(ByteSink& sink) override;
+    // Emptying a large rich edit in place costs seconds (quadratic in Wine);
+    // a fresh control costs milliseconds, so the holder is replaced instead.
+    void clear() override;
+
+    HWND window() const { return window_.get(); }
+
+private:
+    void create();
+
+    HWND parent_;
+    HFONT font_;
+    UniqueHwnd window_;
+    bool plain_ = false;
+};
