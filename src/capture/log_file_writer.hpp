@@ -1,0 +1,17 @@
+#pragma once
+// Writes the holder's content as one log file without ever leaving a
+// half-written log: the data goes to a temporary file in the same folder,
+// which replaces the target only once it is complete and flushed. A failure
+// leaves any earlier log of that name untouched and removes the temporary.
+#include <string>
+
+#include "platform/file_system_port.hpp"
+#include "platform/rich_holder_port.hpp"
+
+enum class WriteResult { Written, CannotCreate, StreamFailed };
+
+WriteResult writeLogFile(FileSystemPort& files, RichHolderPort& holder, const std::string& path);
+
+// True for the names that writeLogFile uses for its temporary files; they end
+// in ".tmp", so no log name (".rtf" or ".txt") can ever be one.
+bool isTemporaryLogName(const std::string& fileName);

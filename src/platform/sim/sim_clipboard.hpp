@@ -1,0 +1,34 @@
+#pragma once
+#include <string>
+
+#include "platform/clipboard_port.hpp"
+
+namespace sim {
+
+class SimClipboard : public ClipboardPort {
+public:
+    void set(const std::string& text, const std::string& rtf) {
+        text_ = text;
+        rtf_ = rtf;
+        holds_ = true;
+    }
+    void empty() override {
+        ++emptyCalls;
+        if (heldByOtherProgram) return;  // OpenClipboard fails; nothing happens
+        text_.clear();
+        rtf_.clear();
+        holds_ = false;
+    }
+    bool holdsData() const { return holds_; }
+    const std::string& text() const { return text_; }
+    const std::string& rtf() const { return rtf_; }
+
+    bool heldByOtherProgram = false;
+    int emptyCalls = 0;
+
+private:
+    std::string text_, rtf_;
+    bool holds_ = false;
+};
+
+}  // namespace sim

@@ -1,0 +1,37 @@
+#pragma once
+// The hidden rich-text holder on the simulated desktop: pastes what the
+// clipboard offers and streams it out as Rich Text or plain text.
+#include <string>
+
+#include "platform/rich_holder_port.hpp"
+
+namespace sim {
+
+class SimClipboard;
+
+class SimHolder : public RichHolderPort {
+public:
+    explicit SimHolder(SimClipboard& clipboard) : clipboard_(clipboard) {}
+
+    void paste() override;
+    void setPlainText(bool plain) override { plain_ = plain; }
+    bool streamOut(ByteSink& sink) override;
+    void clear() override {
+        text_.clear();
+        rtf_.clear();
+    }
+
+    bool empty() const { return text_.empty(); }
+    bool plainText() const { return plain_; }
+    const std::string& text() const { return text_; }
+
+    // Chunk size of the stream, like the control's stream-out callbacks.
+    std::size_t chunkSize = 4096;
+
+private:
+    SimClipboard& clipboard_;
+    std::string text_, rtf_;
+    bool plain_ = false;
+};
+
+}  // namespace sim

@@ -1,0 +1,23 @@
+#include "platform/sim/sim_notice_window.hpp"
+
+namespace sim {
+
+bool SimNoticeWindow::showModal() {
+    if (visible) return false;
+    if (onShow) onShow();
+    visible = true;
+    ++shows;
+    ModalAnswer answer = script.next();
+    for (auto& event : answer.during) {
+        if (programEnded && programEnded()) break;
+        event();
+    }
+    if (programEnded && programEnded()) {
+        visible = false;
+        return true;
+    }
+    if (visible && onOk) onOk();
+    return true;
+}
+
+}  // namespace sim

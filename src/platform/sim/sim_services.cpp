@@ -1,0 +1,42 @@
+#include "platform/sim/sim_services.hpp"
+
+#include <limits>
+
+namespace sim {
+
+int SimMessageBoxes::show(const std::string& text, const std::string& caption, unsigned flags) {
+    shown.push_back({text, caption, flags});
+    ModalAnswer answer = script.next();
+    ++open;
+    for (auto& event : answer.during) {
+        if (programEnded && programEnded()) break;
+        event();
+    }
+    --open;
+    return answer.button;
+}
+
+void SimTimers::start(TimerId id, unsigned intervalMs) {
+    running_[id] = {intervalMs, now + intervalMs};
+    ++starts;
+}
+
+unsigned long long SimTimers::remaining(TimerId id) const { return running_.at(id).due - now; }
+
+void SimTimers::advance(unsigned long long ms) {
+    const unsigned long long end = now + ms;
+    for (;;) {
+        TimerId next{};
+        unsigned long long due = std::numeric_limits<unsigned long long>::max();
+        for (const auto& [id, r] : running_)
+            if (r.due < due) due = r.due, next = id;
+        if (due > end) break;
+        now = due;
+        running_[next].due = due + running_[next].interval;
+        if (onTick) onTick(next);  // may re-enter advance() from a modal box
+        if (now > end) return;
+    }
+    now = end;
+}
+
+}  // namespace sim
