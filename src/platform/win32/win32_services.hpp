@@ -1,0 +1,54 @@
+#pragma once
+// The small Win32 services of the core: message boxes, clock, window timers,
+// system facts and the shell.
+#include <windows.h>
+
+#include "platform/clock_port.hpp"
+#include "platform/message_box_port.hpp"
+#include "platform/shell_port.hpp"
+#include "platform/system_port.hpp"
+#include "platform/timer_port.hpp"
+
+class Win32MessageBoxes : public MessageBoxPort {
+public:
+    void setOwner(HWND applicationWindow) { owner_ = applicationWindow; }
+    int show(const std::string& text, const std::string& caption, unsigned flags) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+class Win32Clock : public ClockPort {
+public:
+    LocalTime now() override;
+};
+
+// Timers of the properties window; WM_TIMER carries the TimerId as its id.
+class Win32Timers : public TimerPort {
+public:
+    void setWindow(HWND window) { window_ = window; }
+    void start(TimerId id, unsigned intervalMs) override;
+    void stop(TimerId id) override;
+
+private:
+    HWND window_ = nullptr;
+};
+
+class Win32System : public SystemPort {
+public:
+    std::string moduleFileName() override;
+    std::string windowsDirectory() override;
+    int screenWidth() override { return GetSystemMetrics(SM_CXSCREEN); }
+    int screenHeight() override { return GetSystemMetrics(SM_CYSCREEN); }
+};
+
+class Win32Shell : public ShellPort {
+public:
+    void setOwner(HWND propertiesWindow) { owner_ = propertiesWindow; }
+    void shellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
+                      const std::string& folder, int show) override;
+    void winExec(const std::string& commandLine, int show) override;
+
+private:
+    HWND owner_ = nullptr;
+};
