@@ -1,0 +1,33 @@
+#pragma once
+// State shared by the handlers of the properties window (TMainForm): its
+// controls, its timers, the in-memory save folder and the settings file.
+#include <string>
+
+#include "platform/platform.hpp"
+#include "settings/properties_controls.hpp"
+#include "settings/settings_file.hpp"
+#include "shell/timer.hpp"
+
+struct FormContext {
+    explicit FormContext(const Platform& p)
+        : platform(p),
+          programFile(p.system.moduleFileName()),
+          settings(p.profile, settingsPathFor(programFile)),
+          AutoSave_Timer(p.timers, TimerId::AutoSave, 60u * 60000u),
+          CloseTimer(p.timers, TimerId::Close, 10000u) {}
+
+    Platform platform;  // references to the ports
+    std::string programFile;  // the executable's full path
+    SettingsFile settings;
+    PropertiesControls controls;
+    Timer AutoSave_Timer;
+    Timer CloseTimer;
+    std::string SaveFolderPath;
+    // Width that SaveFolder_Edit shows the folder in: the box's width plus its
+    // font's (negative) height, 281 - 12 at 96 DPI; the window scales it.
+    int saveFolderWidth = 281 - 12;
+
+    std::string programFolder() const { return programFolderOf(programFile); }
+    // Marks the window as holding unsaved changes.
+    void SaveEnabled_CheckBoxClick() { controls.Save_Button.setEnabled(true); }
+};

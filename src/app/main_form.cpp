@@ -1,0 +1,37 @@
+#include "app/main_form.hpp"
+
+#include "app/app_error.hpp"
+#include "app/general_error.hpp"
+
+MainForm::MainForm(const Platform& platform, NoticeWindowPort& noticeWindow)
+    : form(platform), dialog(form, noticeWindow) {
+    wireControls();
+}
+
+void MainForm::dispatch(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const AppError& error) {
+        showGeneralError(form.platform.messageBox, error.what());
+    }
+}
+
+void MainForm::wireControls() {
+    PropertiesControls& c = form.controls;
+    c.TopFileName_Edit.onChange = [this] { naming.TopFileName_EditChange(); };
+    c.Year_CheckBox.onClick = [this] { naming.Year_CheckBoxClick(); };
+    c.Plain_CheckBox.onClick = [this] { naming.Plain_CheckBoxClick(); };
+    for (RadioButton* r : {&c.Year2_RadioButton, &c.Year4_RadioButton, &c.Plain_RadioButton1, &c.Plain_RadioButton2,
+                           &c.Plain_RadioButton3, &c.Plain_RadioButton, &c.RichText_RadioButton})
+        r->onClick = [this] { naming.CheckBoxClick(); };
+    for (CheckBox* b : {&c.Month_CheckBox, &c.Day_CheckBox, &c.Number_CheckBox})
+        b->onClick = [this] { naming.CheckBoxClick(); };
+
+    c.SaveFolder_Edit.onChange = [this] { form.SaveEnabled_CheckBoxClick(); };
+    for (CheckBox* b : {&c.AutoSaveMenu_CheckBox, &c.Dialog_CheckBox, &c.AutoSaveOn_CheckBox})
+        b->onClick = [this] { form.SaveEnabled_CheckBoxClick(); };
+    for (RadioButton* r : {&c.Save_RadioButton, &c.MainForm_RadioButton, &c.None_RadioButton})
+        r->onClick = [this] { form.SaveEnabled_CheckBoxClick(); };
+    c.AutoSave_CheckBox.onClick = [this] { reactions.AutoSave_CheckBoxClick(); };
+    c.AutoSave_TrackBar.onChange = [this] { reactions.AutoSave_TrackBarChange(); };
+}
