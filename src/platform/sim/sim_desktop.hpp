@@ -1,0 +1,35 @@
+#pragma once
+// The whole simulated desktop: every port of the core, in memory except the
+// files, which are real files under a temporary folder.
+#include "platform/platform.hpp"
+#include "platform/sim/sim_clipboard.hpp"
+#include "platform/sim/sim_file_system.hpp"
+#include "platform/sim/sim_holder.hpp"
+#include "platform/sim/sim_host_windows.hpp"
+#include "platform/sim/sim_notice_window.hpp"
+#include "platform/sim/sim_profile.hpp"
+#include "platform/sim/sim_services.hpp"
+
+namespace sim {
+
+struct SimDesktop {
+    SimClipboard clipboard;
+    SimHostWindows windows{clipboard};
+    SimHolder holder{clipboard};
+    SimFileSystem files;
+    SimSystem system;
+    SimProfile profile{system.windowsDir};
+    SimMessageBoxes boxes;
+    SimClock clock;
+    SimTimers timers;
+    SimTextMeasure measure;
+    SimShell shell;
+    SimNoticeWindow notice;
+
+    Platform platform() {
+        return Platform{windows, clipboard, holder, files,   profile, boxes,
+                        clock,   timers,    measure, system, shell};
+    }
+};
+
+}  // namespace sim

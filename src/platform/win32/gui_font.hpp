@@ -1,0 +1,17 @@
+#pragma once
+// The windows' font: "ＭＳ Ｐゴシック", 12 pixels at 96 DPI, Shift-JIS. Where
+// that face is not installed (Wine, a stripped system) a Japanese face that
+// is takes its place, so captions render and keep their size.
+#include <windows.h>
+
+#include "platform/win32/unique_handle.hpp"
+
+// Pixels per logical inch of the screen (96 at 100 %).
+int screenDpi();
+
+// A design value in 96-DPI pixels scaled to the screen.
+int scaleToDpi(int value96, int dpi);
+
+// Creates the window font at `pixelHeight` (96-DPI pixels, scaled), weight
+// and underline as given.
+UniqueFont createWindowFont(int pixelHeight, int dpi, int weight = FW_NORMAL, bool underline = false);

@@ -1,0 +1,51 @@
+#include "platform/win32/properties_window.hpp"
+
+#include "platform/win32/gui_font.hpp"
+#include "text/texts.hpp"
+
+namespace {
+constexpr const char* kClassName = "TMainForm";
+// Fixed single border with caption and no border icons at all.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN;
+constexpr int kClientWidth = 406, kClientHeight = 259;
+}  // namespace
+
+PropertiesWindow::PropertiesWindow(HWND applicationWindow, HICON icon, int dpi)
+    : dpi_(dpi), font_(createWindowFont(12, dpi)), taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+    registerClass(kClassName, icon);
+    RECT frame{0, 0, scaleToDpi(kClientWidth, dpi), scaleToDpi(kClientHeight, dpi)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+    createWindow(0, kClassName, txt::kAppTitle, kStyle, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 applicationWindow);
+}
+
+PropertiesWindow::~PropertiesWindow() {
+    if (hwnd() != nullptr) DestroyWindow(hwnd());
+}
+
+LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        if (events_.taskbarCreated) events_.taskbarCreated();
+        return 0;
+    }
+    switch (message) {
+        case WM_USER:
+            if (events_.trayMessage) events_.trayMessage(lParam);
+            return 0;
+        case WM_TIMER:
+            if (events_.timer) events_.timer(wParam);
+            return 0;
+        case WM_COMMAND:
+            if (lParam == 0 && events_.command) events_.command(LOWORD(wParam));
+            return 0;
+        case WM_CLOSE:
+            if (events_.closing) events_.closing();
+            PostQuitMessage(0);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        default:
+            return defaultHandling(message, wParam, lParam);
+    }
+}

@@ -1,0 +1,119 @@
+#include "platform/win32/win32_notice_window.hpp"
+
+#include "capture/dialog_form.hpp"
+#include "platform/win32/gui_font.hpp"
+#include "platform/win32/modal_loop.hpp"
+#include "text/texts.hpp"
+
+namespace {
+constexpr const char* kClassName = "TDialogForm";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION;  // fixed single border, no border icons
+constexpr int kClientWidth = 252, kClientHeight = 119;
+
+void bindLabel(Label& label, HWND control) {
+    SetWindowTextA(control, label.caption().c_str());
+    label.onView = [&label, control] { SetWindowTextA(control, label.caption().c_str()); };
+}
+}  // namespace
+
+Win32NoticeWindow::Win32NoticeWindow(HWND applicationWindow, int dpi)
+    : application_(applicationWindow), dpi_(dpi), font_(createWindowFont(12, dpi)) {
+    registerClass(kClassName, nullptr);
+    RECT frame{0, 0, px(kClientWidth), px(kClientHeight)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+    // The designed place is always replaced by FormCreate.
+    createWindow(0, kClassName, txt::kNoticeCaption, kStyle, px(290), px(227), frame.right - frame.left,
+                 frame.bottom - frame.top, applicationWindow);
+}
+
+Win32NoticeWindow::~Win32NoticeWindow() {
+    if (hwnd() != nullptr) DestroyWindow(hwnd());
+}
+
+int Win32NoticeWindow::px(int value96) const { return scaleToDpi(value96, dpi_); }
+
+void Win32NoticeWindow::attach(DialogForm& form, std::function<void()> onShow, std::function<void()> onOk) {
+    onShow_ = std::move(onShow);
+    onOk_ = std::move(onOk);
+    HFONT font = font_.get();
+    // The OK button comes first in the tab order.
+    createChild(hwnd(), "BUTTON", txt::kOk, WS_TABSTOP | BS_DEFPUSHBUTTON, px(82), px(88), px(89), px(25), IDOK, font);
+    createChild(hwnd(), "STATIC", form.Copy_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, px(31), px(16), px(190),
+                px(12), -1, font);
+    // The value labels span the client width; their left edge stays at -4.
+    windowTitleLabel_ = createChild(hwnd(), "STATIC", "", SS_CENTER | SS_NOPREFIX, px(-4), px(32), clientWidth(),
+                                    px(12), -1, font);
+    createChild(hwnd(), "STATIC", form.FileName_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, px(40), px(48),
+                px(172), px(12), -1, font);
+    fileNameLabel_ = createChild(hwnd(), "STATIC", "", SS_CENTER | SS_NOPREFIX, px(-4), px(64), clientWidth(),
+                                 px(12), -1, font);
+    bindLabel(form.WindowTitleDialog_Label, windowTitleLabel_);
+    bindLabel(form.FileNameDialog_Label, fileNameLabel_);
+}
+
+bool Win32NoticeWindow::showModal() {
+    if (open_ || hwnd() == nullptr) return false;
+    if (onShow_) onShow_();
+    open_ = true;
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    SetFocus(GetDlgItem(hwnd(), IDOK));
+    runModalLoop(hwnd(), application_, [this] { return open_; });
+    open_ = false;
+    ShowWindow(hwnd(), SW_HIDE);
+    return true;
+}
+
+void Win32NoticeWindow::close() {
+    open_ = false;
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+int Win32NoticeWindow::left() {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    return r.left;
+}
+
+int Win32NoticeWindow::top() {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    return r.top;
+}
+
+void Win32NoticeWindow::setPosition(int l, int t) {
+    SetWindowPos(hwnd(), nullptr, l, t, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int Win32NoticeWindow::outerWidth() {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    return r.right - r.left;
+}
+
+int Win32NoticeWindow::outerHeight() {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    return r.bottom - r.top;
+}
+
+int Win32NoticeWindow::clientWidth() {
+    RECT r{};
+    GetClientRect(hwnd(), &r);
+    return r.right - r.left;
+}
+
+LRESULT Win32NoticeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK && onOk_) onOk_();
+            return 0;
+        case WM_CLOSE:  // no close box; Alt+F4 does nothing either
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        default:
+            return defaultHandling(message, wParam, lParam);
+    }
+}

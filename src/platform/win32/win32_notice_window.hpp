@@ -1,0 +1,43 @@
+#pragma once
+// The saved-log notice (TDialogForm) as a real window: caption, fixed single
+// border without system menu, client 252 x 119 at 96 DPI, two fixed texts,
+// two value labels and OK.
+#include <functional>
+
+#include "platform/notice_window_port.hpp"
+#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/window_base.hpp"
+
+class DialogForm;
+
+class Win32NoticeWindow : public NoticeWindowPort, private WindowBase {
+public:
+    Win32NoticeWindow(HWND applicationWindow, int dpi);
+    ~Win32NoticeWindow() override;
+
+    // Binds the labels of the notice's logic and its handlers.
+    void attach(DialogForm& form, std::function<void()> onShow, std::function<void()> onOk);
+
+    bool showModal() override;
+    void close() override;
+    int left() override;
+    int top() override;
+    void setPosition(int left, int top) override;
+    int outerWidth() override;
+    int outerHeight() override;
+    int clientWidth() override;
+
+    HWND window() const { return hwnd(); }
+
+private:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    int px(int value96) const;
+
+    HWND application_;
+    int dpi_;
+    UniqueFont font_;
+    HWND windowTitleLabel_ = nullptr;
+    HWND fileNameLabel_ = nullptr;
+    std::function<void()> onShow_, onOk_;
+    bool open_ = false;
+};

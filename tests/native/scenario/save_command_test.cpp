@@ -1,0 +1,205 @@
+// The save command on the simulated desktop: which window is saved, under
+// which name, and what the user sees when something is missing or fails.
+#include "native/scenario/desktop_fixture.hpp"
+
+#include "app/app_error.hpp"
+#include "text/texts.hpp"
+
+namespace {
+const std::string kLogsIni = "[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n";
+// Two-digit year, month, day, "_", sequence number.
+const std::string kShortNamesIni =
+    kLogsIni + "[FileName_GroupBox]\r\nYear2_RadioButton=1\r\n";
+}  // namespace
+
+class SaveCommandTest : public DesktopTest {
+protected:
+    void SetUp() override {
+        DesktopTest::SetUp();
+        makeFolder("C:\\Logs");
+        writeSettings(kShortNamesIni);
+    }
+    void saveWithoutNotice() {
+        form().form.controls.Dialog_CheckBox.setChecked(false);
+        form().Save_MenuItemClick();
+    }
+};
+
+TEST_F(SaveCommandTest, CompanionAt57PercentIsSavedFromItsRichEdit) {
+    d.windows.addCompanion(57, "companion log", "{\\rtf1 companion log}");
+    saveWithoutNotice();
+    EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "{\\rtf1 companion log}");
+    EXPECT_TRUE(d.boxes.shown.empty());
+}
+
+TEST_F(SaveCommandTest, HighestPercentageWins) {
+    d.windows.addCompanion(3, "three");
+    d.windows.addCompanion(100, "hundred");
+    saveWithoutNotice();
+    EXPECT_NE(readFile("C:\\Logs\\240105_1.rtf").find("hundred"), std::string::npos);
+}
+
+TEST_F(SaveCommandTest, ZeroPercentIsNoLogWindow) {
+    d.windows.addCompanion(0, "zero");
+    d.windows.addChatClient("chat text");
+    saveWithoutNotice();
+    EXPECT_NE(readFile("C:\\Logs\\240105_1.rtf").find("chat text"), std::string::npos);
+}
+
+TEST_F(SaveCommandTest, EmptyCompanionFallsBackToTheChatClientWhoseTitleTheNoticeShows) {
+    d.windows.addCompanion(80, "");
+    d.windows.addChatClient("chat text", "Orvex3 main");
+    form().Save_MenuItemClick();
+    EXPECT_NE(readFile("C:\\Logs\\240105_1.rtf").find("chat text"), std::string::npos);
+    EXPECT_EQ(form().dialog.WindowTitleDialog_Label.caption(), "Orvex3 main");
+    EXPECT_EQ(form().dialog.FileNameDialog_Label.caption(), "240105_1.rtf");
+    EXPECT_EQ(d.notice.shows, 1);
+}
+
+TEST_F(SaveCommandTest, MissingTextControlShowsTheAreaErrorAndWritesNothing) {
+    // An empty companion log and no chat client.
+    d.windows.addCompanion(80, "");
+    form().Save_MenuItemClick();
+    // A companion window without its RichEdit child.
+    d.windows.add(0, "TLogDisplay", "LogDisplay ( 42%)");
+    d.windows.destroy(d.windows.findWindow(nullptr, "LogDisplay ( 80%)"));
+    form().Save_MenuItemClick();
+    ASSERT_EQ(d.boxes.shown.size(), 2u);
+    for (const auto& box : d.boxes.shown) {
+        EXPECT_EQ(box.text, txt::kNoSourceArea);
+        EXPECT_EQ(box.caption, txt::kCaptionError);
+        EXPECT_EQ(box.flags, win::kMbOk | win::kMbIconError);
+    }
+    EXPECT_TRUE(listFolder("C:\\Logs").empty());
+}
+
+TEST_F(SaveCommandTest, NoLogWindowArmsTheCloseTimerOnlyWhileItsBoxIsOpen) {
+    bool runningDuringBox = false;
+    d.boxes.script.push({win::kIdOk, {[&] { runningDuringBox = d.timers.running(TimerId::Close); }}});
+    form().Save_MenuItemClick();
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, txt::kNoLogWindow);
+    EXPECT_EQ(d.boxes.shown[0].caption, txt::kCaptionError);
+    EXPECT_TRUE(runningDuringBox);
+    EXPECT_FALSE(d.timers.running(TimerId::Close));
+    EXPECT_FALSE(form().form.CloseTimer.enabled());
+}
+
+TEST_F(SaveCommandTest, LowestFreeNumberIsTakenAndAFolderCountsAsTaken) {
+    d.windows.addChatClient("text");
+    writeFile("C:\\Logs\\240105_1.rtf", "one");
+    writeFile("C:\\Logs\\240105_3.rtf", "three");
+    saveWithoutNotice();
+    EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "one");
+    EXPECT_TRUE(exists("C:\\Logs\\240105_2.rtf"));
+
+    makeFolder("C:\\Logs\\240105_4.rtf");
+    saveWithoutNotice();
+    EXPECT_TRUE(exists("C:\\Logs\\240105_5.rtf"));
+    EXPECT_EQ(readFile("C:\\Logs\\240105_3.rtf"), "three");
+}
+
+TEST_F(SaveCommandTest, TimeIdentifierReplacesTheLogOfTheSameMinute) {
+    writeSettings(kShortNamesIni + "Number_CheckBox=0\r\n");
+    d.windows.addChatClient("first");
+    saveWithoutNotice();
+    EXPECT_NE(readFile("C:\\Logs\\240105_0905.rtf").find("first"), std::string::npos);
+    d.windows.window(d.windows.findChild(d.windows.findChild(d.windows.findWindow("PLTpmWin8388608", nullptr), nullptr,
+                                                             "Chat Window"),
+                                         "Edit", nullptr))
+        .text = "second";
+    saveWithoutNotice();
+    EXPECT_NE(readFile("C:\\Logs\\240105_0905.rtf").find("second"), std::string::npos);
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"240105_0905.rtf"});
+}
+
+TEST_F(SaveCommandTest, PlainTextSettingWritesTxtEvenFromRichText) {
+    writeSettings(kShortNamesIni + "[File_TabSheet]\r\nRichText_RadioButton=0\r\n");
+    d.windows.addCompanion(100, "plain words", "{\\rtf1 coloured}");
+    saveWithoutNotice();
+    EXPECT_EQ(readFile("C:\\Logs\\240105_1.txt"), "plain words");
+    EXPECT_TRUE(d.holder.plainText());
+}
+
+TEST_F(SaveCommandTest, AfterASaveTheClipboardAndTheHolderAreEmpty) {
+    d.windows.addChatClient("text");
+    saveWithoutNotice();
+    EXPECT_FALSE(d.clipboard.holdsData());
+    EXPECT_TRUE(d.holder.empty());
+    // The source was selected whole, copied, and left without a selection.
+    const auto& s = d.windows.sent;
+    ASSERT_GE(s.size(), 4u);
+    EXPECT_EQ(s[0].message, win::kWmGetTextLength);
+    EXPECT_EQ(s[1].message, win::kEmSetSel);
+    EXPECT_EQ(s[1].lParam, -1);
+    EXPECT_EQ(s[2].message, win::kWmCopy);
+    EXPECT_EQ(s[3].message, win::kEmSetSel);
+    EXPECT_EQ(s[3].lParam, 0);
+}
+
+TEST_F(SaveCommandTest, FailedWriteKeepsTheEarlierLogAndLeavesNoTemporaryFile) {
+    writeSettings(kShortNamesIni + "Number_CheckBox=0\r\n");
+    writeFile("C:\\Logs\\240105_0905.rtf", "earlier log of this minute");
+    d.windows.addChatClient(std::string(50000, 'x'));
+    d.files.failWritesAfter(1000);
+    saveWithoutNotice();
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, std::string(txt::kStreamWriteFailed) + ".");
+    EXPECT_EQ(d.boxes.shown[0].caption, txt::kAppTitle);
+    EXPECT_EQ(d.boxes.shown[0].flags, win::kMbOk | win::kMbIconError);
+    EXPECT_EQ(readFile("C:\\Logs\\240105_0905.rtf"), "earlier log of this minute");
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"240105_0905.rtf"});
+    EXPECT_TRUE(d.holder.empty());
+    EXPECT_TRUE(d.clipboard.holdsData());  // the copied text is still there
+    EXPECT_EQ(d.notice.shows, 0);
+}
+
+TEST_F(SaveCommandTest, MissingSaveFolderReportsTheFileThatCannotBeCreated) {
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Gone\r\n");
+    d.windows.addChatClient("text");
+    form().Save_MenuItemClick();
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    std::string expected = txt::kCannotCreateFileFmt;
+    expected.replace(expected.find("%s"), 2, "C:\\Gone\\20240105_1.rtf");
+    EXPECT_EQ(d.boxes.shown[0].text, expected + ".");
+    EXPECT_FALSE(exists("C:\\Gone"));
+    EXPECT_EQ(d.notice.shows, 0);
+    EXPECT_FALSE(form().form.AutoSave_Timer.enabled());
+}
+
+TEST_F(SaveCommandTest, NoticeSwitchDecidesNoticeAndAutoSave) {
+    d.windows.addChatClient("text");
+    saveWithoutNotice();
+    EXPECT_EQ(d.notice.shows, 0);
+    EXPECT_FALSE(form().form.AutoSave_Timer.enabled());
+
+    form().form.controls.Dialog_CheckBox.setChecked(true);
+    form().Save_MenuItemClick();
+    EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_TRUE(form().form.AutoSave_Timer.enabled());
+}
+
+TEST_F(SaveCommandTest, AutoSaveStaysOffWhenEitherKeyForbidsIt) {
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\nAutoSaveOn_CheckBox=0\r\n");
+    d.windows.addChatClient("text");
+    form().Save_MenuItemClick();
+    EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_FALSE(form().form.AutoSave_Timer.enabled());
+}
+
+TEST_F(SaveCommandTest, NestedSaveInsideTheNoticeUpdatesItsLabelsAndKeepsTheFirstNotice) {
+    d.windows.addChatClient("text", "chat title");
+    d.notice.script.push({win::kIdOk, {[&] {
+                              d.windows.destroy(d.windows.findWindow("PLTpmWin8388608", nullptr));
+                              d.windows.addCompanion(100, "companion");
+                              form().Save_MenuItemClick();
+                              EXPECT_TRUE(d.notice.visible);
+                          }}});
+    form().Save_MenuItemClick();
+    EXPECT_TRUE(exists("C:\\Logs\\240105_1.rtf"));
+    EXPECT_TRUE(exists("C:\\Logs\\240105_2.rtf"));
+    EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_EQ(form().dialog.WindowTitleDialog_Label.caption(), "LogDisplay (100%)");
+    EXPECT_EQ(form().dialog.FileNameDialog_Label.caption(), "240105_2.rtf");
+    EXPECT_FALSE(d.notice.visible);
+}
