@@ -1,0 +1,34 @@
+#pragma once
+// Private-profile files of the simulated desktop: real files under the
+// simulated drives, read and written with the same rules as the system
+// functions (IniDocument). A bare file name ("orvex3.ini") lives in the
+// Windows directory, as with the system functions.
+#include <string>
+#include <vector>
+
+#include "platform/profile_port.hpp"
+
+namespace sim {
+
+class SimProfile : public ProfilePort {
+public:
+    // windowsDirectory: e.g. "C:\WINDOWS", without a trailing "\".
+    explicit SimProfile(std::string windowsDirectory) : windowsDirectory_(std::move(windowsDirectory)) {}
+    void setWindowsDirectory(std::string folder) { windowsDirectory_ = std::move(folder); }
+
+    std::string read(const std::string& file, const std::string& section, const std::string& key,
+                     const std::string& def) override;
+    std::vector<std::string> keyNames(const std::string& file, const std::string& section) override;
+    // The file is replaced through a temporary file in the same folder, so a
+    // failed write leaves it as it was.
+    bool write(const std::string& file, const std::string& section, const std::string& key,
+               const std::string& value) override;
+
+    // The Windows path that a profile file name stands for.
+    std::string resolve(const std::string& file) const;
+
+private:
+    std::string windowsDirectory_;
+};
+
+}  // namespace sim
