@@ -1,19 +1,22 @@
 #include "settings/setting_values.hpp"
 
-#include <string>
-
 std::optional<std::int32_t> parseSettingInt(std::string_view text) {
     std::string s(text);
     if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) s.replace(0, 2, "$");
 
+    // The conversion is the one of the runtime the program was first built
+    // with (StrToIntDef): leading spaces (not tabs) are skipped, then one sign,
+    // then "$" and up to 32 bits of hexadecimal ($FFFFFFFF is -1) or decimal
+    // that fits in 32 bits signed. Trailing characters of any kind, a lone
+    // sign or "$" make it no number.
     std::size_t i = 0;
+    while (i < s.size() && s[i] == ' ') ++i;
     bool negative = false;
     if (i < s.size() && (s[i] == '-' || s[i] == '+')) negative = s[i++] == '-';
     const bool hex = i < s.size() && s[i] == '$';
     if (hex) ++i;
     if (i >= s.size()) return std::nullopt;
 
-    // Hexadecimal covers all 32 bits ($FFFFFFFF is -1); decimal must fit.
     const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     std::uint64_t value = 0;
     for (; i < s.size(); ++i) {
@@ -26,7 +29,19 @@ std::optional<std::int32_t> parseSettingInt(std::string_view text) {
         value = value * (hex ? 16u : 10u) + static_cast<unsigned>(digit);
         if (value > limit) return std::nullopt;
     }
+    // Hexadecimal is the 32-bit pattern; negation wraps as it does in 32 bits.
     const auto bits = static_cast<std::uint32_t>(value);
-    const auto magnitude = static_cast<std::int64_t>(hex ? static_cast<std::int32_t>(bits) : static_cast<std::int64_t>(bits));
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+    const std::uint32_t result = negative ? 0u - bits : bits;
+    return static_cast<std::int32_t>(result);
 }
+
+std::int32_t settingIntOr(std::string_view text, std::int32_t def) { return parseSettingInt(text).value_or(def); }
+
+bool settingFlagOr(std::string_view text, bool def) {
+    const std::optional<std::int32_t> value = parseSettingInt(text);
+    return value ? *value != 0 : def;
+}
+
+std::string settingFlagText(bool on) { return on ? "1" : "0"; }
+
+std::string settingIntText(std::int32_t value) { return std::to_string(value); }

@@ -5,6 +5,15 @@
 // reader falls back to its own default.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 std::optional<std::int32_t> parseSettingInt(std::string_view text);
+
+// The integer in text, or def when there is none.
+std::int32_t settingIntOr(std::string_view text, std::int32_t def);
+// On when the integer in text is not zero; def when there is no integer.
+bool settingFlagOr(std::string_view text, bool def);
+
+std::string settingFlagText(bool on);
+std::string settingIntText(std::int32_t value);

@@ -26,12 +26,11 @@ std::string SettingsFile::readText(const char* section, const char* key, const s
 }
 
 std::int32_t SettingsFile::readInt(const char* section, const char* key, std::int32_t def) const {
-    return parseSettingInt(profile_.read(path_, section, key, "")).value_or(def);
+    return settingIntOr(profile_.read(path_, section, key, ""), def);
 }
 
 bool SettingsFile::readFlag(const char* section, const char* key, bool def) const {
-    const auto value = parseSettingInt(profile_.read(path_, section, key, ""));
-    return value ? *value != 0 : def;
+    return settingFlagOr(profile_.read(path_, section, key, ""), def);
 }
 
 void SettingsFile::writeText(const char* section, const char* key, const std::string& value) {
@@ -43,5 +42,9 @@ void SettingsFile::writeText(const char* section, const char* key, const std::st
 }
 
 void SettingsFile::writeInt(const char* section, const char* key, std::int32_t value) {
-    writeText(section, key, std::to_string(value));
+    writeText(section, key, settingIntText(value));
+}
+
+void SettingsFile::writeFlag(const char* section, const char* key, bool on) {
+    writeText(section, key, settingFlagText(on));
 }

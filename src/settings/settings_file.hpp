@@ -33,7 +33,7 @@ public:
     // written.
     void writeText(const char* section, const char* key, const std::string& value);
     void writeInt(const char* section, const char* key, std::int32_t value);
-    void writeFlag(const char* section, const char* key, bool on) { writeText(section, key, on ? "1" : "0"); }
+    void writeFlag(const char* section, const char* key, bool on);
 
 private:
     ProfilePort& profile_;
