@@ -1,0 +1,105 @@
+#include "settings/folder_paths.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "app/app_error.hpp"
+#include "platform/file_system_port.hpp"
+#include "platform/text_measure_port.hpp"
+#include "platform/win_constants.hpp"
+#include "text/sjis.hpp"
+#include "text/texts.hpp"
+
+namespace {
+
+constexpr std::string_view kEllipsis = "...\\";
+constexpr std::string_view kRootedEllipsis = "\\...\\";
+
+// "\" and "." are single-byte characters that never occur as lead bytes, so a
+// text begins with one exactly when its first byte is it.
+bool beginsWith(std::string_view s, char c) { return !s.empty() && s.front() == c; }
+
+}  // namespace
+
+std::string CutFirstFolder(std::string_view folder) {
+    if (folder == "\\") return {};
+    const bool rooted = beginsWith(folder, '\\');
+    if (rooted) folder.remove_prefix(1);
+    // Drops the "...\" of an earlier cut. A folder whose own name starts with
+    // "." loses four bytes the same way; the text is for display only.
+    if (beginsWith(folder, '.')) folder.remove_prefix(std::min<std::size_t>(4, folder.size()));
+
+    std::string out;
+    const std::size_t sep = sjis::findFirstOf(folder, "\\");
+    if (sep != sjis::npos) {
+        out.reserve(1 + kEllipsis.size() + folder.size() - sep - 1);
+        if (rooted) out += '\\';
+        out += kEllipsis;
+        out += folder.substr(sep + 1);
+    } else if (rooted) {
+        out = "\\";
+    }
+    return out;
+}
+
+std::string ShortenPathForWidth(const std::string& path, const TextWidthMeasure& measure, int limit) {
+    std::string result = path;
+    std::string dir(sjis::folderPart(path));
+    const std::string name(sjis::namePart(path));
+
+    std::string drive;
+    const std::size_t second = sjis::advanceChars(dir, 1);
+    if (sjis::charCount(dir) >= 2 && dir[second] == ':') {
+        const std::size_t driveSize = second + 1;
+        drive = dir.substr(0, driveSize);
+        dir.erase(0, driveSize);
+    }
+
+    // Each pass shortens dir or empties drive, so the loop ends once both are
+    // empty; the width is tested before every change.
+    while ((!dir.empty() || !drive.empty()) && measure(result) > limit) {
+        if (dir == kRootedEllipsis) {
+            drive.clear();
+            dir = kEllipsis;
+        } else if (dir.empty()) {
+            drive.clear();
+        } else {
+            dir = CutFirstFolder(dir);
+        }
+        result = drive + dir + name;
+    }
+    return result;
+}
+
+std::string ShortenPathForWidth(const std::string& path, TextMeasurePort& measure, int limit) {
+    return ShortenPathForWidth(
+        path, [&measure](std::string_view text) { return measure.width(text); }, limit);
+}
+
+bool FolderExists(FileSystemPort& files, const std::string& path) {
+    const std::uint32_t attributes = files.attributes(path);
+    return attributes != win::kInvalidFileAttributes && (attributes & win::kFileAttributeDirectory) != 0;
+}
+
+void CreateFolderChain(FileSystemPort& files, const std::string& path) {
+    // Walks outwards to the first level that exists, then creates the
+    // missing ones from the outermost in: the same checks and creations, in the
+    // same order, as doing it recursively, but a pasted path of thousands of
+    // folders cannot exhaust the stack. Every level is a prefix of the path,
+    // so only its length is kept.
+    std::vector<std::size_t> missing;
+    std::string_view level = path;
+    for (;;) {
+        if (level.empty()) throw AppError(txt::kCannotCreateDirectory);
+        if (sjis::endsWithChar(level, '\\')) level.remove_suffix(1);
+        if (level.size() < 3 || FolderExists(files, std::string(level))) break;
+        const std::string_view parent = sjis::folderPart(level);
+        if (parent.size() == level.size()) break;  // ends in ":" or a further "\"
+        missing.push_back(level.size());
+        level = parent;
+    }
+    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
+        if (!files.createDirectory(path.substr(0, *it))) throw AppError(txt::kCannotCreateDirectory);
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Folder-path routines of the properties window: the shortened display form of
+// the save folder, and the test for and creation of a folder chain. Paths are
+// CP932 byte strings; "\" and ":" are found by whole characters only.
+#include <functional>
+#include <string>
+#include <string_view>
+
+class FileSystemPort;
+class TextMeasurePort;
+
+// Pixel width of a text in the font of the box it will be shown in.
+using TextWidthMeasure = std::function<int(std::string_view)>;
+
+// Cuts leading folders (replaced by "...\"), then the drive, until the text is
+// at most `limit` pixels wide. The name part is never cut, so the result can
+// still be wider than the limit. A path that fits is returned as it is.
+std::string ShortenPathForWidth(const std::string& path, const TextWidthMeasure& measure, int limit);
+std::string ShortenPathForWidth(const std::string& path, TextMeasurePort& measure, int limit);
+
+// One shortening step on a non-empty folder part: its first folder (or the
+// "...\" an earlier step left) becomes "...\"; a leading "\" stays.
+std::string CutFirstFolder(std::string_view folder);
+
+// True when the path names an existing folder (a drive root included).
+bool FolderExists(FileSystemPort& files, const std::string& path);
+
+// Creates the folder and every missing parent, outermost first. Throws
+// AppError(txt::kCannotCreateDirectory) when a level cannot be created;
+// levels created before the failure stay.
+void CreateFolderChain(FileSystemPort& files, const std::string& path);
