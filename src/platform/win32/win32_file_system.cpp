@@ -1,0 +1,70 @@
+#include "platform/win32/win32_file_system.hpp"
+
+#include <algorithm>
+
+#include "platform/win32/unique_handle.hpp"
+#include "text/sjis.hpp"
+
+namespace {
+
+// A file opened for writing; closed by its owner on every path.
+class Win32WritableFile : public WritableFile {
+public:
+    explicit Win32WritableFile(UniqueFile file) : file_(std::move(file)) {}
+
+    bool write(std::string_view bytes) override {
+        if (!file_) return false;
+        // WriteFile takes a DWORD count; write in pieces that always fit one.
+        constexpr std::size_t kMaxChunk = 1u << 30;
+        while (!bytes.empty()) {
+            const DWORD chunk = static_cast<DWORD>(std::min(bytes.size(), kMaxChunk));
+            DWORD written = 0;
+            if (!WriteFile(file_.get(), bytes.data(), chunk, &written, nullptr) || written != chunk) return false;
+            bytes.remove_prefix(chunk);
+        }
+        return true;
+    }
+
+    // Wine ignores MOVEFILE_WRITE_THROUGH, so the data is flushed here,
+    // before the file is closed and moved into place.
+    bool finish() override {
+        if (!file_) return false;
+        const bool flushed = FlushFileBuffers(file_.get()) != 0;
+        const bool closed = CloseHandle(file_.release()) != 0;
+        return flushed && closed;
+    }
+
+private:
+    UniqueFile file_;
+};
+
+}  // namespace
+
+std::uint32_t Win32FileSystem::attributes(const std::string& path) {
+    return GetFileAttributesA(path.c_str());
+}
+
+bool Win32FileSystem::fileExists(const std::string& path) {
+    // FindFirstFileA takes wildcards; a name holding one is no file's name.
+    if (sjis::containsAnyOf(path, "*?")) return false;
+    WIN32_FIND_DATAA found{};
+    const UniqueFind search(FindFirstFileA(path.c_str(), &found));
+    return search && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool Win32FileSystem::createDirectory(const std::string& path) {
+    return CreateDirectoryA(path.c_str(), nullptr) != 0;
+}
+
+std::unique_ptr<WritableFile> Win32FileSystem::createNew(const std::string& path) {
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return nullptr;
+    return std::make_unique<Win32WritableFile>(std::move(file));
+}
+
+// Never ReplaceFileA: it is not atomic under Wine.
+bool Win32FileSystem::replace(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool Win32FileSystem::remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
