@@ -1,0 +1,11 @@
+# host_standin.exe: our own stand-in for the chat client and its companion
+# (see tools/README.md). Included by cmake/Win32Build.cmake.
+set(HOST_STANDIN_DIR ${CMAKE_SOURCE_DIR}/tools/host_standin)
+file(GLOB HOST_STANDIN_SOURCES CONFIGURE_DEPENDS ${HOST_STANDIN_DIR}/*.cpp)
+add_executable(host_standin WIN32 ${HOST_STANDIN_SOURCES})
+# Its Japanese sample log is written in UTF-8 and compiled to CP932 bytes.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  set_source_files_properties(${HOST_STANDIN_DIR}/sample_text.cpp PROPERTIES COMPILE_OPTIONS "-fexec-charset=CP932")
+endif()
+target_link_libraries(host_standin PRIVATE orvexlog_core user32 gdi32 ole32)
+set_target_properties(host_standin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -1,0 +1,219 @@
+#include "host_windows.hpp"
+
+#include <richedit.h>
+
+#include "sample_text.hpp"
+
+namespace standin {
+
+namespace {
+
+const char kCompanionClass[] = "StandinLogDisplay";
+const char kClientClass[] = "PLTpmWin8388608";
+const char kChatPaneClass[] = "StandinChatPane";
+
+// Rich edit 1.0's class; FindWindowExA(..., "RichEdit", ...) finds it because
+// class names compare without regard to case.
+const char kRichEditClass[] = "RICHEDIT";
+
+WNDPROC g_richEditProc = nullptr;
+WNDPROC g_editProc = nullptr;
+
+// A rich edit asked for WM_GETTEXTLENGTH from another process answers 0 under
+// Wine when it holds double-byte text, where Windows answers the byte count.
+// The hosts we stand in for answer like Windows, so the text controls are
+// subclassed with an ANSI procedure that answers in bytes itself. (Wine's
+// EM_GETTEXTLENGTHEX gives an upper bound, characters times two; the caller
+// in the other process still receives the exact count, because Wine measures
+// the text again when it carries the answer across.)
+LRESULT CALLBACK richEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_GETTEXTLENGTH) {
+        GETTEXTLENGTHEX query{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
+        return CallWindowProcA(g_richEditProc, hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
+    }
+    return CallWindowProcA(g_richEditProc, hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK editProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    // Through the ANSI procedure the edit control counts CP932 bytes.
+    return CallWindowProcA(g_editProc, hwnd, msg, wp, lp);
+}
+
+void fillParent(HWND parent) {
+    RECT r{};
+    GetClientRect(parent, &r);
+    if (HWND child = GetWindow(parent, GW_CHILD)) MoveWindow(child, 0, 0, r.right, r.bottom, TRUE);
+}
+
+LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_SIZE:
+        fillParent(hwnd);
+        return 0;
+    case WM_DESTROY:
+        // Closing any of the stand-in's windows ends the stand-in.
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(hwnd, msg, wp, lp);
+    }
+}
+
+LRESULT CALLBACK paneProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_SIZE) {
+        fillParent(hwnd);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+struct StreamCursor {
+    const std::string* bytes;
+    std::size_t pos;
+};
+
+DWORD CALLBACK readStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+    auto* cursor = reinterpret_cast<StreamCursor*>(cookie);
+    const std::size_t left = cursor->bytes->size() - cursor->pos;
+    const std::size_t n = left < static_cast<std::size_t>(size) ? left : static_cast<std::size_t>(size);
+    cursor->bytes->copy(reinterpret_cast<char*>(buffer), n, cursor->pos);
+    cursor->pos += n;
+    *done = static_cast<LONG>(n);
+    return 0;
+}
+
+template <typename Proc>
+void subclass(HWND control, WNDPROC& original, Proc proc) {
+    const LONG_PTR previous =
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(static_cast<WNDPROC>(proc)));
+    if (original == nullptr) original = reinterpret_cast<WNDPROC>(previous);
+}
+
+bool registerClass(HINSTANCE instance, const char* name, WNDPROC proc, int background) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(background + 1));
+    wc.lpszClassName = name;
+    return RegisterClassExA(&wc) != 0;
+}
+
+std::string lastError(const std::string& what) { return what + " failed, error " + std::to_string(GetLastError()); }
+
+}  // namespace
+
+std::string companionTitle(int percent) {
+    const char* opening = percent >= 100 ? "(" : percent >= 10 ? "( " : "(  ";
+    return "LogDisplay " + std::string(opening) + std::to_string(percent) + "%)";
+}
+
+long textBytes(HWND control) {
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    if (lstrcmpiA(className, kRichEditClass) != 0) return GetWindowTextLengthA(control);
+    // Wine answers EM_GETTEXTLENGTHEX with an upper bound (characters times
+    // the code page's largest character), so count the bytes of the text.
+    GETTEXTLENGTHEX chars{GTL_NUMCHARS, 1200};
+    const auto n = static_cast<std::size_t>(SendMessageA(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&chars), 0));
+    std::string text(n * 2 + 1, '\0');
+    GETTEXTEX get{static_cast<DWORD>(text.size()), GT_DEFAULT, CP_ACP, nullptr, nullptr};
+    return static_cast<long>(
+        SendMessageA(control, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get), reinterpret_cast<LPARAM>(text.data())));
+}
+
+HostWindows::HostWindows(HINSTANCE instance)
+    : instance_(instance),
+      editFont_(CreateFontA(-14, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, kLogFontFace)) {}
+
+bool HostWindows::registerClasses(std::string& error) {
+    if (!registerClass(instance_, kCompanionClass, frameProc, COLOR_WINDOW) ||
+        !registerClass(instance_, kClientClass, frameProc, COLOR_BTNFACE) ||
+        !registerClass(instance_, kChatPaneClass, paneProc, COLOR_BTNFACE)) {
+        error = lastError("RegisterClassEx");
+        return false;
+    }
+    return true;
+}
+
+bool HostWindows::addCompanion(int percent, const LogContent& content, std::string& error) {
+    const int offset = 30 * static_cast<int>(companions_.size());
+    CompanionWindow w;
+    w.percent = percent;
+    w.frame = UniqueWindow(CreateWindowExA(0, kCompanionClass, companionTitle(percent).c_str(), WS_OVERLAPPEDWINDOW,
+                                           40 + offset, 40 + offset, 520, 340, nullptr, nullptr, instance_, nullptr));
+    if (w.frame.get() == nullptr) {
+        error = lastError("CreateWindowEx LogDisplay");
+        return false;
+    }
+    w.text = CreateWindowExA(WS_EX_CLIENTEDGE, kRichEditClass, "",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, 0, 0,
+                             100, 100, w.frame.get(), nullptr, instance_, nullptr);
+    if (w.text == nullptr) {
+        error = lastError("CreateWindowEx RICHEDIT");
+        return false;
+    }
+    subclass(w.text, g_richEditProc, richEditProc);
+    // No length limit: the default (64,000 characters) would cut a big log.
+    SendMessageA(w.text, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    if (!content.bytes.empty()) {
+        StreamCursor cursor{&content.bytes, 0};
+        EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cursor), 0, readStream};
+        SendMessageA(w.text, EM_STREAMIN, content.rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+        if (stream.dwError != 0) {
+            error = "EM_STREAMIN failed";
+            return false;
+        }
+    }
+    fillParent(w.frame.get());
+    companions_.push_back(std::move(w));
+    return true;
+}
+
+bool HostWindows::addClient(const std::string& title, const LogContent& content, std::string& error) {
+    const int offset = 30 * static_cast<int>(clients_.size());
+    ClientWindow w;
+    w.frame = UniqueWindow(CreateWindowExA(0, kClientClass, title.c_str(), WS_OVERLAPPEDWINDOW, 200 + offset,
+                                           260 + offset, 560, 360, nullptr, nullptr, instance_, nullptr));
+    if (w.frame.get() == nullptr) {
+        error = lastError("CreateWindowEx " + std::string(kClientClass));
+        return false;
+    }
+    w.chat = CreateWindowExA(0, kChatPaneClass, "Chat Window", WS_CHILD | WS_VISIBLE, 0, 0, 100, 100, w.frame.get(),
+                             nullptr, instance_, nullptr);
+    if (w.chat == nullptr) {
+        error = lastError("CreateWindowEx Chat Window");
+        return false;
+    }
+    w.edit = CreateWindowExA(WS_EX_CLIENTEDGE, "Edit", "",
+                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY, 0, 0,
+                             100, 100, w.chat, nullptr, instance_, nullptr);
+    if (w.edit == nullptr) {
+        error = lastError("CreateWindowEx Edit");
+        return false;
+    }
+    subclass(w.edit, g_editProc, editProc);
+    if (editFont_.get() != nullptr) SendMessageA(w.edit, WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.get()), FALSE);
+    SendMessageA(w.edit, EM_SETLIMITTEXT, 0, 0);  // 0: the largest limit
+    SetWindowTextA(w.edit, content.bytes.c_str());
+    fillParent(w.frame.get());
+    clients_.push_back(std::move(w));
+    return true;
+}
+
+void HostWindows::showAll() {
+    for (auto& c : clients_) {
+        ShowWindow(c.frame.get(), SW_SHOWNORMAL);
+        UpdateWindow(c.frame.get());
+    }
+    for (auto& c : companions_) {
+        ShowWindow(c.frame.get(), SW_SHOWNORMAL);
+        UpdateWindow(c.frame.get());
+    }
+}
+
+}  // namespace standin
