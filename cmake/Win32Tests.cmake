@@ -1,0 +1,72 @@
+# Windows tests. Cross-built, they run under Wine (scripts/wine-run.sh is the
+# emulator CTest puts in front of every Windows executable):
+#   win32_tests.exe  GoogleTest: tests/shared/*.cpp (also run natively) and
+#                    tests/win32/*.cpp against the real Win32 layer
+#   tests/wine/      end-to-end tests: each *.cpp there is a small Windows
+#                    program of its own; each *_test.sh / *_test.py is a test
+#                    that drives the programs, the stand-in and OrvexLog.exe
+# One Wine session (Xvfb display + fresh prefix, booted once) serves a whole
+# CTest run: the wine_session fixture starts it and stops it afterwards.
+
+set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources to build for Windows")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# Not our code: keep its warnings out of our build output.
+foreach(_t gtest gtest_main gmock gmock_main)
+  target_compile_options(${_t} PRIVATE $<IF:$<CXX_COMPILER_ID:MSVC>,/w,-w>)
+endforeach()
+
+if(CMAKE_CROSSCOMPILING)
+  set(WINE_SESSION_DIR ${CMAKE_BINARY_DIR}/wine)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh --session ${WINE_SESSION_DIR})
+endif()
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/tests/shared/*.cpp ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
+add_executable(win32_tests ${WIN32_TEST_SOURCES})
+target_link_libraries(win32_tests PRIVATE orvexlog_win32 gmock gtest_main version)
+# Some tests read OrvexLog.exe's resources and run it.
+add_dependencies(win32_tests OrvexLog host_standin)
+target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+# Helper programs of the end-to-end tests, one per source file.
+file(GLOB WINE_TEST_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
+set(WINE_TEST_TARGETS)
+foreach(_src IN LISTS WINE_TEST_PROGRAMS)
+  get_filename_component(_name ${_src} NAME_WE)
+  add_executable(${_name} ${_src})
+  target_link_libraries(${_name} PRIVATE orvexlog_win32)
+  set_target_properties(${_name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  list(APPEND WINE_TEST_TARGETS ${_name})
+endforeach()
+
+if(CMAKE_CROSSCOMPILING)
+  set(_session ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
+  add_test(NAME wine_session_start COMMAND ${_session} start ${WINE_SESSION_DIR})
+  add_test(NAME wine_session_stop COMMAND ${_session} stop ${WINE_SESSION_DIR})
+  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
+  set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+
+  add_test(NAME win32_tests COMMAND win32_tests --gtest_color=no)
+  set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+
+  file(GLOB WINE_E2E_TESTS CONFIGURE_DEPENDS
+       ${CMAKE_SOURCE_DIR}/tests/wine/*_test.sh ${CMAKE_SOURCE_DIR}/tests/wine/*_test.py)
+  foreach(_script IN LISTS WINE_E2E_TESTS)
+    get_filename_component(_name ${_script} NAME_WE)
+    get_filename_component(_ext ${_script} EXT)
+    if(_ext STREQUAL ".py")
+      set(_runner python3)
+    else()
+      set(_runner bash)
+    endif()
+    add_test(NAME wine_${_name} COMMAND ${_runner} ${_script} ${CMAKE_BINARY_DIR})
+    set_tests_properties(wine_${_name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
+                         ENVIRONMENT "WINE_SESSION_DIR=${WINE_SESSION_DIR}")
+  endforeach()
+else()
+  # Built and run on Windows itself.
+  add_test(NAME win32_tests COMMAND win32_tests)
+endif()

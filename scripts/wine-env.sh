@@ -1,0 +1,144 @@
+# Shared by the scripts that run Windows programs under Wine; source it.
+#
+# A Wine session is one folder holding a fresh prefix and the state of one
+# Xvfb display:
+#   DIR/prefix       WINEPREFIX (32-bit, booted once per session)
+#   DIR/display      the X display, e.g. ":1"
+#   DIR/xvfb.pid     the Xvfb process
+#   DIR/session.log  output of Xvfb, wineboot and wineserver
+# Every wait is for a condition with a deadline, never a fixed sleep.
+
+# wait_until SECONDS DESCRIPTION COMMAND...: poll COMMAND until it succeeds.
+wait_until() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        if ((SECONDS >= deadline)); then
+            echo "timed out after ${seconds}s waiting for: $what" >&2
+            return 1
+        fi
+        sleep 0.05
+    done
+}
+
+# The Windows form of a Unix path, through Wine's Z: drive (no Wine process
+# needed, unlike winepath).
+win_path() {
+    local p
+    p=$(realpath -m "$1")
+    printf 'Z:%s' "${p//\//\\}"
+}
+
+# Environment of the session in DIR: 32-bit prefix, Japanese locale (ANSI code
+# page 932), quiet, no Mono/Gecko installers, its display.
+wine_session_env() {
+    local dir
+    dir=$(realpath -m "$1")
+    export WINE_SESSION_DIR=$dir
+    export WINEPREFIX=$dir/prefix
+    export WINEARCH=win32
+    export LANG=ja_JP.UTF-8
+    export LC_ALL=ja_JP.UTF-8
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    if [[ -s $dir/display ]]; then
+        DISPLAY=$(<"$dir/display")
+        export DISPLAY
+    fi
+}
+
+wine_session_running() {
+    local dir=$1
+    [[ -s $dir/display && -s $dir/xvfb.pid && -f $dir/prefix/system.reg && -f $dir/booted ]] &&
+        kill -0 "$(<"$dir/xvfb.pid")" 2>/dev/null
+}
+
+_display_ready() { [[ -s $1 ]]; }
+_x_answers() { xdpyinfo -display "$1" >/dev/null 2>&1; }
+
+# Starts Xvfb and boots a fresh prefix in DIR; the wineserver then stays up
+# (persistent) so each test's Wine start is quick.
+wine_session_start() {
+    local dir
+    dir=$(realpath -m "$1")
+    wine_session_stop "$dir"
+    mkdir -p "$dir"
+    rm -rf "$dir/prefix" "$dir/display" "$dir/booted"
+    local log=$dir/session.log
+    : >"$log"
+
+    # -displayfd: Xvfb picks a free display and writes its number to fd 3.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display.num" </dev/null >>"$log" 2>&1 &
+    echo $! >"$dir/xvfb.pid"
+    wait_until 30 "Xvfb display number" _display_ready "$dir/display.num" || return 1
+    echo ":$(tr -d '[:space:]' <"$dir/display.num")" >"$dir/display"
+    wait_until 30 "X display $(<"$dir/display")" _x_answers "$(<"$dir/display")" || return 1
+
+    wine_session_env "$dir"
+    # Output to the log file: processes Wine leaves running must not hold the
+    # caller's pipes open (CTest would wait for them).
+    wineboot -i </dev/null >>"$log" 2>&1 || { echo "wineboot failed, see $log" >&2; return 1; }
+    # No window manager runs on the virtual display: let Wine draw the
+    # captions and frames itself, so screenshots show them.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f </dev/null >>"$log" 2>&1
+    wineserver -w </dev/null >>"$log" 2>&1
+    wineserver -p </dev/null >>"$log" 2>&1
+    touch "$dir/booted"
+}
+
+wine_session_stop() {
+    local dir
+    dir=$(realpath -m "$1")
+    if [[ -d $dir/prefix ]]; then
+        WINEPREFIX=$dir/prefix wineserver -k </dev/null >/dev/null 2>&1 || true
+    fi
+    if [[ -s $dir/xvfb.pid ]]; then
+        local pid
+        pid=$(<"$dir/xvfb.pid")
+        kill "$pid" 2>/dev/null || true
+        wait_until 10 "Xvfb $pid to end" _gone "$pid" || kill -9 "$pid" 2>/dev/null || true
+    fi
+    rm -f "$dir/xvfb.pid" "$dir/display" "$dir/display.num" "$dir/booted"
+}
+
+_gone() { ! kill -0 "$1" 2>/dev/null; }
+
+# Joins the test run's session (WINE_SESSION_DIR), or starts a private one
+# when there is none; wine_session_leave stops a private one again.
+wine_session_join() {
+    WINE_OWN_SESSION=
+    local dir=${WINE_SESSION_DIR:-}
+    if [[ -z $dir ]] || ! wine_session_running "$dir"; then
+        dir=$(mktemp -d "${TMPDIR:-/tmp}/wine-session.XXXXXX")
+        WINE_OWN_SESSION=$dir
+        wine_session_start "$dir" >&2 || return 1
+    fi
+    wine_session_env "$dir"
+}
+
+wine_session_leave() {
+    if [[ -n ${WINE_OWN_SESSION:-} ]]; then
+        wine_session_stop "$WINE_OWN_SESSION"
+        rm -rf "$WINE_OWN_SESSION"
+        WINE_OWN_SESSION=
+    fi
+}
+
+# wine_to FILE PROGRAM [ARGS...]: runs a Windows program with its output in
+# FILE. Never capture Wine's output through a pipe or $(...): a process that
+# Wine starts on the side (the desktop, services) inherits the pipe and keeps
+# it open after the program has ended.
+wine_to() {
+    local file=$1
+    shift
+    wine "$@" </dev/null >"$file" 2>&1
+}
+
+# stop_process PID: ends a process we started and waits for it, with a
+# deadline.
+stop_process() {
+    local pid=$1
+    kill "$pid" 2>/dev/null || return 0
+    wait_until 10 "process $pid to end" _gone "$pid" || kill -9 "$pid" 2>/dev/null || true
+}
