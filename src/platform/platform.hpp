@@ -4,9 +4,12 @@
 #include "platform/clipboard_port.hpp"
 #include "platform/clock_port.hpp"
 #include "platform/file_system_port.hpp"
+#include "platform/folder_browser_port.hpp"
 #include "platform/host_windows_port.hpp"
 #include "platform/message_box_port.hpp"
+#include "platform/open_file_dialog_port.hpp"
 #include "platform/profile_port.hpp"
+#include "platform/properties_view_port.hpp"
 #include "platform/rich_holder_port.hpp"
 #include "platform/shell_port.hpp"
 #include "platform/system_port.hpp"
@@ -25,4 +28,7 @@ struct Platform {
     TextMeasurePort& textMeasure;
     SystemPort& system;
     ShellPort& shell;
+    PropertiesViewPort& propertiesView;
+    FolderBrowserPort& folderBrowser;
+    OpenFileDialogPort& openFileDialog;
 };

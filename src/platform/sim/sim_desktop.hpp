@@ -4,10 +4,13 @@
 #include "platform/platform.hpp"
 #include "platform/sim/sim_clipboard.hpp"
 #include "platform/sim/sim_file_system.hpp"
+#include "platform/sim/sim_folder_browser.hpp"
 #include "platform/sim/sim_holder.hpp"
 #include "platform/sim/sim_host_windows.hpp"
 #include "platform/sim/sim_notice_window.hpp"
+#include "platform/sim/sim_open_file_dialog.hpp"
 #include "platform/sim/sim_profile.hpp"
+#include "platform/sim/sim_properties_view.hpp"
 #include "platform/sim/sim_services.hpp"
 
 namespace sim {
@@ -25,10 +28,13 @@ struct SimDesktop {
     SimTextMeasure measure;
     SimShell shell;
     SimNoticeWindow notice;
+    SimPropertiesView view;
+    SimFolderBrowser folderBrowser;
+    SimOpenFileDialog openDialog;
 
     Platform platform() {
-        return Platform{windows, clipboard, holder, files,   profile, boxes,
-                        clock,   timers,    measure, system, shell};
+        return Platform{windows, clipboard, holder, files, profile, boxes,         clock,
+                        timers,  measure,   system, shell, view,    folderBrowser, openDialog};
     }
 };
 
