@@ -1,0 +1,50 @@
+#include "settings/properties_commit.hpp"
+
+#include "app/app_error.hpp"
+#include "app/form_context.hpp"
+#include "platform/win_constants.hpp"
+#include "settings/folder_paths.hpp"
+#include "settings/setting_keys.hpp"
+#include "settings/settings_transfer.hpp"
+#include "text/texts.hpp"
+
+bool PropertiesCommit::saveFolderReady() {
+    FileSystemPort& files = form_.platform.files;
+    if (FolderExists(files, form_.SaveFolderPath)) return true;
+    MessageBoxPort& boxes = form_.platform.messageBox;
+    if (boxes.show(txt::kAskCreateFolder, txt::kCaptionWarning, win::kMbYesNo | win::kMbIconExclamation) !=
+        win::kIdYes)
+        return false;
+    try {
+        CreateFolderChain(files, form_.SaveFolderPath);
+        return true;
+    } catch (const AppError&) {
+        // Our own message replaces the routine's; the commit goes on with the
+        // stored folder.
+        boxes.show(txt::kFolderNotCreated, txt::kCaptionError, win::kMbOk | win::kMbIconError);
+        return false;
+    }
+}
+
+void PropertiesCommit::Save_ButtonClick() {
+    if (!saveFolderReady()) {
+        // A typed folder that does not exist is dropped; the rest of the
+        // settings are still committed.
+        form_.SaveFolderPath =
+            form_.settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, form_.programFolder());
+        transfer_.showSaveFolderShortened();
+    }
+    transfer_.WriteSettings();
+    form_.controls.Save_Button.setEnabled(false);
+}
+
+void PropertiesCommit::OK_ButtonClick() {
+    Save_ButtonClick();
+    form_.platform.propertiesView.hide();
+}
+
+void PropertiesCommit::Cancel_ButtonClick() {
+    form_.platform.propertiesView.hide();
+    transfer_.LoadSettings();
+    form_.controls.Save_Button.setEnabled(false);
+}

@@ -1,0 +1,51 @@
+#include "settings/save_folder_box.hpp"
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "app/form_context.hpp"
+#include "settings/setting_keys.hpp"
+#include "settings/settings_transfer.hpp"
+
+namespace {
+
+// Detaches an edit box's change reaction for its lifetime, so that the
+// program can refill the box without the refill counting as an edit.
+class ChangeReactionDetached {
+public:
+    explicit ChangeReactionDetached(Edit& box) : box_(box), reaction_(std::exchange(box.onChange, nullptr)) {}
+    ~ChangeReactionDetached() { box_.onChange = std::move(reaction_); }
+    ChangeReactionDetached(const ChangeReactionDetached&) = delete;
+    ChangeReactionDetached& operator=(const ChangeReactionDetached&) = delete;
+
+private:
+    Edit& box_;
+    std::function<void()> reaction_;
+};
+
+}  // namespace
+
+void SaveFolderBox::SaveFolder_EditEnter() {
+    Edit& box = form_.controls.SaveFolder_Edit;
+    const ChangeReactionDetached detached(box);
+    box.setText(form_.SaveFolderPath);
+}
+
+void SaveFolderBox::SaveFolder_EditExit() {
+    Edit& box = form_.controls.SaveFolder_Edit;
+    form_.SaveFolderPath = box.text();
+    const ChangeReactionDetached detached(box);
+    transfer_.showSaveFolderShortened();
+}
+
+std::string SaveFolderBox::storedSaveFolder() const {
+    return form_.settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, form_.programFolder());
+}
+
+void SaveFolderBox::SaveFolder_ButtonClick() {
+    const std::optional<std::string> chosen = form_.platform.folderBrowser.run(storedSaveFolder());
+    if (!chosen) return;
+    form_.SaveFolderPath = *chosen;
+    transfer_.showSaveFolderShortened();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The save-folder box and its browse button. The box shows SaveFolderPath in
+// full while it has the focus and shortened otherwise; swapping between the
+// two forms is not an edit and never marks the window changed.
+#include <string>
+
+struct FormContext;
+class SettingsTransfer;
+
+class SaveFolderBox {
+public:
+    SaveFolderBox(FormContext& form, SettingsTransfer& transfer) : form_(form), transfer_(transfer) {}
+
+    // Focus gained: the full path.
+    void SaveFolder_EditEnter();
+    // Focus lost: the typed text becomes SaveFolderPath as it is (checked
+    // only at commit), shown shortened.
+    void SaveFolder_EditExit();
+    // The folder browser, opened on the stored folder; a chosen folder becomes
+    // SaveFolderPath and marks the window changed. Nothing is written.
+    void SaveFolder_ButtonClick();
+    // The folder the browser pre-selects: "OrvexLogPath" as stored, not a
+    // typed and uncommitted SaveFolderPath.
+    std::string storedSaveFolder() const;
+
+private:
+    FormContext& form_;
+    SettingsTransfer& transfer_;
+};
