@@ -34,4 +34,14 @@ void MainForm::wireControls() {
         r->onClick = [this] { form.SaveEnabled_CheckBoxClick(); };
     c.AutoSave_CheckBox.onClick = [this] { reactions.AutoSave_CheckBoxClick(); };
     c.AutoSave_TrackBar.onChange = [this] { reactions.AutoSave_TrackBarChange(); };
+
+    c.SaveFolder_Edit.onEnter = [this] { saveFolder.SaveFolder_EditEnter(); };
+    c.SaveFolder_Edit.onExit = [this] { saveFolder.SaveFolder_EditExit(); };
+    c.SaveFolder_Button.onClick = [this] { saveFolder.SaveFolder_ButtonClick(); };
+    c.Save_Button.onClick = [this] { commit.Save_ButtonClick(); };
+    c.OK_Button.onClick = [this] { commit.OK_ButtonClick(); };
+    c.Cancel_Button.onClick = [this] { commit.Cancel_ButtonClick(); };
+
+    c.Create_CheckBox.onClick = [this] { hostLocation.Create_CheckBoxClick(); };
+    c.DeleteQuorlaPath_Button.onClick = [this] { hostLocation.DeleteQuorlaPath_ButtonClick(); };
 }

@@ -7,7 +7,14 @@
 #include "capture/dialog_form.hpp"
 #include "capture/file_naming.hpp"
 #include "capture/save_command.hpp"
+#include "hosts/host_launch.hpp"
+#include "hosts/host_location.hpp"
+#include "hosts/open_dialog.hpp"
+#include "settings/links.hpp"
+#include "settings/properties_commit.hpp"
 #include "settings/properties_reactions.hpp"
+#include "settings/properties_show.hpp"
+#include "settings/save_folder_box.hpp"
 #include "settings/settings_transfer.hpp"
 
 class MainForm {
@@ -22,6 +29,12 @@ public:
     PropertiesReactions reactions{form};
     DialogForm dialog;
     SaveCommand save{form, naming, dialog};
+    PropertiesCommit commit{form, transfer};
+    SaveFolderBox saveFolder{form, transfer};
+    Links links{form.platform.shell};
+    OpenDialog openDialog{form.platform.openFileDialog};
+    HostLocation hostLocation{form, openDialog};
+    HostLaunch hostLaunch{form};
 
     // Every event enters here: an AppError that its handler does not catch
     // ends the handler and is shown by the general error display; the program
@@ -35,6 +48,20 @@ public:
     void NoticeOKClick() {
         dispatch([this] { dialog.OKClick(); });
     }
+    // The properties window is about to become visible.
+    void FormShow() {
+        dispatch([this] { showOnFirstPage(form.platform.propertiesView); });
+    }
+    void Mail_LabelClick() {
+        dispatch([this] { links.Mail_LabelClick(); });
+    }
+    void HomePage_LabelClick() {
+        dispatch([this] { links.HomePage_LabelClick(); });
+    }
+
+    // Start-up step, after the settings are loaded and the window placed:
+    // starts the companion or the chat client when so configured.
+    void LaunchHostProgram() { hostLaunch.LaunchHostProgram(); }
 
 private:
     void wireControls();
