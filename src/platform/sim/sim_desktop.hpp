@@ -5,13 +5,17 @@
 #include "platform/sim/sim_clipboard.hpp"
 #include "platform/sim/sim_file_system.hpp"
 #include "platform/sim/sim_folder_browser.hpp"
+#include "platform/sim/sim_form_window.hpp"
 #include "platform/sim/sim_holder.hpp"
+#include "platform/sim/sim_journal.hpp"
 #include "platform/sim/sim_host_windows.hpp"
 #include "platform/sim/sim_notice_window.hpp"
 #include "platform/sim/sim_open_file_dialog.hpp"
 #include "platform/sim/sim_profile.hpp"
+#include "platform/sim/sim_program_entry.hpp"
 #include "platform/sim/sim_properties_view.hpp"
 #include "platform/sim/sim_services.hpp"
+#include "platform/sim/sim_tray.hpp"
 
 namespace sim {
 
@@ -31,10 +35,26 @@ struct SimDesktop {
     SimPropertiesView view;
     SimFolderBrowser folderBrowser;
     SimOpenFileDialog openDialog;
+    Journal journal;
+    SimTray tray{journal};
+    SimFormWindow formWindow{journal, view.visible};
+    SimProgramEntry entry{journal};
+
+    SimDesktop() {
+        // Once the properties window is closed the program is over: open
+        // boxes, menus and the message loop deliver nothing more.
+        const auto ended = [this] { return formWindow.closed; };
+        boxes.programEnded = ended;
+        notice.programEnded = ended;
+        tray.programEnded = ended;
+        entry.programEnded = ended;
+    }
+    SimDesktop(const SimDesktop&) = delete;
+    SimDesktop& operator=(const SimDesktop&) = delete;
 
     Platform platform() {
-        return Platform{windows, clipboard, holder, files, profile, boxes,         clock,
-                        timers,  measure,   system, shell, view,    folderBrowser, openDialog};
+        return Platform{windows, clipboard, holder, files, profile, boxes,         clock,      timers,
+                        measure, system,    shell,  view,  folderBrowser, openDialog, tray, formWindow};
     }
 };
 

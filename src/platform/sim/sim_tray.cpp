@@ -1,0 +1,65 @@
+#include "platform/sim/sim_tray.hpp"
+
+namespace sim {
+
+void SimTray::addIcon(const std::string& text) {
+    journal_.add("tray: add icon");
+    iconShown = true;
+    tip = text;
+    ++adds;
+}
+
+void SimTray::removeIcon() {
+    journal_.add("tray: remove icon");
+    iconShown = false;
+    ++removes;
+}
+
+ScreenPoint SimTray::cursorPos() {
+    journal_.add("tray: cursor position");
+    return cursor;
+}
+
+void SimTray::foregroundAndProcessMessages() {
+    journal_.add("tray: foreground and process messages");
+    std::vector<std::function<void()>> now;
+    now.swap(waiting);
+    for (auto& message : now) {
+        if (programEnded && programEnded()) break;
+        message();
+    }
+}
+
+TrayMenuItem SimTray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) {
+    journal_.add("tray: left menu");
+    opened.push_back({true, at, autoSaveVisible, autoSaveChecked});
+    const TrayMenuItem choice = runMenu();
+    // Only what the menu shows can be chosen.
+    if (choice == TrayMenuItem::Save || (choice == TrayMenuItem::AutoSave && autoSaveVisible)) return choice;
+    return TrayMenuItem::None;
+}
+
+TrayMenuItem SimTray::openRightMenu(ScreenPoint at) {
+    journal_.add("tray: right menu");
+    opened.push_back({false, at, false, false});
+    const TrayMenuItem choice = runMenu();
+    if (choice == TrayMenuItem::Properties || choice == TrayMenuItem::Exit) return choice;
+    return TrayMenuItem::None;
+}
+
+TrayMenuItem SimTray::runMenu() {
+    MenuAnswer answer;
+    if (!answers_.empty()) {
+        answer = std::move(answers_.front());
+        answers_.pop_front();
+    }
+    for (auto& event : answer.during) {
+        if (programEnded && programEnded()) break;
+        event();
+    }
+    // A program that ended while the menu was open chooses nothing.
+    if (programEnded && programEnded()) return TrayMenuItem::None;
+    return answer.choice;
+}
+
+}  // namespace sim

@@ -1,0 +1,35 @@
+#pragma once
+// The notification-area icon and its two pop-up menus.
+#include <string>
+
+struct ScreenPoint {
+    int x = 0, y = 0;
+};
+
+// An item chosen from a tray menu; separators are never chosen.
+enum class TrayMenuItem { None, AutoSave, Save, Properties, Exit };
+
+class TrayPort {
+public:
+    virtual ~TrayPort() = default;
+    // Shell_NotifyIconA(NIM_ADD): the properties window, identifier 1,
+    // NIF_MESSAGE | NIF_ICON | NIF_TIP, callback WM_USER, a copy of the
+    // window's own icon (released right after the call) and `tip`. The result
+    // is not examined.
+    virtual void addIcon(const std::string& tip) = 0;
+    // Shell_NotifyIconA(NIM_DELETE) with the properties window and identifier 1.
+    virtual void removeIcon() = 0;
+    // GetCursorPos.
+    virtual ScreenPoint cursorPos() = 0;
+    // SetForegroundWindow on the application window, then every message that
+    // is waiting is processed (ticks and tray messages may run here).
+    virtual void foregroundAndProcessMessages() = 0;
+    // LBPopupMenu ("自動保存(&A)", separator, "保存(&S)") left-aligned at `at`,
+    // items selectable with either button. The auto-save item and the
+    // separator are both shown or both hidden; `autoSaveChecked` is the item's
+    // check mark. Returns once the menu has closed (messages keep flowing
+    // while it is open) with the item chosen; the caller runs its handler.
+    virtual TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) = 0;
+    // RBPopupMenu ("プロパティ(&R)", separator, "終了(&X)"), as above.
+    virtual TrayMenuItem openRightMenu(ScreenPoint at) = 0;
+};
