@@ -5,6 +5,7 @@
 #include "platform/clock_port.hpp"
 #include "platform/file_system_port.hpp"
 #include "platform/folder_browser_port.hpp"
+#include "platform/form_window_port.hpp"
 #include "platform/host_windows_port.hpp"
 #include "platform/message_box_port.hpp"
 #include "platform/open_file_dialog_port.hpp"
@@ -15,6 +16,7 @@
 #include "platform/system_port.hpp"
 #include "platform/text_measure_port.hpp"
 #include "platform/timer_port.hpp"
+#include "platform/tray_port.hpp"
 
 struct Platform {
     HostWindowsPort& hostWindows;
@@ -31,4 +33,6 @@ struct Platform {
     PropertiesViewPort& propertiesView;
     FolderBrowserPort& folderBrowser;
     OpenFileDialogPort& openFileDialog;
+    TrayPort& tray;
+    FormWindowPort& formWindow;
 };
