@@ -1,6 +1,7 @@
 #include "app/main_form.hpp"
 
 #include "app/app_error.hpp"
+#include "app/form_create.hpp"
 #include "app/general_error.hpp"
 
 MainForm::MainForm(const Platform& platform, NoticeWindowPort& noticeWindow)
@@ -14,6 +15,17 @@ void MainForm::dispatch(const std::function<void()>& handler) {
     } catch (const AppError& error) {
         showGeneralError(form.platform.messageBox, error.what());
     }
+}
+
+void MainForm::FormCreate() {
+    dispatch([this] { runFormCreate(*this); });
+}
+
+void MainForm::TimerTick(TimerId id) {
+    dispatch([this, id] {
+        if (id == TimerId::AutoSave) save.Save_MenuItemClick();
+        else if (id == TimerId::Close) closing.CloseTimerTimer();
+    });
 }
 
 void MainForm::wireControls() {

@@ -1,6 +1,7 @@
 #pragma once
 // The properties window's logic (TMainForm) as one object: the shared state
 // and the handler groups, wired to the controls' events.
+#include <cstdint>
 #include <functional>
 
 #include "app/form_context.hpp"
@@ -16,6 +17,9 @@
 #include "settings/properties_show.hpp"
 #include "settings/save_folder_box.hpp"
 #include "settings/settings_transfer.hpp"
+#include "shell/closing.hpp"
+#include "shell/tray_icon.hpp"
+#include "shell/tray_menus.hpp"
 
 class MainForm {
 public:
@@ -35,6 +39,9 @@ public:
     OpenDialog openDialog{form.platform.openFileDialog};
     HostLocation hostLocation{form, openDialog};
     HostLaunch hostLaunch{form};
+    TrayMenus menus{form, save};
+    TrayIcon trayIcon{form, menus, save};
+    Closing closing{form, trayIcon};
 
     // Every event enters here: an AppError that its handler does not catch
     // ends the handler and is shown by the general error display; the program
@@ -62,6 +69,38 @@ public:
     // Start-up step, after the settings are loaded and the window placed:
     // starts the companion or the chat client when so configured.
     void LaunchHostProgram() { hostLaunch.LaunchHostProgram(); }
+
+    // Start-up: the properties window's and the notice's creation handlers.
+    void FormCreate();
+    void DialogFormCreate() {
+        dispatch([this] { dialog.FormCreate(); });
+    }
+    // WM_USER from the tray icon; lParam is the mouse message.
+    void TrayIconMessage(std::intptr_t lParam) {
+        dispatch([this, lParam] { trayIcon.TrayIconMessage(lParam); });
+    }
+    // The shell's "TaskbarCreated" broadcast.
+    void TaskbarCreated() {
+        dispatch([this] { trayIcon.TaskbarCreated(); });
+    }
+    // WM_TIMER of AutoSave_Timer (AutoSave_TimerTimer: the save, exactly as
+    // the menu runs it) or of CloseTimer (CloseTimerTimer).
+    void TimerTick(TimerId id);
+    // Tray menu items, for a platform that reports them as commands.
+    void AutoSave_MenuItemClick() {
+        dispatch([this] { menus.AutoSave_MenuItemClick(); });
+    }
+    void Property_MenuItemClick() {
+        dispatch([this] { menus.Property_MenuItemClick(); });
+    }
+    void Exit_MenuItemClick() {
+        dispatch([this] { menus.Exit_MenuItemClick(); });
+    }
+    // The properties window is closing (WM_CLOSE to it or to the
+    // application window): position stored, icon removed.
+    void FormClose() {
+        dispatch([this] { closing.FormClose(); });
+    }
 
 private:
     void wireControls();

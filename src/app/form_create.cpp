@@ -1,0 +1,34 @@
+#include "app/form_create.hpp"
+
+#include "app/main_form.hpp"
+#include "settings/setting_keys.hpp"
+
+void runFormCreate(MainForm& main) {
+    FormContext& form = main.form;
+    PropertiesControls& c = form.controls;
+    Platform& p = form.platform;
+
+    main.trayIcon.add();
+    main.transfer.LoadSettings();
+    // The interval waits for the first switch-on; the timer stays off.
+    form.AutoSave_Timer.setInterval(static_cast<unsigned>(c.AutoSave_TrackBar.position()) * 60000u);
+    main.naming.CheckBoxClick();
+    main.reactions.AutoSave_TrackBarChange();
+
+    form.SaveFolderPath = form.settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, form.programFolder());
+    main.transfer.showSaveFolderShortened();
+
+    // Stored positions are used as they are, off screen included.
+    p.formWindow.setTop(form.settings.readInt(keys::kFormPosition, keys::kMainTop,
+                                              centredOrigin(p.system.screenHeight(), p.formWindow.outerHeight())));
+    p.formWindow.setLeft(form.settings.readInt(keys::kFormPosition, keys::kMainLeft,
+                                               centredOrigin(p.system.screenWidth(), p.formWindow.outerWidth())));
+
+    // Starts a host program only when Create_CheckBox is checked and the chat
+    // client is not running yet.
+    main.LaunchHostProgram();
+
+    // Loading and the refreshes above marked the window changed; nothing is
+    // unsaved yet.
+    c.Save_Button.setEnabled(false);
+}

@@ -1,0 +1,28 @@
+#include "app/program_entry.hpp"
+
+#include "app/main_form.hpp"
+#include "text/texts.hpp"
+
+int runProgram(ProgramEntryPort& entry, const std::function<MainForm&()>& createMainForm) {
+    entry.registerHandCursor();
+    // A second copy ends silently; the running one is not disturbed. A copy
+    // that created the mutex between our open and our create counts as well.
+    if (entry.openInstanceMutex(kInstanceMutexName)) return 0;
+    if (entry.createInstanceMutex(kInstanceMutexName)) return 0;
+    // A shortcut's "minimised" or "maximised" must not stick to the window
+    // that the tray shows later.
+    entry.hideStartupShowState();
+    entry.initializeApplication(txt::kAppTitle);
+
+    MainForm& main = createMainForm();
+    main.FormCreate();
+    main.DialogFormCreate();
+    // Nothing above shows the properties window, so the program starts with
+    // only its tray icon on screen.
+    entry.copyFormStyleToApplication();
+    entry.runMessageLoop();
+
+    entry.releaseInstanceMutex();
+    main.form.SaveFolderPath.clear();
+    return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// The end of the program: the closing step of the properties window, the
+// close timer that triggers it, and the end of a Windows session.
+
+class TrayIcon;
+struct FormContext;
+
+class Closing {
+public:
+    Closing(FormContext& form, TrayIcon& icon) : form_(form), icon_(icon) {}
+
+    // Runs whenever the properties window closes, shown or not: stores its
+    // position ("MainTop", then "MainLeft") and removes the tray icon.
+    void FormClose();
+    // Ten seconds under the unanswered message that no log window exists:
+    // the properties window closes, which ends the program.
+    void CloseTimerTimer();
+
+private:
+    FormContext& form_;
+    TrayIcon& icon_;
+    bool closed_ = false;
+};
+
+// WM_ENDSESSION at the application window, with its "session ends" flag: true
+// when the process must end at once, without the closing step (the position
+// is not stored and the icon is left to the shell).
+constexpr bool endsProgramAtOnce(bool sessionEnds) { return sessionEnds; }

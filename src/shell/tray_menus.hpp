@@ -1,0 +1,40 @@
+#pragma once
+// The tray's two pop-up menus (LBPopupMenu, RBPopupMenu) and the handlers of
+// their items.
+#include "platform/tray_port.hpp"
+
+class SaveCommand;
+struct FormContext;
+
+// The part of a menu item's state that the program changes.
+struct MenuItemState {
+    bool visible;
+    bool checked;
+};
+
+class TrayMenus {
+public:
+    TrayMenus(FormContext& form, SaveCommand& save) : form_(form), save_(save) {}
+
+    // LBPopupMenu: "自動保存(&A)", separator N2, "保存(&S)". The first two
+    // start hidden and are recomputed at every left press.
+    MenuItemState AutoSave_MenuItem{false, false};
+    MenuItemState N2{false, false};
+
+    // Opens the menu at `at` and runs the handler of the item chosen.
+    void openLeft(ScreenPoint at);
+    void openRight(ScreenPoint at);
+
+    // Inverts the item's check mark; the timer follows it.
+    void AutoSave_MenuItemClick();
+    // Shows the properties window and brings it to the front.
+    void Property_MenuItemClick();
+    // Closes the properties window, which ends the program.
+    void Exit_MenuItemClick();
+
+private:
+    void run(TrayMenuItem item);
+
+    FormContext& form_;
+    SaveCommand& save_;
+};
