@@ -1,0 +1,81 @@
+// The end of the program: the exit item, the close timer under the no-window
+// message, and the closing step that stores the window's position.
+#include "app/program_entry.hpp"
+#include "native/shell/shell_fixture.hpp"
+#include "settings/setting_keys.hpp"
+#include "text/texts.hpp"
+
+class ClosingTest : public ShellTest {};
+
+TEST_F(ClosingTest, ExitWithoutEverShowingTheWindowStoresTheStartPosition) {
+    start();
+    rightMenu(TrayMenuItem::Exit);
+    EXPECT_TRUE(d.formWindow.closed);
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kMainTop), "161");
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kMainLeft), "194");
+    EXPECT_LT(settingsText().find("MainTop"), settingsText().find("MainLeft"));
+    EXPECT_FALSE(d.tray.iconShown);
+    EXPECT_EQ(formShows, 0);
+}
+
+TEST_F(ClosingTest, AStoredNegativePositionIsWrittenBackUnchanged) {
+    writeSettings("[FormPosition]\r\nMainTop=-20\r\nMainLeft=-7\r\n");
+    start();
+    rightMenu(TrayMenuItem::Properties);
+    rightMenu(TrayMenuItem::Exit);
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kMainTop), "-20");
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kMainLeft), "-7");
+}
+
+TEST_F(ClosingTest, UnansweredNoWindowMessageEndsTheProgramTenSecondsLater) {
+    bool stillRunningAt9999 = false;
+    d.entry.loopEvents = {[&] {
+        d.boxes.script.push({win::kIdOk, {[&] {
+                                 d.timers.advance(9999);
+                                 stillRunningAt9999 = !d.formWindow.closed;
+                                 d.timers.advance(1);
+                             }}});
+        leftMenu(TrayMenuItem::Save);
+    }};
+    EXPECT_EQ(runProgram(d.entry, [this]() -> MainForm& { return wired(); }), 0);
+
+    EXPECT_TRUE(stillRunningAt9999);
+    EXPECT_TRUE(d.formWindow.closed);
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, txt::kNoLogWindow);
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kMainTop), "161");
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kMainLeft), "194");
+    EXPECT_FALSE(d.tray.iconShown);
+    EXPECT_LT(d.journal.indexOf("tray: remove icon"), d.journal.indexOf("entry: message loop ended"));
+    EXPECT_FALSE(d.entry.mutexOwned);
+}
+
+TEST_F(ClosingTest, OkInTimeKeepsTheProgramRunningWithTheCloseTimerOff) {
+    start();
+    d.boxes.script.push({win::kIdOk, {[&] { d.timers.advance(9000); }}});
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_FALSE(form().form.CloseTimer.enabled());
+    EXPECT_FALSE(d.timers.running(TimerId::Close));
+    d.timers.advance(60000);
+    EXPECT_FALSE(d.formWindow.closed);
+    EXPECT_TRUE(d.tray.iconShown);
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kMainTop), "<missing>");
+}
+
+TEST_F(ClosingTest, AnUnwritableSettingsFileIsReportedAndTheProgramStillEnds) {
+    writeSettings("[FormPosition]\r\n");
+    makeReadOnly("C:\\Tools\\OrvexLog.ini");
+    start();
+    // A second close request while the error is up changes nothing.
+    d.boxes.script.push({win::kIdOk, {[&] { rightMenu(TrayMenuItem::Exit); }}});
+    rightMenu(TrayMenuItem::Exit);
+
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    std::string expected = txt::kCannotWriteFmt;
+    expected.replace(expected.find("%s"), 2, "C:\\Tools\\OrvexLog.ini");
+    EXPECT_EQ(d.boxes.shown[0].text, expected + ".");
+    EXPECT_EQ(d.boxes.shown[0].caption, txt::kAppTitle);
+    EXPECT_TRUE(d.formWindow.closed);
+    EXPECT_FALSE(d.tray.iconShown);
+    EXPECT_EQ(d.tray.removes, 1);
+}

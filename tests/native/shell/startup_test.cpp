@@ -1,0 +1,121 @@
+// Start-up and the end of the program: the entry's order, one copy per
+// session, and what FormCreate leaves behind.
+#include "app/program_entry.hpp"
+#include "native/shell/shell_fixture.hpp"
+#include "text/texts.hpp"
+
+class StartupTest : public ShellTest {
+protected:
+    int run() {
+        return runProgram(d.entry, [this]() -> MainForm& {
+            d.journal.add("create MainForm");
+            return wired();
+        });
+    }
+};
+
+TEST_F(StartupTest, RunsItsStepsInOrderAndEndsThroughTheClosingStep) {
+    d.entry.loopEvents = {[this] {
+        EXPECT_FALSE(d.formWindow.visible());
+        EXPECT_TRUE(d.tray.iconShown);
+        rightMenu(TrayMenuItem::Exit);
+    }};
+    EXPECT_EQ(run(), 0);
+
+    const std::vector<std::string> expected = {
+        "entry: hand cursor",
+        "entry: open mutex hKestl",
+        "entry: create mutex hKestl",
+        "entry: SW_HIDE",
+        "entry: application title",
+        "create MainForm",
+        "tray: add icon",
+        "entry: style copy",
+        "entry: message loop",
+        "tray: cursor position",
+        "tray: foreground and process messages",
+        "tray: right menu",
+        "window: close",
+        "tray: remove icon",
+        "entry: message loop ended",
+        "entry: release mutex",
+    };
+    EXPECT_EQ(d.journal.entries, expected);
+    EXPECT_EQ(d.entry.applicationTitle, txt::kAppTitle);
+    EXPECT_EQ(d.tray.tip, txt::kProductName);
+    EXPECT_FALSE(d.entry.mutexOwned);
+    EXPECT_TRUE(form().form.SaveFolderPath.empty());
+}
+
+TEST_F(StartupTest, ASecondCopyEndsSilentlyWithExitCodeZero) {
+    d.entry.otherCopyRunning = true;
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(d.journal.entries, (std::vector<std::string>{"entry: hand cursor", "entry: open mutex hKestl"}));
+    EXPECT_FALSE(form_);
+
+    // Started in the same instant: the mutex appears between our open and our
+    // create, and this copy still ends.
+    d.journal.entries.clear();
+    d.entry.otherCopyRunning = false;
+    d.entry.otherCopyCreatesFirst = true;
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(d.journal.indexOf("create MainForm"), -1);
+    EXPECT_EQ(d.tray.adds, 0);
+    EXPECT_TRUE(d.boxes.shown.empty());
+}
+
+TEST_F(StartupTest, PositionDefaultsHalveEachSizeFirst) {
+    start();
+    // 800 x 600 screen, 413 x 279 window: 300 - 139 and 400 - 206.
+    EXPECT_EQ(d.formWindow.top(), 161);
+    EXPECT_EQ(d.formWindow.left(), 194);
+}
+
+TEST_F(StartupTest, StoredPositionIsUsedAsItIsOffScreenIncluded) {
+    writeSettings("[FormPosition]\r\nMainTop=-20\r\nMainLeft=3000\r\n");
+    start();
+    EXPECT_EQ(d.formWindow.top(), -20);
+    EXPECT_EQ(d.formWindow.left(), 3000);
+}
+
+TEST_F(StartupTest, FormCreateLoadsSettingsArmsNothingAndLeavesNoUnsavedChanges) {
+    writeSettings(
+        "[AutoSave_GroupBox]\r\nAutoSave_TrackBar=15\r\nAutoSave_CheckBox=1\r\n"
+        "[FileName_GroupBox]\r\nMonth_CheckBox=0\r\n");
+    MainForm& m = start();
+    const FormContext& f = m.form;
+    EXPECT_EQ(f.AutoSave_Timer.interval(), 15u * 60000u);
+    EXPECT_FALSE(f.AutoSave_Timer.enabled());
+    EXPECT_FALSE(d.timers.running(TimerId::AutoSave));
+    EXPECT_FALSE(f.CloseTimer.enabled());
+    EXPECT_EQ(f.controls.AutoSave_Label.caption(), std::string("15") + txt::kMinutesSuffix);
+    EXPECT_FALSE(f.controls.Month_CheckBox.checked());
+    EXPECT_EQ(f.SaveFolderPath, "C:\\Tools");
+    EXPECT_EQ(f.controls.SaveFolder_Edit.text(), "C:\\Tools");
+    EXPECT_FALSE(f.controls.Save_Button.enabled());
+    EXPECT_FALSE(d.formWindow.visible());
+    EXPECT_EQ(formShows, 0);
+    EXPECT_TRUE(d.tray.iconShown);
+}
+
+class HostStartTest : public StartupTest {
+protected:
+    void SetUp() override {
+        StartupTest::SetUp();
+        writeSettings("[Setting_GroupBox]\r\nCreate_CheckBox=1\r\n");
+        writeFile("C:\\WINDOWS\\orvex3.ini", "[ORVEX]\r\nProductHDRoot=D:\\Chat\r\n");
+    }
+};
+
+TEST_F(HostStartTest, TheChatClientStartsWithTheTool) {
+    start();
+    ASSERT_EQ(d.shell.calls.size(), 1u);
+    EXPECT_EQ(d.shell.calls[0].file, "D:\\Chat\\ORVEX.exe");
+    EXPECT_FALSE(form().form.controls.Save_Button.enabled());
+}
+
+TEST_F(HostStartTest, NothingStartsWhileTheChatClientRuns) {
+    d.windows.addChatClient("already running");
+    start();
+    EXPECT_TRUE(d.shell.calls.empty());
+}

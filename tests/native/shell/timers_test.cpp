@@ -1,0 +1,116 @@
+// The auto-save timer: switched from the tray, by a save and by a commit,
+// ticking the save command; and saves nested in each other's modal loops.
+#include "native/shell/shell_fixture.hpp"
+#include "text/texts.hpp"
+
+class TimersTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        makeFolder("C:\\Logs");
+        writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
+    }
+    const Timer& autoSave() { return form().form.AutoSave_Timer; }
+};
+
+TEST_F(TimersTest, MenuItemSwitchesTheTimerAndAFreshChoiceStartsAFullInterval) {
+    start();
+    leftMenu(TrayMenuItem::AutoSave);
+    EXPECT_TRUE(autoSave().enabled());
+    EXPECT_EQ(d.timers.remaining(TimerId::AutoSave), 60 * kMinute);
+
+    d.timers.advance(20 * kMinute);
+    leftMenu(TrayMenuItem::AutoSave);
+    EXPECT_FALSE(d.timers.running(TimerId::AutoSave));
+    d.timers.advance(5 * kMinute);
+    leftMenu(TrayMenuItem::AutoSave);
+    EXPECT_EQ(d.timers.remaining(TimerId::AutoSave), 60 * kMinute);
+}
+
+TEST_F(TimersTest, EveryTickRunsTheSaveAndTheTimerKeepsRunning) {
+    d.windows.addChatClient("text");
+    start();
+    form().form.controls.Dialog_CheckBox.setChecked(false);
+    leftMenu(TrayMenuItem::AutoSave);
+    d.timers.advance(60 * kMinute - 1);
+    EXPECT_TRUE(listFolder("C:\\Logs").empty());
+    d.timers.advance(1);
+    d.timers.advance(60 * kMinute);
+    EXPECT_EQ(listFolder("C:\\Logs"), (std::vector<std::string>{"20240105_1.rtf", "20240105_2.rtf"}));
+    EXPECT_TRUE(autoSave().enabled());
+
+    // A failed save (no log window, OK pressed) does not stop it either.
+    d.windows.destroy(d.windows.findWindow("PLTpmWin8388608", nullptr));
+    d.timers.advance(60 * kMinute);
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, txt::kNoLogWindow);
+    EXPECT_TRUE(autoSave().enabled());
+    EXPECT_EQ(d.timers.remaining(TimerId::AutoSave), 60 * kMinute);
+}
+
+TEST_F(TimersTest, CommitRearmsOnlyWhatChanged) {
+    start();
+    PropertiesControls& c = form().form.controls;
+    leftMenu(TrayMenuItem::AutoSave);
+    d.timers.advance(10 * kMinute);
+    const int starts = d.timers.starts;
+
+    // Interval and state unchanged: the count goes on.
+    form().transfer.WriteSettings();
+    EXPECT_EQ(d.timers.starts, starts);
+    EXPECT_EQ(d.timers.remaining(TimerId::AutoSave), 50 * kMinute);
+
+    // A new interval starts a full new count.
+    c.AutoSave_TrackBar.setPosition(30);
+    form().transfer.WriteSettings();
+    EXPECT_EQ(d.timers.remaining(TimerId::AutoSave), 30 * kMinute);
+
+    // Unchecked, the commit stops it; checked, it starts it even after the
+    // tray switched it off.
+    c.AutoSave_CheckBox.setChecked(false);
+    form().transfer.WriteSettings();
+    EXPECT_FALSE(d.timers.running(TimerId::AutoSave));
+    c.AutoSave_CheckBox.setChecked(true);
+    form().transfer.WriteSettings();
+    leftMenu(TrayMenuItem::AutoSave);
+    EXPECT_FALSE(autoSave().enabled());
+    form().transfer.WriteSettings();
+    EXPECT_TRUE(autoSave().enabled());
+    EXPECT_EQ(d.timers.remaining(TimerId::AutoSave), 30 * kMinute);
+}
+
+TEST_F(TimersTest, ATickInsideAnOpenNoticeRunsAWholeNestedSave) {
+    d.windows.addChatClient("text", "chat title");
+    start();
+    leftMenu(TrayMenuItem::AutoSave);
+    d.timers.advance(59 * kMinute);
+    // The menu's save shows its notice; the tick a minute later saves again
+    // inside it, and the first notice stays up with the newer file's name.
+    d.notice.script.push({win::kIdOk, {[&] {
+                              d.timers.advance(kMinute);
+                              EXPECT_TRUE(d.notice.visible);
+                          }}});
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(listFolder("C:\\Logs"), (std::vector<std::string>{"20240105_1.rtf", "20240105_2.rtf"}));
+    EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_EQ(form().dialog.FileNameDialog_Label.caption(), "20240105_2.rtf");
+    EXPECT_FALSE(d.clipboard.holdsData());
+    EXPECT_TRUE(d.holder.empty());
+}
+
+TEST_F(TimersTest, ATickInsideTheNoWindowBoxSavesWhileTheCloseTimerKeepsCounting) {
+    start();
+    form().form.controls.Dialog_CheckBox.setChecked(false);
+    leftMenu(TrayMenuItem::AutoSave);
+    d.timers.advance(60 * kMinute - 5000);
+    d.boxes.script.push({win::kIdOk, {[&] {
+                             d.windows.addChatClient("arrived late");
+                             d.timers.advance(5000);  // auto-save tick
+                             EXPECT_TRUE(d.timers.running(TimerId::Close));
+                             EXPECT_EQ(d.timers.remaining(TimerId::Close), 5000u);
+                         }}});
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
+    EXPECT_FALSE(d.formWindow.closed);
+    EXPECT_FALSE(d.timers.running(TimerId::Close));
+}

@@ -1,0 +1,149 @@
+// The tray icon's mouse messages and its two menus.
+#include "native/shell/shell_fixture.hpp"
+#include "settings/setting_keys.hpp"
+
+class TrayMenuTest : public ShellTest {};
+
+TEST_F(TrayMenuTest, AutoSaveItemFollowsCommittedKeysWithTheControlsAsDefaults) {
+    start();
+    PropertiesControls& c = form().form.controls;
+    // "" leaves the key out of the file; then the control's state decides.
+    const std::vector<std::string> values = {"", "0", "1"};
+    for (const std::string& autoSave : values)
+        for (const std::string& menu : values)
+            for (const bool autoSaveControl : {false, true})
+                for (const bool menuControl : {false, true}) {
+                    std::string ini = "[AutoSave_GroupBox]\r\n";
+                    if (!autoSave.empty()) ini += "AutoSave_CheckBox=" + autoSave + "\r\n";
+                    if (!menu.empty()) ini += "AutoSaveMenu_CheckBox=" + menu + "\r\n";
+                    writeSettings(ini);
+                    c.AutoSave_CheckBox.setChecked(autoSaveControl);
+                    c.AutoSaveMenu_CheckBox.setChecked(menuControl);
+
+                    tray(win::kWmLButtonDown);
+                    const bool expected = (autoSave.empty() ? autoSaveControl : autoSave == "1") &&
+                                          (menu.empty() ? menuControl : menu == "1");
+                    SCOPED_TRACE("AutoSave_CheckBox=" + autoSave + " AutoSaveMenu_CheckBox=" + menu +
+                                 " controls " + std::to_string(autoSaveControl) + std::to_string(menuControl));
+                    ASSERT_TRUE(lastMenu().left);
+                    EXPECT_EQ(lastMenu().autoSaveVisible, expected);
+                    EXPECT_EQ(form().menus.N2.visible, expected);
+                }
+}
+
+TEST_F(TrayMenuTest, CursorIsReadFirstAndTheMenuOpensThereAfterComingToTheFront) {
+    start();
+    d.tray.cursor = {640, 470};
+    d.journal.entries.clear();
+    tray(win::kWmLButtonDown);
+    EXPECT_EQ(d.journal.entries,
+              (std::vector<std::string>{"tray: cursor position", "tray: foreground and process messages",
+                                        "tray: left menu"}));
+    EXPECT_EQ(lastMenu().at.x, 640);
+    EXPECT_EQ(lastMenu().at.y, 470);
+
+    // The cursor stays where it was read, even if messages handled on coming
+    // to the front take a while.
+    d.tray.waiting.push_back([this] { d.tray.cursor = {1, 1}; });
+    tray(win::kWmRButtonDown);
+    EXPECT_FALSE(lastMenu().left);
+    EXPECT_EQ(lastMenu().at.x, 640);
+}
+
+TEST_F(TrayMenuTest, MovesReleasesAndTheMiddleButtonDoNothing) {
+    writeSettings("[Setting_GroupBox]\r\nSave_RadioButton=1\r\nMainForm_RadioButton=1\r\n");
+    d.windows.addChatClient("text");
+    start();
+    for (const unsigned message : {win::kWmMouseMove, 0x0202u, 0x0205u, 0x0207u, 0x0208u}) tray(message);
+    EXPECT_TRUE(d.tray.opened.empty());
+    EXPECT_EQ(d.notice.shows, 0);
+    EXPECT_FALSE(d.formWindow.visible());
+}
+
+TEST_F(TrayMenuTest, CheckMarkShowsWhetherTheTimerRunsWhenTheMenuOpens) {
+    d.windows.addChatClient("text");
+    start();
+    tray(win::kWmLButtonDown);
+    EXPECT_FALSE(lastMenu().autoSaveChecked);
+
+    // A save with the notice switch on switches the timer on.
+    form().Save_MenuItemClick();
+    tray(win::kWmLButtonDown);
+    EXPECT_TRUE(lastMenu().autoSaveChecked);
+
+    leftMenu(TrayMenuItem::AutoSave);
+    EXPECT_FALSE(form().form.AutoSave_Timer.enabled());
+    tray(win::kWmLButtonDown);
+    EXPECT_FALSE(lastMenu().autoSaveChecked);
+
+    // Committing the window with auto-save checked switches it on again.
+    form().transfer.WriteSettings();
+    tray(win::kWmLButtonDown);
+    EXPECT_TRUE(lastMenu().autoSaveChecked);
+}
+
+TEST_F(TrayMenuTest, PropertiesShowsTheWindowAndRunsFormShowOnlyWhenItWasHidden) {
+    start();
+    rightMenu(TrayMenuItem::Properties);
+    EXPECT_TRUE(d.formWindow.visible());
+    EXPECT_EQ(formShows, 1);
+    rightMenu(TrayMenuItem::Properties);
+    EXPECT_EQ(formShows, 1);
+    EXPECT_EQ(d.formWindow.broughtToFront, 2);
+}
+
+TEST_F(TrayMenuTest, DoubleClickWithBothKeysSavesFirstThenShowsTheWindow) {
+    makeFolder("C:\\Logs");
+    writeSettings("[Setting_GroupBox]\r\nSave_RadioButton=1\r\nMainForm_RadioButton=1\r\nOrvexLogPath=C:\\Logs\r\n");
+    d.windows.addChatClient("text");
+    start();
+    bool windowDuringNotice = true;
+    d.notice.script.push({win::kIdOk, {[&] { windowDuringNotice = d.formWindow.visible(); }}});
+    tray(win::kWmLButtonDblClk);
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
+    EXPECT_FALSE(windowDuringNotice);
+    EXPECT_TRUE(d.formWindow.visible());
+    EXPECT_TRUE(d.tray.opened.empty());
+}
+
+TEST_F(TrayMenuTest, DoubleClickWithoutKeysFollowsOnlyTheWindowControl) {
+    d.windows.addChatClient("text");
+    start();
+    tray(win::kWmLButtonDblClk);
+    EXPECT_EQ(d.notice.shows, 0);
+    EXPECT_FALSE(d.formWindow.visible());
+
+    // An uncommitted choice counts only for the key that is missing; the
+    // save key's default is off whatever the window says.
+    form().form.controls.Save_RadioButton.setChecked(true);
+    tray(win::kWmLButtonDblClk);
+    EXPECT_EQ(d.notice.shows, 0);
+    form().form.controls.MainForm_RadioButton.setChecked(true);
+    tray(win::kWmLButtonDblClk);
+    EXPECT_TRUE(d.formWindow.visible());
+    EXPECT_EQ(d.notice.shows, 0);
+}
+
+TEST_F(TrayMenuTest, SaveItemRunsTheSaveCommand) {
+    makeFolder("C:\\Logs");
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
+    d.windows.addChatClient("text");
+    start();
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
+}
+
+TEST_F(TrayMenuTest, TaskbarCreatedPutsTheIconBackUntilTheProgramCloses) {
+    start();
+    EXPECT_EQ(d.tray.adds, 1);
+    // Explorer restarted: its new notification area has no icon of ours.
+    d.tray.iconShown = false;
+    form().TaskbarCreated();
+    EXPECT_TRUE(d.tray.iconShown);
+    EXPECT_EQ(d.tray.adds, 2);
+
+    rightMenu(TrayMenuItem::Exit);
+    form().TaskbarCreated();
+    EXPECT_FALSE(d.tray.iconShown);
+    EXPECT_EQ(d.tray.adds, 2);
+}
