@@ -82,6 +82,10 @@ wine_session_start() {
     # No window manager runs on the virtual display: let Wine draw the
     # captions and frames itself, so screenshots show them.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f </dev/null >>"$log" 2>&1
+    # This Wine does not find its own Marlett font, and the caption buttons
+    # come out as letters; a copy in the prefix's font folder is found.
+    local marlett=/usr/share/wine/fonts/marlett.ttf
+    [[ -f $marlett ]] && cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver -w </dev/null >>"$log" 2>&1
     wineserver -p </dev/null >>"$log" 2>&1
     touch "$dir/booted"

@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Every test: installs whatever is missing, builds natively (build/native)
+# and for Windows (build/win32), runs both CTest suites (the Windows one under
+# Wine on a virtual display) and ends with "N passed, M failed".
+#   scripts/test-all.sh
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+bash scripts/install-deps.sh || { echo "0 passed, 1 failed"; exit 1; }
+
+passed=0
+failed=0
+logs=$root/build/test-logs
+mkdir -p "$logs"
+
+# run_suite NAME BUILD_DIR CONFIGURE_ARGS...: configure, build, ctest.
+run_suite() {
+    local name=$1 dir=$2
+    shift 2
+    echo "=== $name: configure and build"
+    if ! cmake -S . -B "$dir" "$@" >"$logs/$name-configure.log" 2>&1; then
+        cat "$logs/$name-configure.log"
+        echo "=== $name: configure FAILED"
+        failed=$((failed + 1))
+        return
+    fi
+    cmake --build "$dir" -j2 >"$logs/$name-build.log" 2>&1
+    local status=$?
+    grep -E "(warning|error)[: ]" "$logs/$name-build.log" || true
+    if ((status != 0)); then
+        tail -n 40 "$logs/$name-build.log"
+        echo "=== $name: build FAILED"
+        failed=$((failed + 1))
+        return
+    fi
+    echo "=== $name: tests"
+    ctest --test-dir "$dir" --output-on-failure 2>&1 | tee "$logs/$name-ctest.log"
+    local summary
+    summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$logs/$name-ctest.log" | tail -n 1)
+    if [[ -z $summary ]]; then
+        echo "=== $name: no test summary"
+        failed=$((failed + 1))
+        return
+    fi
+    local bad total
+    bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")
+    total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$summary")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+}
+
+started=$SECONDS
+run_suite native "$root/build/native"
+run_suite win32 "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+echo "=== done in $((SECONDS - started))s"
+echo "$passed passed, $failed failed"
+[[ $failed -eq 0 ]]
