@@ -18,7 +18,10 @@ protected:
         d.timers.onTick = [this](TimerId id) {
             if (!d.formWindow.closed) form().TimerTick(id);
         };
-        d.formWindow.onShow = [this] { ++formShows; };
+        d.formWindow.onShow = [this] {
+            ++formShows;
+            form().FormShow();
+        };
         d.formWindow.onClose = [this] { form().FormClose(); };
         return m;
     }

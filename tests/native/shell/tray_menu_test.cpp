@@ -84,12 +84,22 @@ TEST_F(TrayMenuTest, CheckMarkShowsWhetherTheTimerRunsWhenTheMenuOpens) {
 
 TEST_F(TrayMenuTest, PropertiesShowsTheWindowAndRunsFormShowOnlyWhenItWasHidden) {
     start();
+    d.view.page = 3;
     rightMenu(TrayMenuItem::Properties);
     EXPECT_TRUE(d.formWindow.visible());
     EXPECT_EQ(formShows, 1);
+    EXPECT_EQ(d.view.page, 1);
+    d.view.page = 3;
     rightMenu(TrayMenuItem::Properties);
     EXPECT_EQ(formShows, 1);
+    EXPECT_EQ(d.view.page, 3);
     EXPECT_EQ(d.formWindow.broughtToFront, 2);
+
+    // Hidden by OK or Cancel, the next showing opens on the first page again.
+    d.view.hide();
+    rightMenu(TrayMenuItem::Properties);
+    EXPECT_EQ(formShows, 2);
+    EXPECT_EQ(d.view.page, 1);
 }
 
 TEST_F(TrayMenuTest, DoubleClickWithBothKeysSavesFirstThenShowsTheWindow) {
