@@ -1,0 +1,48 @@
+#include "platform/win32/win32_program_entry.hpp"
+
+#include "platform/win32/cursor_table.hpp"
+
+void Win32ProgramEntry::registerHandCursor() {
+    // Resource names match without regard to case: "Hand" finds "HAND".
+    setCursorSlot(1, LoadCursorA(GetModuleHandleA(nullptr), "Hand"));
+}
+
+bool Win32ProgramEntry::openInstanceMutex(const std::string& name) {
+    UniqueKernelHandle other(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str()));
+    return static_cast<bool>(other);
+}
+
+bool Win32ProgramEntry::createInstanceMutex(const std::string& name) {
+    mutex_ = CreateMutexA(nullptr, FALSE, name.c_str());
+    if (mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(mutex_);
+        mutex_ = nullptr;
+        return true;
+    }
+    return false;
+}
+
+void Win32ProgramEntry::initializeApplication(const std::string& title) {
+    application_ = std::make_unique<ApplicationWindow>();
+    SetWindowTextA(application_->window(), title.c_str());
+    // The first ShowWindow of a process takes the launcher's show command
+    // (minimised, maximised); spend it here on hiding.
+    if (hideFirstShow_) ShowWindow(application_->window(), SW_HIDE);
+}
+
+void Win32ProgramEntry::copyFormStyleToApplication() {
+    if (formWindow_ == nullptr || !application_) return;
+    SetWindowLongA(application_->window(), GWL_STYLE, GetWindowLongA(formWindow_, GWL_STYLE));
+}
+
+void Win32ProgramEntry::runMessageLoop() {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void Win32ProgramEntry::releaseInstanceMutex() {
+    if (mutex_ != nullptr) ReleaseMutex(mutex_);
+}

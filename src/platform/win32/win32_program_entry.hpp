@@ -1,0 +1,32 @@
+#pragma once
+// The process-wide start-up steps on Windows.
+#include <memory>
+
+#include "platform/program_entry_port.hpp"
+#include "platform/win32/application_window.hpp"
+#include "platform/win32/unique_handle.hpp"
+
+class Win32ProgramEntry : public ProgramEntryPort {
+public:
+    // The window whose style the application window takes over; set once the
+    // properties window exists.
+    void setFormWindow(HWND window) { formWindow_ = window; }
+    ApplicationWindow* application() { return application_.get(); }
+
+    void registerHandCursor() override;
+    bool openInstanceMutex(const std::string& name) override;
+    bool createInstanceMutex(const std::string& name) override;
+    void hideStartupShowState() override { hideFirstShow_ = true; }
+    void initializeApplication(const std::string& title) override;
+    void copyFormStyleToApplication() override;
+    void runMessageLoop() override;
+    void releaseInstanceMutex() override;
+
+private:
+    // The mutex only serves by existing: it is never closed while we run, and
+    // the system removes it with the process.
+    HANDLE mutex_ = nullptr;
+    std::unique_ptr<ApplicationWindow> application_;
+    HWND formWindow_ = nullptr;
+    bool hideFirstShow_ = false;
+};

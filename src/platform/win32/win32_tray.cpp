@@ -1,0 +1,94 @@
+#include "platform/win32/win32_tray.hpp"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "platform/win32/menu_ids.hpp"
+#include "platform/win32/unique_handle.hpp"
+#include "text/texts.hpp"
+
+namespace {
+constexpr UINT kIconId = 1;
+
+// The record in its first, 88-byte form, which every shell understands.
+NOTIFYICONDATAA iconRecord(HWND window) {
+    NOTIFYICONDATAA data{};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = window;
+    data.uID = kIconId;
+    return data;
+}
+
+void appendItem(HMENU menu, unsigned id, const char* caption) {
+    AppendMenuA(menu, MF_STRING, id, caption);
+}
+}  // namespace
+
+void Win32Tray::addIcon(const std::string& tip) {
+    NOTIFYICONDATAA data = iconRecord(properties_);
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = WM_USER;
+    // A temporary copy of the window's icon; the shell keeps its own image.
+    UniqueIcon copy(CopyIcon(icon_));
+    data.hIcon = copy.get();
+    std::strncpy(data.szTip, tip.c_str(), sizeof data.szTip - 1);
+    Shell_NotifyIconA(NIM_ADD, &data);
+}
+
+void Win32Tray::removeIcon() {
+    NOTIFYICONDATAA data = iconRecord(properties_);
+    Shell_NotifyIconA(NIM_DELETE, &data);
+}
+
+ScreenPoint Win32Tray::cursorPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void Win32Tray::foregroundAndProcessMessages() {
+    SetForegroundWindow(application_);
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+TrayMenuItem Win32Tray::track(HMENU menu, ScreenPoint at) {
+    const UINT id = static_cast<UINT>(TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x,
+                                                     at.y, 0, application_, nullptr));
+    // Lets the menu close properly when the user clicks elsewhere.
+    PostMessageA(application_, WM_NULL, 0, 0);
+    switch (id) {
+        case kCmdAutoSave: return TrayMenuItem::AutoSave;
+        case kCmdSave: return TrayMenuItem::Save;
+        case kCmdProperties: return TrayMenuItem::Properties;
+        case kCmdExit: return TrayMenuItem::Exit;
+        default: return TrayMenuItem::None;
+    }
+}
+
+TrayMenuItem Win32Tray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) {
+    UniqueMenu menu(CreatePopupMenu());
+    if (autoSaveVisible) {
+        AppendMenuA(menu.get(), MF_STRING | (autoSaveChecked ? MF_CHECKED : MF_UNCHECKED), kCmdAutoSave,
+                    txt::kMenuAutoSave);
+        AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+    }
+    appendItem(menu.get(), kCmdSave, txt::kMenuSave);
+    return track(menu.get(), at);
+}
+
+TrayMenuItem Win32Tray::openRightMenu(ScreenPoint at) {
+    UniqueMenu menu(CreatePopupMenu());
+    appendItem(menu.get(), kCmdProperties, txt::kMenuProperties);
+    AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+    appendItem(menu.get(), kCmdExit, txt::kMenuExit);
+    return track(menu.get(), at);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The notification-area icon and the two tray menus.
+#include <windows.h>
+
+#include "platform/tray_port.hpp"
+
+class Win32Tray : public TrayPort {
+public:
+    // propertiesWindow receives the icon's callback messages; the menus open
+    // for the application window, which is brought to the foreground first.
+    Win32Tray(HWND propertiesWindow, HWND applicationWindow, HICON windowIcon)
+        : properties_(propertiesWindow), application_(applicationWindow), icon_(windowIcon) {}
+
+    void addIcon(const std::string& tip) override;
+    void removeIcon() override;
+    ScreenPoint cursorPos() override;
+    void foregroundAndProcessMessages() override;
+    TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
+    TrayMenuItem openRightMenu(ScreenPoint at) override;
+
+private:
+    TrayMenuItem track(HMENU menu, ScreenPoint at);
+
+    HWND properties_;
+    HWND application_;
+    HICON icon_;
+};

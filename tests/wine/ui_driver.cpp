@@ -1,0 +1,146 @@
+// Drives OrvexLog.exe from outside as a user's actions would arrive: messages
+// posted to its windows, buttons of its message boxes pressed, and checks of
+// what it left on screen, on the clipboard and in the notification area.
+//   ui_driver.exe COMMAND ARGS...   (exit 0 = yes / done, 1 = no, 2 = usage)
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* orNull(const char* s) { return std::strcmp(s, "-") == 0 ? nullptr : s; }
+
+unsigned long number(const char* s) { return std::strtoul(s, nullptr, 0); }
+
+template <typename Find>
+bool waitFor(double seconds, Find find) {
+    const DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds * 1000);
+    for (;;) {
+        if (find()) return true;
+        if (static_cast<LONG>(GetTickCount() - deadline) >= 0) return false;
+        Sleep(50);
+    }
+}
+
+// A message box of ours: a dialog (#32770) with the given title.
+HWND findBox(const char* title) { return FindWindowA("#32770", title); }
+
+BOOL CALLBACK collectText(HWND child, LPARAM param) {
+    char cls[32] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0) {
+        char text[4096] = {};
+        GetWindowTextA(child, text, sizeof text);
+        if (text[0] != '\0') *reinterpret_cast<std::string*>(param) += text;
+    }
+    return TRUE;
+}
+
+int usage() {
+    std::fputs(
+        "commands:\n"
+        "  post CLASS MSG WPARAM LPARAM      PostMessage to the first window of CLASS\n"
+        "  wait-window CLASS|- TITLE|- SEC   wait until such a top-level window exists\n"
+        "  wait-gone CLASS|- TITLE|- SEC     wait until no such window exists\n"
+        "  visible CLASS                     exit 0 when a window of CLASS is visible\n"
+        "  box-text TITLE SEC OUTFILE        wait for a message box, write its text\n"
+        "  press TITLE BUTTON-ID SEC         press a button of a message box\n"
+        "  clipboard-empty                   exit 0 when the clipboard holds nothing\n"
+        "  clipboard-set TEXT                put text on the clipboard\n"
+        "  clipboard-hold SEC                keep the clipboard open for SEC seconds\n"
+        "  icon-present CLASS                exit 0 when CLASS's tray icon 1 exists\n"
+        "  icon-remove CLASS                 remove CLASS's tray icon 1, as a lost tray would\n"
+        "  taskbar-created                   broadcast the shell's \"TaskbarCreated\"\n",
+        stderr);
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string cmd = argv[1];
+    if (cmd == "post" && argc == 6) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        if (w == nullptr) return 1;
+        return PostMessageA(w, static_cast<UINT>(number(argv[3])), number(argv[4]),
+                            static_cast<LPARAM>(number(argv[5]))) ? 0 : 1;
+    }
+    if ((cmd == "wait-window" || cmd == "wait-gone") && argc == 5) {
+        const bool present = cmd == "wait-window";
+        return waitFor(std::atof(argv[4]), [&] {
+                   return (FindWindowA(orNull(argv[2]), orNull(argv[3])) != nullptr) == present;
+               }) ? 0 : 1;
+    }
+    if (cmd == "visible" && argc == 3) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        return w != nullptr && IsWindowVisible(w) ? 0 : 1;
+    }
+    if (cmd == "box-text" && argc == 5) {
+        HWND box = nullptr;
+        if (!waitFor(std::atof(argv[3]), [&] { return (box = findBox(argv[2])) != nullptr; })) return 1;
+        std::string text;
+        EnumChildWindows(box, collectText, reinterpret_cast<LPARAM>(&text));
+        FILE* out = std::fopen(argv[4], "wb");
+        if (out == nullptr) return 1;
+        std::fwrite(text.data(), 1, text.size(), out);
+        std::fclose(out);
+        return 0;
+    }
+    if (cmd == "press" && argc == 5) {
+        HWND box = nullptr;
+        if (!waitFor(std::atof(argv[4]), [&] { return (box = findBox(argv[2])) != nullptr; })) return 1;
+        const int id = static_cast<int>(number(argv[3]));
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+        return 0;
+    }
+    if (cmd == "clipboard-empty" && argc == 2) {
+        if (!OpenClipboard(nullptr)) return 1;
+        const int formats = CountClipboardFormats();
+        CloseClipboard();
+        return formats == 0 ? 0 : 1;
+    }
+    if (cmd == "clipboard-set" && argc == 3) {
+        if (!OpenClipboard(nullptr)) return 1;
+        EmptyClipboard();
+        const std::size_t n = std::strlen(argv[2]) + 1;
+        HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, n);
+        if (mem != nullptr) {
+            std::memcpy(GlobalLock(mem), argv[2], n);
+            GlobalUnlock(mem);
+            if (SetClipboardData(CF_TEXT, mem) == nullptr) GlobalFree(mem);
+        }
+        CloseClipboard();
+        return 0;
+    }
+    if (cmd == "clipboard-hold" && argc == 3) {
+        if (!OpenClipboard(nullptr)) return 1;
+        std::puts("held");
+        std::fflush(stdout);
+        Sleep(static_cast<DWORD>(std::atof(argv[2]) * 1000));
+        CloseClipboard();
+        return 0;
+    }
+    if ((cmd == "icon-present" || cmd == "icon-remove") && argc == 3) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        if (w == nullptr) return 1;
+        NOTIFYICONDATAA data{};
+        data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        data.hWnd = w;
+        data.uID = 1;
+        // Modifying nothing succeeds only when the icon is there.
+        return Shell_NotifyIconA(cmd == "icon-present" ? NIM_MODIFY : NIM_DELETE, &data) ? 0 : 1;
+    }
+    if (cmd == "taskbar-created" && argc == 2) {
+        const UINT message = RegisterWindowMessageA("TaskbarCreated");
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(HWND_BROADCAST, message, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
+        return 0;
+    }
+    return usage();
+}
