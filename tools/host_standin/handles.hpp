@@ -1,5 +1,6 @@
 #pragma once
-// Owners for the few Win32 handles the stand-in keeps.
+// Owner of the stand-in's top-level windows. Unlike UniqueHwnd it allows for
+// a window that the user has closed (and so destroyed) already.
 #include <windows.h>
 
 namespace standin {
@@ -28,34 +29,6 @@ public:
 
 private:
     HWND h_ = nullptr;
-};
-
-class UniqueFont {
-public:
-    explicit UniqueFont(HFONT f = nullptr) : f_(f) {}
-    ~UniqueFont() {
-        if (f_ != nullptr) DeleteObject(f_);
-    }
-    UniqueFont(const UniqueFont&) = delete;
-    UniqueFont& operator=(const UniqueFont&) = delete;
-    HFONT get() const { return f_; }
-
-private:
-    HFONT f_;
-};
-
-class UniqueLibrary {
-public:
-    explicit UniqueLibrary(const char* name) : m_(LoadLibraryA(name)) {}
-    ~UniqueLibrary() {
-        if (m_ != nullptr) FreeLibrary(m_);
-    }
-    UniqueLibrary(const UniqueLibrary&) = delete;
-    UniqueLibrary& operator=(const UniqueLibrary&) = delete;
-    bool loaded() const { return m_ != nullptr; }
-
-private:
-    HMODULE m_;
 };
 
 }  // namespace standin

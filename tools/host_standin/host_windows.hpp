@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include "handles.hpp"
+#include "platform/win32/unique_handle.hpp"
 #include "log_content.hpp"
 
 namespace standin {
@@ -45,7 +46,7 @@ public:
 
 private:
     HINSTANCE instance_;
-    UniqueFont editFont_;
+    ::UniqueFont editFont_;
     std::vector<CompanionWindow> companions_;
     std::vector<ClientWindow> clients_;
 };

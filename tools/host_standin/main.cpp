@@ -13,6 +13,7 @@
 #include "launch_record.hpp"
 #include "log_content.hpp"
 #include "options.hpp"
+#include "platform/win32/unique_handle.hpp"
 #include "text/sjis.hpp"
 
 using namespace standin;
@@ -79,11 +80,24 @@ int run(HINSTANCE instance) {
     std::vector<std::string> args = splitCommandLine(GetCommandLineA());
     if (!args.empty()) args.erase(args.begin());  // the program's own name
     const ParseResult parsed = parseOptions(args);
-    if (!parsed.error.empty()) {
+    const Options& o = parsed.options;
+
+    // A copy started as a host executable gets the host's own arguments:
+    // they are recorded, not obeyed, unless they are ours.
+    const std::string exe = modulePath();
+    const bool understood = parsed.error.empty();
+    if (runsAsCopy(exe) || (understood && o.record)) {
+        std::string error;
+        if (!recordLaunch(recordPath(understood ? o.recordFile : std::string(), exe), exe, error)) {
+            report(error + "\n", true);
+            return 1;
+        }
+        if (!understood || !o.windowsRequested) return 0;
+    }
+    if (!understood) {
         report(parsed.error + "\n\n" + usageText(), true);
         return 2;
     }
-    const Options& o = parsed.options;
     if (o.help) {
         report(usageText(), false);
         return 0;
@@ -109,20 +123,10 @@ int run(HINSTANCE instance) {
         return 0;
     }
 
-    const std::string exe = modulePath();
-    if (o.record || runsAsCopy(exe)) {
-        std::string error;
-        if (!recordLaunch(recordPath(o.recordFile, exe), exe, error)) {
-            report(error + "\n", true);
-            return 1;
-        }
-        if (!o.windowsRequested) return 0;
-    }
-
     // The rich edit's copy and paste go through OLE.
     OleSession ole;
-    UniqueLibrary richEdit("riched32.dll");
-    if (!richEdit.loaded()) {
+    UniqueModule richEdit(LoadLibraryA("riched32.dll"));
+    if (!richEdit) {
         report("cannot load riched32.dll\n", true);
         return 1;
     }
