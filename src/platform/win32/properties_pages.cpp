@@ -1,0 +1,308 @@
+#include "platform/win32/properties_pages.hpp"
+
+#include <commctrl.h>
+
+#include "app/main_form.hpp"
+#include "platform/win32/gui_font.hpp"
+#include "platform/win32/properties_control_ids.hpp"
+#include "platform/win32/properties_window.hpp"
+#include "text/texts.hpp"
+
+namespace {
+
+using Look = PropertiesPanel::Look;
+
+// Design figures are 96-DPI pixels.
+struct Box {
+    int x, y, width, height;
+};
+
+constexpr Box kPageControl{0, 0, 406, 225};
+constexpr int kThumbLength = 15;
+constexpr int kWindowFontHeight = 12;
+// Room of a check box's or radio button's mark and the gap before its text.
+constexpr int kMarkWidth = 20;
+
+// Where the running system's font sets a caption wider than the designed
+// face does, the control grows to the right so the caption is not cut.
+void widenToCaption(HWND control, int markWidth) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    const int needed = captionExtent(control).cx + markWidth;
+    if (needed <= r.right - r.left) return;
+    SetWindowPos(control, nullptr, 0, 0, needed, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
+
+struct PropertiesPages::Builder {
+    PropertiesPages& pages;
+    PropertiesControls& c;
+    int dpi;
+    HFONT font;
+
+    int px(int value) const { return scaleToDpi(value, dpi); }
+
+    HWND child(HWND parent, const char* className, const char* text, DWORD style, Box at, int id,
+               DWORD exStyle = 0, HFONT withFont = nullptr) const {
+        return createChild(parent, className, text, style, px(at.x), px(at.y), px(at.width), px(at.height), id,
+                           withFont != nullptr ? withFont : font, exStyle);
+    }
+
+    HWND panel(HWND parent, int id, Box at, Look look, const char* caption = "") {
+        const RECT bounds{px(at.x), px(at.y), px(at.x + at.width), px(at.y + at.height)};
+        pages.panels_.push_back(
+            std::make_unique<PropertiesPanel>(parent, id, bounds, look, caption, font, pages.binding_));
+        return pages.panels_.back()->window();
+    }
+
+    HWND label(HWND parent, int id, const char* caption, Box at, HFONT withFont = nullptr) const {
+        HWND w = child(parent, "STATIC", caption, SS_LEFT | SS_NOPREFIX, at, id, 0, withFont);
+        fitLabelToCaption(w, false);
+        return w;
+    }
+
+    void label(HWND parent, int id, Label& model, Box at, bool rightAligned = false) {
+        HWND w = child(parent, "STATIC", model.caption().c_str(),
+                       (rightAligned ? SS_RIGHT : SS_LEFT) | SS_NOPREFIX, at, id);
+        pages.binding_.bind(model, w, rightAligned);
+    }
+
+    void check(HWND parent, int id, CheckBox& model, const char* caption, Box at) {
+        HWND w = child(parent, "BUTTON", caption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, at, id);
+        widenToCaption(w, px(kMarkWidth));
+        pages.binding_.bind(model, w);
+    }
+
+    // The first button of a radio group starts the group (WS_GROUP); the
+    // next control that is not one of its buttons ends it.
+    void radio(HWND parent, int id, RadioButton& model, const char* caption, Box at, bool firstOfGroup) {
+        HWND w = child(parent, "BUTTON", caption, BS_RADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), at, id);
+        widenToCaption(w, px(kMarkWidth));
+        pages.binding_.bind(model, w);
+    }
+
+    HWND edit(HWND parent, int id, Edit& model, Box at) {
+        HWND w = child(parent, "EDIT", "", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, at, id,
+                       WS_EX_CLIENTEDGE);
+        pages.binding_.bind(model, w);
+        return w;
+    }
+
+    void button(HWND parent, int id, Button& model, Box at) {
+        HWND w = child(parent, "BUTTON", model.caption().c_str(), BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, at, id);
+        pages.binding_.bind(model, w);
+    }
+
+    void link(HWND parent, int id, const char* caption, Box at, std::function<void()> onClick) {
+        pages.links_.push_back(
+            std::make_unique<LinkLabel>(parent, id, caption, px(at.x), px(at.y), pages.linkFont_.get()));
+        pages.links_.back()->onClick = std::move(onClick);
+    }
+
+    HWND pageControl(HWND root) {
+        HWND tab = child(root, WC_TABCONTROLA, "", WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, kPageControl,
+                         kIdPageControl);
+        const char* names[] = {txt::kPageFileName, txt::kPageSave, txt::kPageAction, txt::kPageVersion};
+        for (int i = 0; i < 4; ++i) {
+            TCITEMA item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = const_cast<char*>(names[i]);
+            SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        }
+        return tab;
+    }
+
+    void fileNamePage(HWND page) {
+        HWND group = panel(page, kIdFileNameGroup, {6, 8, 386, 185}, Look::GroupBox, txt::kFileNameGroup);
+        label(group, kIdTopFileNameLabel, txt::kPrefixLabel, {16, 20, 256, 12});
+        edit(group, kIdTopFileNameEdit, c.TopFileName_Edit, {280, 16, 97, 20});
+        check(group, kIdYearCheck, c.Year_CheckBox, txt::kYearCheck, {16, 36, 145, 17});
+        radio(group, kIdYear2Radio, c.Year2_RadioButton, txt::kYear2Radio, {32, 52, 153, 17}, true);
+        radio(group, kIdYear4Radio, c.Year4_RadioButton, txt::kYear4Radio, {184, 52, 145, 17}, false);
+        check(group, kIdMonthCheck, c.Month_CheckBox, txt::kMonthCheck, {16, 68, 145, 17});
+        check(group, kIdDayCheck, c.Day_CheckBox, txt::kDayCheck, {16, 84, 145, 17});
+        check(group, kIdNumberCheck, c.Number_CheckBox, txt::kNumberCheck, {16, 100, 153, 17});
+        label(group, kIdNumberLabel, txt::kNumberLabel, {32, 117, 267, 12});
+        check(group, kIdPlainCheck, c.Plain_CheckBox, txt::kPlainCheck, {16, 132, 145, 17});
+        HWND divide = panel(group, kIdDividePanel, {32, 148, 249, 17}, Look::Plain);
+        radio(divide, kIdPlainRadio2, c.Plain_RadioButton2, txt::kPlainRadio2, {76, 0, 73, 17}, true);
+        radio(divide, kIdPlainRadio1, c.Plain_RadioButton1, txt::kPlainRadio1, {0, 0, 73, 17}, false);
+        radio(divide, kIdPlainRadio3, c.Plain_RadioButton3, txt::kPlainRadio3, {152, 0, 89, 17}, false);
+        label(group, kIdFileNameSampleLabel, c.FileNameSample_Label, {184, 166, 14, 12});
+    }
+
+    void fileSavePage(HWND page, MainForm& form) {
+        HWND textType = panel(page, kIdTextTypeGroup, {6, 8, 386, 57}, Look::GroupBox, txt::kTextTypeGroup);
+        radio(textType, kIdPlainTextRadio, c.Plain_RadioButton, txt::kPlainTextRadio, {16, 32, 129, 17}, true);
+        radio(textType, kIdRichTextRadio, c.RichText_RadioButton, txt::kRichTextRadio, {16, 16, 361, 17}, false);
+
+        HWND folder = panel(page, kIdSaveFolderGroup, {6, 72, 386, 49}, Look::GroupBox, txt::kSaveFolderGroup);
+        HWND box = edit(folder, kIdSaveFolderEdit, c.SaveFolder_Edit, {16, 16, 281, 20});
+        button(folder, kIdSaveFolderButton, c.SaveFolder_Button, {304, 16, 75, 20});
+        // The folder is shown shortened to the box's width plus its font's
+        // height value (negative): 281 - 12 at 96 DPI.
+        RECT r{};
+        GetWindowRect(box, &r);
+        LOGFONTA lf{};
+        GetObjectA(font, sizeof lf, &lf);
+        form.form.saveFolderWidth = (r.right - r.left) + (lf.lfHeight != 0 ? lf.lfHeight : -px(kWindowFontHeight));
+
+        HWND autoSave = panel(page, kIdAutoSaveGroup, {6, 128, 386, 65}, Look::GroupBox, txt::kAutoSaveGroup);
+        check(autoSave, kIdAutoSaveCheck, c.AutoSave_CheckBox, txt::kAutoSaveCheck, {16, 16, 169, 17});
+        check(autoSave, kIdAutoSaveMenuCheck, c.AutoSaveMenu_CheckBox, txt::kAutoSaveMenuCheck, {200, 16, 161, 17});
+        HWND track = child(autoSave, TRACKBAR_CLASSA, "",
+                           WS_TABSTOP | WS_GROUP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGTH,
+                           {104, 34, 241, 25}, kIdAutoSaveTrackBar);
+        SendMessageA(track, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(px(kThumbLength)), 0);
+        SendMessageA(track, TBM_SETLINESIZE, 0, 1);
+        SendMessageA(track, TBM_SETPAGESIZE, 0, 5);
+        pages.binding_.bind(c.AutoSave_TrackBar, track);  // the range comes from the model
+        SendMessageA(track, TBM_SETTICFREQ, 5, 0);
+        label(autoSave, kIdSaveTimeLabel, c.SaveTime_Label, {16, 40, 84, 12});
+        label(autoSave, kIdAutoSaveLabel, c.AutoSave_Label, {348, 40, 30, 12}, true);
+    }
+
+    void actionPage(HWND page) {
+        HWND setting = panel(page, kIdSettingGroup, {6, 8, 386, 105}, Look::GroupBox, txt::kSettingGroup);
+        check(setting, kIdCreateCheck, c.Create_CheckBox, txt::kCreateCheck, {16, 16, 265, 17});
+        button(setting, kIdDeleteQuorlaPathButton, c.DeleteQuorlaPath_Button, {72, 34, 241, 25});
+        check(setting, kIdDialogCheck, c.Dialog_CheckBox, txt::kDialogCheck, {16, 64, 249, 17});
+        check(setting, kIdAutoSaveOnCheck, c.AutoSaveOn_CheckBox, txt::kAutoSaveOnCheck, {16, 80, 209, 17});
+
+        HWND dblClick = panel(page, kIdDblClickGroup, {6, 120, 386, 73}, Look::GroupBox, txt::kDblClickGroup);
+        radio(dblClick, kIdSaveRadio, c.Save_RadioButton, txt::kSaveRadio, {16, 16, 97, 17}, true);
+        radio(dblClick, kIdMainFormRadio, c.MainForm_RadioButton, txt::kMainFormRadio, {16, 32, 129, 17}, false);
+        radio(dblClick, kIdNoneRadio, c.None_RadioButton, txt::kNoneRadio, {16, 48, 113, 17}, false);
+    }
+
+    void versionPage(HWND page, MainForm& form) {
+        HWND title = panel(page, kIdTitlePanel, {6, 13, 386, 180}, Look::Bevel);
+        label(title, kIdTitleLabel, txt::kProductName, {88, 24, 210, 27}, pages.titleFont_.get());
+        label(title, kIdVersionLabel, txt::kVersionText, {151, 54, 84, 13}, pages.versionFont_.get());
+        label(title, kIdCopyText, txt::kCopyText, {102, 84, 182, 13}, pages.noticeFont_.get());
+        label(title, kIdMailTitleLabel, txt::kMailTitle, {71, 104, 34, 12});
+        link(title, kIdMailLabel, txt::kMailAddress, {144, 104, 108, 12}, [&form] { form.Mail_LabelClick(); });
+        label(title, kIdHomePageTitleLabel, txt::kHomePageTitle, {71, 120, 54, 12});
+        link(title, kIdHomePageLabel, txt::kHomePageAddress, {143, 120, 172, 12},
+             [&form] { form.HomePage_LabelClick(); });
+        label(title, kIdFreeLabel, txt::kFreeSoftware, {82, 144, 222, 12});
+    }
+};
+
+PropertiesPages::PropertiesPages(PropertiesWindow& window, MainForm& form)
+    : binding_([&form](const ControlBinding::Handler& handler) { form.dispatch(handler); }),
+      titleFont_(createWindowFont(27, window.dpi(), FW_BOLD)),
+      versionFont_(createWindowFont(13, window.dpi(), FW_BOLD)),
+      noticeFont_(createWindowFont(13, window.dpi())),
+      linkFont_(createWindowFont(kWindowFontHeight, window.dpi(), FW_NORMAL, true)) {
+    Builder b{*this, form.form.controls, window.dpi(), window.font()};
+    PropertiesControls& c = form.form.controls;
+
+    RECT client{};
+    GetClientRect(window.window(), &client);
+    HWND root = b.panel(window.window(), kIdRootPanel, {0, 0, 0, 0}, Look::Plain);
+    SetWindowPos(root, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+
+    // The pages lie over the page control's display area and come before it
+    // in the z-order, so the page control (WS_CLIPSIBLINGS) never paints
+    // over them; the tab order is therefore: the page's controls, the page
+    // tabs, then the buttons.
+    pageControl_ = b.pageControl(root);
+    RECT display{0, 0, b.px(kPageControl.width), b.px(kPageControl.height)};
+    SendMessageA(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    const Box pageBox{0, 0, 0, 0};
+    const int pageIds[] = {kIdFileNamePage, kIdFileSavePage, kIdActionPage, kIdVersionPage};
+    HWND pageWindows[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        pageWindows[i] = b.panel(root, pageIds[i], pageBox, Look::Plain);
+        SetWindowPos(pageWindows[i], i == 0 ? HWND_TOP : pageWindows[i - 1], display.left, display.top,
+                     display.right - display.left, display.bottom - display.top, SWP_NOACTIVATE);
+        TCITEMA item{};
+        item.mask = TCIF_PARAM;
+        item.lParam = reinterpret_cast<LPARAM>(pageWindows[i]);
+        SendMessageA(pageControl_, TCM_SETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    SetWindowPos(pageControl_, pageWindows[3], 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+
+    b.fileNamePage(pageWindows[0]);
+    b.fileSavePage(pageWindows[1], form);
+    b.actionPage(pageWindows[2]);
+    b.versionPage(pageWindows[3], form);
+
+    b.button(root, kIdOkButton, c.OK_Button, {51, 230, 97, 25});
+    b.button(root, kIdCancelButton, c.Cancel_Button, {155, 230, 97, 25});
+    b.button(root, kIdSaveButton, c.Save_Button, {259, 230, 97, 25});
+
+    for (const auto& panel : panels_) panel->frameBehindControls();
+
+    HWND tab = pageControl_;
+    binding_.onNotify(tab, [tab](UINT code) {
+        if (code == static_cast<UINT>(TCN_SELCHANGE))
+            selectPropertiesPage(tab, static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0)));
+    });
+    selectPropertiesPage(tab, 0);
+}
+
+PropertiesPages::~PropertiesPages() {
+    binding_.detach();
+    // Destroying the outermost container takes every control with it; the
+    // objects of the containers and links then find their windows gone.
+    if (!panels_.empty() && panels_.front()->window() != nullptr) DestroyWindow(panels_.front()->window());
+}
+
+std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form) {
+    return std::make_unique<PropertiesPages>(window, form);
+}
+
+void selectPropertiesPage(HWND pageControl, int index) {
+    if (static_cast<int>(SendMessageA(pageControl, TCM_GETCURSEL, 0, 0)) != index)
+        SendMessageA(pageControl, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+    const int count = static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
+    HWND shown = nullptr;
+    for (int i = 0; i < count; ++i) {
+        TCITEMA item{};
+        item.mask = TCIF_PARAM;
+        SendMessageA(pageControl, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        HWND page = reinterpret_cast<HWND>(item.lParam);
+        if (page == nullptr) continue;
+        if (i == index) shown = page;
+        else ShowWindow(page, SW_HIDE);
+    }
+    if (shown != nullptr) ShowWindow(shown, SW_SHOWNA);
+}
+
+namespace {
+
+// The next window in the tab order: first child, else next sibling, else the
+// next sibling of the nearest container that has one.
+HWND nextInTabOrder(HWND top, HWND w) {
+    if (HWND first = GetWindow(w, GW_CHILD)) return first;
+    for (; w != nullptr && w != top; w = GetParent(w))
+        if (HWND next = GetWindow(w, GW_HWNDNEXT)) return next;
+    return nullptr;
+}
+
+bool canTakeFocus(HWND top, HWND w) {
+    if ((GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) == 0) return false;
+    for (; w != nullptr && w != top; w = GetParent(w)) {
+        const LONG style = GetWindowLongA(w, GWL_STYLE);
+        if ((style & WS_VISIBLE) == 0 || (style & WS_DISABLED) != 0) return false;
+    }
+    return w == top;
+}
+
+}  // namespace
+
+HWND firstTabStopAfter(HWND top, HWND marker) {
+    if (marker == nullptr || (marker != top && !IsChild(top, marker))) return nullptr;
+    for (HWND w = nextInTabOrder(top, marker); w != nullptr; w = nextInTabOrder(top, w))
+        if (canTakeFocus(top, w)) return w;
+    return nullptr;
+}
+
+HWND findControl(HWND top, int id) {
+    for (HWND w = GetWindow(top, GW_CHILD); w != nullptr; w = nextInTabOrder(top, w))
+        if (GetDlgCtrlID(w) == id) return w;
+    return nullptr;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The real controls of the properties window: the page control with its four
+// pages, every control of the pages at its designed place (96-DPI figures
+// scaled to the screen), OK, キャンセル and 設定の更新 at the bottom, all bound
+// to MainForm's control model. Built once, before MainForm::FormCreate loads
+// the settings.
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/win32/control_binding.hpp"
+#include "platform/win32/link_label.hpp"
+#include "platform/win32/properties_panel.hpp"
+#include "platform/win32/unique_handle.hpp"
+
+class MainForm;
+class PropertiesWindow;
+
+class PropertiesPages {
+public:
+    // Must not outlive `form` (it unbinds form's controls when it goes).
+    PropertiesPages(PropertiesWindow& window, MainForm& form);
+    ~PropertiesPages();
+    PropertiesPages(const PropertiesPages&) = delete;
+    PropertiesPages& operator=(const PropertiesPages&) = delete;
+
+    HWND pageControl() const { return pageControl_; }
+
+private:
+    struct Builder;
+    friend struct Builder;
+
+    ControlBinding binding_;
+    UniqueFont titleFont_;    // 27 px bold
+    UniqueFont versionFont_;  // 13 px bold
+    UniqueFont noticeFont_;   // 13 px
+    UniqueFont linkFont_;     // window font, underlined
+    std::vector<std::unique_ptr<PropertiesPanel>> panels_;  // panels_[0] holds everything
+    std::vector<std::unique_ptr<LinkLabel>> links_;
+    HWND pageControl_ = nullptr;
+};
+
+[[nodiscard]] std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form);
+
+// Makes page `index` (0 to 3) of the page control the selected and only
+// visible page.
+void selectPropertiesPage(HWND pageControl, int index);
+
+// The first control after `marker` in the window's tab order (every child
+// window, nested containers included, searched forward) that can take the
+// focus: a tab stop that is, with all its containers up to `top`, visible and
+// enabled. Null when there is none.
+HWND firstTabStopAfter(HWND top, HWND marker);
+
+// A window below `top` by its control id, at any depth.
+HWND findControl(HWND top, int id);

@@ -1,0 +1,105 @@
+#include "platform/win32/win32_open_file_dialog.hpp"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+namespace {
+
+struct HookState {
+    const std::function<bool(const std::string& path)>* canClose;
+    // An exception must not cross the dialog's own frames: it is kept, the
+    // dialog is cancelled, and the exception goes on after it.
+    std::exception_ptr error;
+};
+
+// The file the user confirmed, as the dialog reports it.
+std::string confirmedPath(HWND hookDialog, const OFNOTIFYA& notify) {
+    HWND dialog = GetParent(hookDialog);
+    std::vector<char> buffer(MAX_PATH);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const LRESULT needed = SendMessageA(dialog, CDM_GETFILEPATH, static_cast<WPARAM>(buffer.size()),
+                                            reinterpret_cast<LPARAM>(buffer.data()));
+        if (needed <= 0) break;
+        if (static_cast<std::size_t>(needed) <= buffer.size()) return std::string(buffer.data());
+        buffer.resize(static_cast<std::size_t>(needed));
+    }
+    return notify.lpOFN != nullptr && notify.lpOFN->lpstrFile != nullptr ? notify.lpOFN->lpstrFile : "";
+}
+
+UINT_PTR onFileOk(HWND hookDialog, const OFNOTIFYA& notify) {
+    auto* state = reinterpret_cast<HookState*>(GetWindowLongPtrA(hookDialog, GWLP_USERDATA));
+    if (state == nullptr) return 0;
+    bool allowed = false;
+    try {
+        allowed = (*state->canClose)(confirmedPath(hookDialog, notify));
+    } catch (...) {
+        state->error = std::current_exception();
+        PostMessageA(GetParent(hookDialog), WM_COMMAND, IDCANCEL, 0);
+    }
+    if (allowed) return 0;
+    // A refusal keeps the dialog open.
+    SetWindowLongPtrA(hookDialog, DWLP_MSGRESULT, 1);
+    return 1;
+}
+
+UINT_PTR CALLBACK openDialogHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            SetWindowLongPtrA(hookDialog, GWLP_USERDATA, reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
+            return 0;
+        case WM_NOTIFY: {
+            const auto* notify = reinterpret_cast<const OFNOTIFYA*>(lParam);
+            if (notify->hdr.code == static_cast<UINT>(CDN_FILEOK)) return onFileOk(hookDialog, *notify);
+            return 0;
+        }
+        default:
+            return 0;
+    }
+}
+
+// "name\0pattern\0\0"
+std::vector<char> filterOf(const OpenFileRequest& request) {
+    std::vector<char> filter(request.filterName.begin(), request.filterName.end());
+    filter.push_back('\0');
+    filter.insert(filter.end(), request.filterPattern.begin(), request.filterPattern.end());
+    filter.push_back('\0');
+    filter.push_back('\0');
+    return filter;
+}
+
+}  // namespace
+
+std::optional<std::string> Win32OpenFileDialog::run(const OpenFileRequest& request,
+                                                    const std::function<bool(const std::string& path)>& canClose) {
+    HookState state{&canClose, nullptr};
+    std::vector<char> filter = filterOf(request);
+    std::vector<char> file(std::max<std::size_t>(4096, request.fileName.size() + 1), '\0');
+    std::copy(request.fileName.begin(), request.fileName.end(), file.begin());
+
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = filter.data();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrInitialDir = request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
+    dialog.lpstrTitle = request.title.c_str();
+    dialog.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+    dialog.lCustData = reinterpret_cast<LPARAM>(&state);
+    dialog.lpfnHook = openDialogHook;
+
+    BOOL chosen = GetOpenFileNameA(&dialog);
+    if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME && file[0] != '\0') {
+        // The remembered name cannot stand in the name box (the dialog then
+        // does not even open): open it with an empty one instead.
+        std::fill(file.begin(), file.end(), '\0');
+        chosen = GetOpenFileNameA(&dialog);
+    }
+    if (state.error) std::rethrow_exception(state.error);
+    if (!chosen) return std::nullopt;
+    return std::string(file.data());
+}

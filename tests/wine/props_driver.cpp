@@ -1,0 +1,461 @@
+// Drives the properties window of a running OrvexLog.exe from outside, as a
+// user's actions arrive: clicks and keys posted to its controls, text set in
+// its edit boxes (which then report the change themselves), message boxes
+// and the open-file dialog answered through their own controls. Controls are
+// named as in the program (TopFileName_Edit, OK_Button, ...); texts that a
+// test compares are named too, so no script spells a Japanese text.
+//   props_driver.exe COMMAND ARGS...   (exit 0 = done / yes, 1 = no, 2 = usage)
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/win32/menu_ids.hpp"
+#include "platform/win32/properties_control_ids.hpp"
+#include "text/texts.hpp"
+
+namespace {
+
+struct Named {
+    const char* name;
+    int id;
+};
+
+const Named kControls[] = {
+    {"PageControl", kIdPageControl},
+    {"OK_Button", kIdOkButton},
+    {"Cancel_Button", kIdCancelButton},
+    {"Save_Button", kIdSaveButton},
+    {"FileName_GroupBox", kIdFileNameGroup},
+    {"TopFileName_Edit", kIdTopFileNameEdit},
+    {"Year_CheckBox", kIdYearCheck},
+    {"Year2_RadioButton", kIdYear2Radio},
+    {"Year4_RadioButton", kIdYear4Radio},
+    {"Month_CheckBox", kIdMonthCheck},
+    {"Day_CheckBox", kIdDayCheck},
+    {"Number_CheckBox", kIdNumberCheck},
+    {"Plain_CheckBox", kIdPlainCheck},
+    {"Plain_RadioButton1", kIdPlainRadio1},
+    {"Plain_RadioButton2", kIdPlainRadio2},
+    {"Plain_RadioButton3", kIdPlainRadio3},
+    {"FileNameSample_Label", kIdFileNameSampleLabel},
+    {"RichText_RadioButton", kIdRichTextRadio},
+    {"Plain_RadioButton", kIdPlainTextRadio},
+    {"SaveFolder_Edit", kIdSaveFolderEdit},
+    {"SaveFolder_Button", kIdSaveFolderButton},
+    {"AutoSave_CheckBox", kIdAutoSaveCheck},
+    {"AutoSaveMenu_CheckBox", kIdAutoSaveMenuCheck},
+    {"AutoSave_TrackBar", kIdAutoSaveTrackBar},
+    {"SaveTime_Label", kIdSaveTimeLabel},
+    {"AutoSave_Label", kIdAutoSaveLabel},
+    {"Create_CheckBox", kIdCreateCheck},
+    {"DeleteQuorlaPath_Button", kIdDeleteQuorlaPathButton},
+    {"Dialog_CheckBox", kIdDialogCheck},
+    {"AutoSaveOn_CheckBox", kIdAutoSaveOnCheck},
+    {"Save_RadioButton", kIdSaveRadio},
+    {"MainForm_RadioButton", kIdMainFormRadio},
+    {"None_RadioButton", kIdNoneRadio},
+    {"Mail_Label", kIdMailLabel},
+    {"HomePage_Label", kIdHomePageLabel},
+};
+
+struct NamedText {
+    const char* name;
+    const char* const* text;
+};
+
+const NamedText kTexts[] = {
+    {"warning", &txt::kCaptionWarning},
+    {"error", &txt::kCaptionError},
+    {"ask-create-folder", &txt::kAskCreateFolder},
+    {"folder-not-created", &txt::kFolderNotCreated},
+    {"quorla-installed", &txt::kQuorlaInstalledNoPath},
+    {"specify-orvex", &txt::kSpecifyOrvexExe},
+    {"only-quorla", &txt::kOnlyQuorlaExe},
+    {"only-orvex", &txt::kOnlyOrvexExe},
+    {"quorla-dialog", &txt::kQuorlaDialogTitle},
+    {"orvex-dialog", &txt::kOrvexDialogTitle},
+    {"browse-folder", &txt::kBrowseFolderTitle},
+};
+
+int usage() {
+    std::fputs(
+        "commands (NAME: a control's name; TEXT-NAME: a named text; SEC: deadline in seconds):\n"
+        "  show SEC                          the tray's properties command; wait until shown\n"
+        "  wait-shown 0|1 SEC                wait until the window is shown / hidden\n"
+        "  click NAME                        press a button, check box or radio button\n"
+        "  mouse-click NAME                  mouse button pressed and released on a control\n"
+        "  key NAME VK                       a key pressed on a control\n"
+        "  set-text NAME TEXT                the control's text becomes TEXT\n"
+        "  page N SEC                        switch to page N (0 to 3) with the arrow keys\n"
+        "  wait-page N SEC                   wait until page N is selected and shown\n"
+        "  wait-checked NAME 0|1 SEC         wait for a check state\n"
+        "  wait-enabled NAME 0|1 SEC         wait for an enabled state\n"
+        "  wait-text NAME TEXT SEC           wait until the control's text is TEXT\n"
+        "  wait-minutes NAME N SEC           wait until the text is N and the minutes suffix\n"
+        "  wait-focus NAME SEC               wait until the control has the focus\n"
+        "  text NAME                         print the control's text (CP932)\n"
+        "  answer-box CAPTION TEXT-NAME ok|yes|no SEC   a message box of the program:\n"
+        "                                    check its text, press the button\n"
+        "  file-dialog TITLE-NAME PATH SEC   type PATH into the open-file dialog, press Open\n"
+        "  wait-no-dialog TITLE-NAME SEC     wait until no such dialog is open\n"
+        "  browse-ok SEC                     the folder browser: check its title, press OK\n"
+        "  title-utf8 OUTFILE                the properties window's caption, in UTF-8\n"
+        "  dump OUTFILE                      every child window: depth, id, class, place in its\n"
+        "                                    parent (left top width height), visible, enabled, text\n",
+        stderr);
+    return 2;
+}
+
+double seconds(const char* s) { return std::atof(s); }
+
+template <typename Condition>
+bool waitFor(double limit, Condition condition) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(limit * 1000);
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount64() >= deadline) return false;
+        Sleep(30);
+    }
+}
+
+HWND mainForm() { return FindWindowA("TMainForm", nullptr); }
+
+struct Search {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK matchId(HWND w, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    if (GetDlgCtrlID(w) != search->id) return TRUE;
+    search->found = w;
+    return FALSE;
+}
+
+HWND control(const char* name) {
+    for (const Named& n : kControls) {
+        if (std::strcmp(n.name, name) != 0) continue;
+        Search search{n.id, nullptr};
+        if (HWND form = mainForm()) EnumChildWindows(form, matchId, reinterpret_cast<LPARAM>(&search));
+        if (search.found == nullptr) std::fprintf(stderr, "props_driver: no control %s\n", name);
+        return search.found;
+    }
+    std::fprintf(stderr, "props_driver: unknown control name %s\n", name);
+    return nullptr;
+}
+
+const char* namedText(const char* name) {
+    for (const NamedText& t : kTexts)
+        if (std::strcmp(t.name, name) == 0) return *t.text;
+    std::fprintf(stderr, "props_driver: unknown text name %s\n", name);
+    return nullptr;
+}
+
+std::string textOf(HWND w) {
+    char buffer[4096] = {};
+    // Across processes WM_GETTEXT is marshalled; GetWindowText would not ask
+    // the control.
+    SendMessageTimeoutA(w, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_NORMAL, 5000, nullptr);
+    return buffer;
+}
+
+std::string utf8(const std::string& cp932) {
+    const int wide = MultiByteToWideChar(932, 0, cp932.c_str(), -1, nullptr, 0);
+    std::vector<wchar_t> w(static_cast<std::size_t>(wide > 0 ? wide : 1));
+    MultiByteToWideChar(932, 0, cp932.c_str(), -1, w.data(), wide);
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, w.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> out(static_cast<std::size_t>(bytes > 0 ? bytes : 1));
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), -1, out.data(), bytes, nullptr, nullptr);
+    return out.data();
+}
+
+// A top-level dialog (#32770) of the program's thread with this caption.
+struct DialogSearch {
+    DWORD thread;
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK matchDialog(HWND w, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::strcmp(cls, "#32770") != 0 || !IsWindowVisible(w)) return TRUE;
+    if (GetWindowThreadProcessId(w, nullptr) != search->thread) return TRUE;
+    if (search->caption != nullptr && textOf(w) != search->caption) return TRUE;
+    search->found = w;
+    return FALSE;
+}
+
+HWND programDialog(const char* caption) {
+    HWND form = mainForm();
+    if (form == nullptr) return nullptr;
+    DialogSearch search{GetWindowThreadProcessId(form, nullptr), caption, nullptr};
+    EnumWindows(matchDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK collectStatic(HWND w, LPARAM param) {
+    char cls[32] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0) {
+        const std::string text = textOf(w);
+        if (!text.empty()) {
+            auto* all = reinterpret_cast<std::vector<std::string>*>(param);
+            all->push_back(text);
+        }
+    }
+    return TRUE;
+}
+
+std::vector<std::string> staticTexts(HWND dialog) {
+    std::vector<std::string> all;
+    EnumChildWindows(dialog, collectStatic, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+bool pressButton(HWND dialog, int id) {
+    HWND button = GetDlgItem(dialog, id);
+    if (button == nullptr) return false;
+    return PostMessageA(button, BM_CLICK, 0, 0) != 0;
+}
+
+bool visible() {
+    HWND form = mainForm();
+    return form != nullptr && IsWindowVisible(form);
+}
+
+bool pageShown(int index) {
+    HWND tab = control("PageControl");
+    if (tab == nullptr || SendMessageA(tab, TCM_GETCURSEL, 0, 0) != index) return false;
+    const int pageIds[] = {kIdFileNamePage, kIdFileSavePage, kIdActionPage, kIdVersionPage};
+    Search search{pageIds[index], nullptr};
+    EnumChildWindows(mainForm(), matchId, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr && IsWindowVisible(search.found);
+}
+
+HWND focusOf(HWND anyWindow) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(anyWindow, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+void postClick(HWND w) {
+    PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+int result(bool ok, const char* what) {
+    if (!ok) std::fprintf(stderr, "props_driver: %s failed\n", what);
+    return ok ? 0 : 1;
+}
+
+int answerBox(const char* captionName, const char* textName, const char* buttonName, double limit) {
+    const char* caption = namedText(captionName);
+    const char* want = std::strcmp(textName, "-") == 0 ? nullptr : namedText(textName);
+    if (caption == nullptr) return 2;
+    const int button = std::strcmp(buttonName, "yes") == 0 ? IDYES : std::strcmp(buttonName, "no") == 0 ? IDNO : IDOK;
+    HWND box = nullptr;
+    if (!waitFor(limit, [&] { return (box = programDialog(caption)) != nullptr; }))
+        return result(false, "waiting for the message box");
+    if (want != nullptr) {
+        bool found = false;
+        for (const std::string& text : staticTexts(box)) found = found || text == want;
+        if (!found) {
+            std::fprintf(stderr, "props_driver: box text differs; it holds:\n");
+            for (const std::string& text : staticTexts(box)) std::fprintf(stderr, "  [%s]\n", utf8(text).c_str());
+            std::fprintf(stderr, "wanted:\n  [%s]\n", utf8(want).c_str());
+            return 1;
+        }
+    }
+    if (!pressButton(box, button)) return result(false, "pressing the box's button");
+    return result(waitFor(limit, [&] { return !IsWindow(box) || !IsWindowVisible(box); }), "closing the box");
+}
+
+// The name box of an Explorer-style open dialog: the combo box cmb13 on
+// Windows, the edit edt1 in Wine's.
+HWND fileNameBox(HWND dialog) {
+    if (HWND combo = GetDlgItem(dialog, 0x47C)) {
+        if (HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr)) return edit;
+        return combo;
+    }
+    return GetDlgItem(dialog, 0x480);
+}
+
+int fileDialog(const char* titleName, const char* path, double limit) {
+    const char* title = namedText(titleName);
+    if (title == nullptr) return 2;
+    HWND dialog = nullptr;
+    if (!waitFor(limit, [&] { return (dialog = programDialog(title)) != nullptr && IsWindowEnabled(dialog); }))
+        return result(false, "waiting for the open-file dialog");
+    HWND name = nullptr;
+    if (!waitFor(limit, [&] { return (name = fileNameBox(dialog)) != nullptr; }))
+        return result(false, "finding the name box");
+    SendMessageTimeoutA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path), SMTO_NORMAL, 5000, nullptr);
+    if (textOf(name) != path) return result(false, "typing the file name");
+    return result(pressButton(dialog, IDOK), "pressing Open");
+}
+
+struct DumpState {
+    HWND top;
+    FILE* out;
+};
+
+int depthBelow(HWND top, HWND w) {
+    int depth = 0;
+    for (; w != nullptr && w != top; w = GetParent(w)) ++depth;
+    return depth;
+}
+
+BOOL CALLBACK dumpOne(HWND w, LPARAM param) {
+    auto* state = reinterpret_cast<DumpState*>(param);
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    RECT r{};
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+    const LONG style = GetWindowLongA(w, GWL_STYLE);
+    std::fprintf(state->out, "%d\t%d\t%s\t%ld\t%ld\t%ld\t%ld\t%d\t%d\t%s\n", depthBelow(state->top, w), GetDlgCtrlID(w),
+                 cls, r.left, r.top, r.right - r.left, r.bottom - r.top, (style & WS_VISIBLE) != 0 ? 1 : 0,
+                 (style & WS_DISABLED) == 0 ? 1 : 0, utf8(textOf(w)).c_str());
+    return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string cmd = argv[1];
+    if (cmd == "show" && argc == 3) {
+        HWND form = mainForm();
+        if (form == nullptr) return result(false, "finding TMainForm");
+        PostMessageA(form, WM_COMMAND, kCmdProperties, 0);
+        return result(waitFor(seconds(argv[2]), visible), "showing the window");
+    }
+    if (cmd == "wait-shown" && argc == 4) {
+        const bool want = std::atoi(argv[2]) != 0;
+        return result(waitFor(seconds(argv[3]), [&] { return visible() == want; }), "waiting for the window");
+    }
+    if (cmd == "click" && argc == 3) {
+        HWND w = control(argv[2]);
+        return result(w != nullptr && PostMessageA(w, BM_CLICK, 0, 0), "click");
+    }
+    if (cmd == "mouse-click" && argc == 3) {
+        HWND w = control(argv[2]);
+        if (w == nullptr) return 1;
+        postClick(w);
+        return 0;
+    }
+    if (cmd == "key" && argc == 4) {
+        HWND w = control(argv[2]);
+        if (w == nullptr) return 1;
+        const WPARAM vk = std::strtoul(argv[3], nullptr, 0);
+        PostMessageA(w, WM_KEYDOWN, vk, 1);
+        PostMessageA(w, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+        return 0;
+    }
+    if (cmd == "set-text" && argc == 4) {
+        HWND w = control(argv[2]);
+        if (w == nullptr) return 1;
+        // A reaction may open a message box; do not wait for it to be
+        // answered.
+        SendMessageTimeoutA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]), SMTO_NORMAL, 2000, nullptr);
+        return 0;
+    }
+    if (cmd == "page" && argc == 4) {
+        HWND tab = control("PageControl");
+        if (tab == nullptr) return 1;
+        const int want = std::atoi(argv[2]);
+        for (int step = 0; step < 8; ++step) {
+            const int now = static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0));
+            if (now == want) break;
+            const WPARAM vk = now < want ? VK_RIGHT : VK_LEFT;
+            PostMessageA(tab, WM_KEYDOWN, vk, 1);
+            PostMessageA(tab, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+            waitFor(seconds(argv[3]), [&] { return SendMessageA(tab, TCM_GETCURSEL, 0, 0) != now; });
+        }
+        return result(waitFor(seconds(argv[3]), [&] { return pageShown(want); }), "switching pages");
+    }
+    if (cmd == "wait-page" && argc == 4) {
+        const int want = std::atoi(argv[2]);
+        return result(waitFor(seconds(argv[3]), [&] { return pageShown(want); }), "waiting for the page");
+    }
+    if (cmd == "wait-checked" && argc == 5) {
+        HWND w = control(argv[2]);
+        const LRESULT want = std::atoi(argv[3]) != 0 ? BST_CHECKED : BST_UNCHECKED;
+        return result(w != nullptr && waitFor(seconds(argv[4]), [&] { return SendMessageA(w, BM_GETCHECK, 0, 0) == want; }),
+                      "waiting for the check state");
+    }
+    if (cmd == "wait-enabled" && argc == 5) {
+        HWND w = control(argv[2]);
+        const bool want = std::atoi(argv[3]) != 0;
+        return result(w != nullptr && waitFor(seconds(argv[4]), [&] { return (IsWindowEnabled(w) != 0) == want; }),
+                      "waiting for the enabled state");
+    }
+    if ((cmd == "wait-text" || cmd == "wait-minutes") && argc == 5) {
+        HWND w = control(argv[2]);
+        const std::string want = cmd == "wait-text" ? argv[3] : std::string(argv[3]) + txt::kMinutesSuffix;
+        const bool ok = w != nullptr && waitFor(seconds(argv[4]), [&] { return textOf(w) == want; });
+        if (!ok && w != nullptr)
+            std::fprintf(stderr, "props_driver: %s holds [%s], wanted [%s]\n", argv[2], utf8(textOf(w)).c_str(),
+                         utf8(want).c_str());
+        return result(ok, "waiting for the text");
+    }
+    if (cmd == "wait-focus" && argc == 4) {
+        HWND w = control(argv[2]);
+        return result(w != nullptr && waitFor(seconds(argv[3]), [&] { return focusOf(w) == w; }),
+                      "waiting for the focus");
+    }
+    if (cmd == "text" && argc == 3) {
+        HWND w = control(argv[2]);
+        if (w == nullptr) return 1;
+        std::fputs(textOf(w).c_str(), stdout);
+        return 0;
+    }
+    if (cmd == "answer-box" && argc == 6) return answerBox(argv[2], argv[3], argv[4], seconds(argv[5]));
+    if (cmd == "file-dialog" && argc == 5) return fileDialog(argv[2], argv[3], seconds(argv[4]));
+    if (cmd == "wait-no-dialog" && argc == 4) {
+        const char* title = namedText(argv[2]);
+        return result(title != nullptr && waitFor(seconds(argv[3]), [&] { return programDialog(title) == nullptr; }),
+                      "waiting for the dialog to close");
+    }
+    if (cmd == "browse-ok" && argc == 3) {
+        HWND browser = nullptr;
+        const bool found = waitFor(seconds(argv[2]), [&] {
+            browser = programDialog(nullptr);
+            if (browser == nullptr) return false;
+            for (const std::string& text : staticTexts(browser))
+                if (text == txt::kBrowseFolderTitle) return true;
+            return false;
+        });
+        if (!found) return result(false, "waiting for the folder browser");
+        if (!pressButton(browser, IDOK)) return result(false, "pressing OK");
+        return result(waitFor(seconds(argv[2]), [&] { return !IsWindow(browser); }), "closing the browser");
+    }
+    if (cmd == "title-utf8" && argc == 3) {
+        HWND form = mainForm();
+        if (form == nullptr) return 1;
+        FILE* out = std::fopen(argv[2], "wb");
+        if (out == nullptr) return 1;
+        std::fputs(utf8(textOf(form)).c_str(), out);
+        std::fclose(out);
+        return 0;
+    }
+    if (cmd == "dump" && argc == 3) {
+        HWND form = mainForm();
+        if (form == nullptr) return 1;
+        FILE* out = std::fopen(argv[2], "wb");
+        if (out == nullptr) return 1;
+        DumpState state{form, out};
+        EnumChildWindows(form, dumpOne, reinterpret_cast<LPARAM>(&state));
+        std::fclose(out);
+        return 0;
+    }
+    return usage();
+}
