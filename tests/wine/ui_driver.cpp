@@ -41,6 +41,17 @@ BOOL CALLBACK collectText(HWND child, LPARAM param) {
     return TRUE;
 }
 
+BOOL CALLBACK collectLines(HWND child, LPARAM param) {
+    char cls[32] = {};
+    GetClassNameA(child, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Static") == 0) {
+        char text[4096] = {};
+        GetWindowTextA(child, text, sizeof text);
+        *reinterpret_cast<std::string*>(param) += std::string(text) + "\n";
+    }
+    return TRUE;
+}
+
 int usage() {
     std::fputs(
         "commands:\n"
@@ -48,6 +59,11 @@ int usage() {
         "  wait-window CLASS|- TITLE|- SEC   wait until such a top-level window exists\n"
         "  wait-gone CLASS|- TITLE|- SEC     wait until no such window exists\n"
         "  visible CLASS                     exit 0 when a window of CLASS is visible\n"
+        "  wait-visible CLASS SEC            wait until a window of CLASS is visible\n"
+        "  wait-hidden CLASS SEC             wait until no window of CLASS is visible\n"
+        "  texts CLASS OUTFILE               the texts of its static controls, one a line\n"
+        "  rect CLASS                        print its outer rectangle: left top right bottom\n"
+        "  move CLASS LEFT TOP               move it, as a user's drag would\n"
         "  box-text TITLE SEC OUTFILE        wait for a message box, write its text\n"
         "  press TITLE BUTTON-ID SEC         press a button of a message box\n"
         "  clipboard-empty                   exit 0 when the clipboard holds nothing\n"
@@ -80,6 +96,37 @@ int main(int argc, char** argv) {
     if (cmd == "visible" && argc == 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         return w != nullptr && IsWindowVisible(w) ? 0 : 1;
+    }
+    if ((cmd == "wait-visible" || cmd == "wait-hidden") && argc == 4) {
+        const bool want = cmd == "wait-visible";
+        return waitFor(std::atof(argv[3]), [&] {
+                   HWND w = FindWindowA(argv[2], nullptr);
+                   return (w != nullptr && IsWindowVisible(w)) == want;
+               }) ? 0 : 1;
+    }
+    if (cmd == "texts" && argc == 4) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        if (w == nullptr) return 1;
+        std::string text;
+        EnumChildWindows(w, collectLines, reinterpret_cast<LPARAM>(&text));
+        FILE* out = std::fopen(argv[3], "wb");
+        if (out == nullptr) return 1;
+        std::fwrite(text.data(), 1, text.size(), out);
+        std::fclose(out);
+        return 0;
+    }
+    if (cmd == "rect" && argc == 3) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        RECT r{};
+        if (w == nullptr || !GetWindowRect(w, &r)) return 1;
+        std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+        return 0;
+    }
+    if (cmd == "move" && argc == 5) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        if (w == nullptr) return 1;
+        return SetWindowPos(w, nullptr, std::atoi(argv[3]), std::atoi(argv[4]), 0, 0,
+                            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE) ? 0 : 1;
     }
     if (cmd == "box-text" && argc == 5) {
         HWND box = nullptr;

@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "text/texts.hpp"
+
 namespace {
 constexpr int kHolderLeft = 312, kHolderTop = 0, kHolderSize = 25;
 
@@ -38,7 +40,7 @@ DWORD CALLBACK streamOutCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LO
 }
 }  // namespace
 
-Win32RichHolder::Win32RichHolder(HWND parent, HFONT font) : parent_(parent), font_(font) { create(); }
+Win32RichHolder::Win32RichHolder(HWND parent) : parent_(parent) { create(); }
 
 void Win32RichHolder::create() {
     // Invisible, no word wrap, both scroll bars.
@@ -50,7 +52,17 @@ void Win32RichHolder::create() {
     // The default limit (64,000 characters) would cut a long log at the
     // paste without a word.
     SendMessageA(window_.get(), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
-    if (font_ != nullptr) SendMessageA(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // Text pasted without formatting is written in the window's font as
+    // designed, by its own name even where a fallback face draws the window.
+    CHARFORMATA format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_CHARSET | CFM_COLOR;
+    format.dwEffects = CFE_AUTOCOLOR;
+    format.yHeight = 180;  // 9 points: 12 pixels at 96 DPI
+    format.bCharSet = SHIFTJIS_CHARSET;
+    lstrcpynA(format.szFaceName, txt::kWindowFontFace, LF_FACESIZE);
+    SendMessageA(window_.get(), EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageA(window_.get(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 void Win32RichHolder::paste() {

@@ -8,9 +8,8 @@
 
 class Win32RichHolder : public RichHolderPort {
 public:
-    // parent: the properties window. font: its font, the holder's default
-    // character format for text pasted without formatting.
-    Win32RichHolder(HWND parent, HFONT font);
+    // parent: the properties window.
+    explicit Win32RichHolder(HWND parent);
 
     void paste() override;
     void setPlainText(bool plain) override { plain_ = plain; }
@@ -25,7 +24,6 @@ private:
     void create();
 
     HWND parent_;
-    HFONT font_;
     UniqueHwnd window_;
     bool plain_ = false;
 };

@@ -1,0 +1,99 @@
+#include "platform/win32/win32_desktop.hpp"
+
+#include "platform/win32/gui_font.hpp"
+#include "platform/win32/menu_ids.hpp"
+#include "platform/win32/properties_pages.hpp"
+#include "platform/win32/win32_clipboard.hpp"
+#include "platform/win32/win32_file_system.hpp"
+#include "platform/win32/win32_folder_browser.hpp"
+#include "platform/win32/win32_form_window.hpp"
+#include "platform/win32/win32_host_windows.hpp"
+#include "platform/win32/win32_notice_window.hpp"
+#include "platform/win32/win32_open_file_dialog.hpp"
+#include "platform/win32/win32_profile.hpp"
+#include "platform/win32/win32_program_entry.hpp"
+#include "platform/win32/win32_properties_view.hpp"
+#include "platform/win32/win32_rich_holder.hpp"
+#include "platform/win32/win32_services.hpp"
+#include "platform/win32/win32_text_measure.hpp"
+#include "platform/win32/win32_tray.hpp"
+#include "resource_names.h"
+
+struct Win32Desktop::Ports {
+    Ports(HWND application, HWND properties, HFONT font, HICON icon, int dpi)
+        : clipboard(properties),
+          holder(properties),
+          textMeasure(font),
+          view(properties),
+          folderBrowser(properties),
+          openFileDialog(application),
+          tray(properties, application, icon),
+          formWindow(properties),
+          notice(application, dpi) {
+        boxes.setOwner(application);
+        timers.setWindow(properties);
+        shell.setOwner(properties);
+    }
+
+    Platform platform() {
+        return Platform{hostWindows, clipboard, holder, files,         profile,        boxes,
+                        clock,       timers,    textMeasure, system,   shell,          view,
+                        folderBrowser, openFileDialog, tray,     formWindow};
+    }
+
+    Win32HostWindows hostWindows;
+    Win32Clipboard clipboard;
+    Win32RichHolder holder;
+    Win32FileSystem files;
+    Win32Profile profile;
+    Win32MessageBoxes boxes;
+    Win32Clock clock;
+    Win32Timers timers;
+    Win32TextMeasure textMeasure;
+    Win32System system;
+    Win32Shell shell;
+    Win32PropertiesView view;
+    Win32FolderBrowser folderBrowser;
+    Win32OpenFileDialog openFileDialog;
+    Win32Tray tray;
+    Win32FormWindow formWindow;
+    Win32NoticeWindow notice;
+};
+
+Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) {
+    const HWND application = entry.application()->window();
+    const int dpi = screenDpi();
+    // The window's own 16 x 16 icon, also the tray icon's image.
+    icon_.reset(static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), ORVEXLOG_ICON_NAME, IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    window_ = std::make_unique<PropertiesWindow>(application, icon_.get(), dpi);
+    entry.setFormWindow(window_->window());
+    ports_ = std::make_unique<Ports>(application, window_->window(), window_->font(), icon_.get(), dpi);
+    main_ = std::make_unique<MainForm>(ports_->platform(), ports_->notice);
+    main_->form.saveFolderWidth = scaleToDpi(281 - 12, dpi);
+    ports_->notice.attach(main_->dialog, [this] { main_->dialog.FormShow(); }, [this] { main_->NoticeOKClick(); });
+    ports_->formWindow.onShow = [this] { main_->FormShow(); };
+    pages_ = buildPropertiesPages(*window_, *main_);
+    wireMessages();
+    entry.application()->onCloseRequest = [this] { ports_->formWindow.close(); };
+}
+
+Win32Desktop::~Win32Desktop() = default;
+
+void Win32Desktop::wireMessages() {
+    PropertiesWindow::Events events;
+    events.trayMessage = [this](LPARAM lParam) { main_->TrayIconMessage(lParam); };
+    events.timer = [this](UINT_PTR id) { main_->TimerTick(static_cast<TimerId>(id)); };
+    events.command = [this](unsigned id) {
+        switch (id) {
+            case kCmdAutoSave: main_->AutoSave_MenuItemClick(); break;
+            case kCmdSave: main_->Save_MenuItemClick(); break;
+            case kCmdProperties: main_->Property_MenuItemClick(); break;
+            case kCmdExit: main_->Exit_MenuItemClick(); break;
+            default: break;
+        }
+    };
+    events.closing = [this] { main_->FormClose(); };
+    events.taskbarCreated = [this] { main_->TaskbarCreated(); };
+    window_->setEvents(std::move(events));
+}

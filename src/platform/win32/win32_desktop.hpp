@@ -1,0 +1,34 @@
+#pragma once
+// Everything the program builds on Windows, in creation order: the
+// properties window and its font, the Win32 ports, the notice and the
+// properties window's logic (MainForm), wired to the window's messages.
+#include <memory>
+
+#include "app/main_form.hpp"
+#include "platform/win32/properties_window.hpp"
+#include "platform/win32/unique_handle.hpp"
+
+class PropertiesPages;
+class Win32ProgramEntry;
+
+class Win32Desktop {
+public:
+    explicit Win32Desktop(Win32ProgramEntry& entry);
+    ~Win32Desktop();
+    Win32Desktop(const Win32Desktop&) = delete;
+    Win32Desktop& operator=(const Win32Desktop&) = delete;
+
+    MainForm& mainForm() { return *main_; }
+    PropertiesWindow& propertiesWindow() { return *window_; }
+
+private:
+    struct Ports;
+    void wireMessages();
+
+    UniqueIcon icon_;
+    std::unique_ptr<PropertiesWindow> window_;
+    std::unique_ptr<Ports> ports_;
+    std::unique_ptr<MainForm> main_;
+    // Unbinds the controls of main_ when it goes, so it goes first.
+    std::unique_ptr<PropertiesPages> pages_;
+};

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# End to end under Wine: the saved-log notice after a save, its position
+# remembered across a restart, and a save nested inside the open notice.
+#   notice_e2e_test.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/wine-env.sh
+source "$here/../../scripts/wine-env.sh"
+
+work=$build/e2e/notice
+rm -rf "$work"
+mkdir -p "$work/logs" "$work/app"
+wine_session_join
+standin= app=
+cleanup() {
+    [[ -n $app ]] && stop_process "$app"
+    [[ -n $standin ]] && stop_process "$standin"
+    wine_session_leave
+}
+trap cleanup EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+ok() { echo "ok: $*"; }
+drive() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
+ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }
+has_log() { [[ -n $(find "$work/logs" -maxdepth 1 -name "$1") ]]; }
+notice_texts() { drive texts TDialogForm "$work/texts.txt" && iconv -f CP932 -t UTF-8 "$work/texts.txt"; }
+
+start_app() {
+    wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
+    app=$!
+    drive wait-window TMainForm - 60 || fail "OrvexLog did not start"
+}
+stop_app() {
+    drive post TMainForm 0x111 202 0
+    wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
+    app=
+}
+
+wine "$build/host_standin.exe" --companion=100 --timeout=280 --ready="$(win_path "$work/ready.txt")" \
+    </dev/null >"$work/standin.log" 2>&1 &
+standin=$!
+wait_until 60 "the stand-in" test -s "$work/ready.txt"
+
+cp "$build/OrvexLog.exe" "$work/app/"
+printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n' "$(win_path "$work/logs")" >"$work/app/OrvexLog.ini"
+start_app
+
+# 1. A double click saves and shows the notice with the window title and file.
+drive post TMainForm 0x400 1 0x203
+drive wait-visible TDialogForm 60 || fail "no notice after the save"
+texts=$(notice_texts)
+grep -qx 'LogDisplay (100%)' <<<"$texts" || fail "notice does not name the window: $texts"
+grep -qx '[0-9]*_1.rtf' <<<"$texts" || fail "notice does not name the file: $texts"
+grep -qx '下記のウィンドウから保存されました。' <<<"$texts" || fail "notice text: $texts"
+ok "notice names the window and $(grep -x '[0-9]*_1.rtf' <<<"$texts")"
+
+# 2. An auto-save tick while the notice is open runs a whole nested save: a
+#    second file, the open notice shows it, and it stays the only notice.
+drive post TMainForm 0x113 1 0
+wait_until 60 "the nested save's file" has_log '*_2.rtf'
+wait_until 10 "the notice to show the second file" bash -c "$(declare -f drive notice_texts); build='$build' work='$work'; notice_texts | grep -qx '[0-9]*_2.rtf'"
+drive visible TDialogForm || fail "the first notice went away"
+ok "nested save inside the open notice wrote $(basename "$(find "$work/logs" -name '*_2.rtf')") and updated the notice"
+
+# 3. Moved and closed with OK, the position is stored ...
+drive move TDialogForm 123 234
+drive post TDialogForm 0x111 1 0
+drive wait-hidden TDialogForm 10 || fail "OK did not close the notice"
+stored() { [[ $(ini_value "$work/app/OrvexLog.ini" DialogLeft) == 123 ]]; }
+wait_until 10 "the stored position" stored || true
+[[ $(ini_value "$work/app/OrvexLog.ini" DialogTop) == 234 && $(ini_value "$work/app/OrvexLog.ini" DialogLeft) == 123 ]] ||
+    fail "position not stored: $(tr -d '\r' <"$work/app/OrvexLog.ini")"
+ok "OK stored the notice's position 123,234"
+
+# 4. ... and after a restart the notice opens there.
+stop_app
+start_app
+drive post TMainForm 0x400 1 0x203
+drive wait-visible TDialogForm 60 || fail "no notice after the restart"
+read -r left top _ < <(drive rect TDialogForm)
+[[ $left == 123 && $top == 234 ]] || fail "notice opened at $left,$top"
+ok "after a restart the notice opens at the stored place"
+drive post TDialogForm 0x111 1 0
+stop_app
+echo "notice end to end: all checks passed"
