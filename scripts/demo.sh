@@ -16,13 +16,14 @@ build=$root/build/win32
 if [[ ! -f $build/CMakeCache.txt ]]; then
     cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
 fi
-cmake --build "$build" -j2 --target OrvexLog host_standin
+cmake --build "$build" -j2 --target OrvexLog host_standin ui_driver
 
 demo=$root/build/demo
 rm -rf "$demo"
 mkdir -p "$demo"
-standin=
+standin= app=
 cleanup() {
+    [[ -n $app ]] && stop_process "$app"
     [[ -n $standin ]] && stop_process "$standin"
     wine_session_stop "$demo/wine"
 }
@@ -41,5 +42,25 @@ wait_until 60 "the companion's log window" test -s "$demo/standin.ready"
 WINE_SESSION_DIR=$demo/wine bash scripts/screenshot.sh "$title" "$demo/companion-log.png" >/dev/null
 echo "The companion's log window \"$title\" is on screen; picture: $demo/companion-log.png"
 
-# Saving is OrvexLog's job; its save command is not in the program yet.
-echo "OrvexLog.exe cannot save the log yet (its save command is still being built): the demo stops here."
+drive() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$demo/driver.log"; }
+
+# OrvexLog unpacked in a folder of its own, saving into build/demo/logs.
+mkdir -p "$demo/OrvexLog" "$demo/logs"
+cp "$build/OrvexLog.exe" "$demo/OrvexLog/"
+printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' "$(win_path "$demo/logs")" >"$demo/OrvexLog/OrvexLog.ini"
+wine "$demo/OrvexLog/OrvexLog.exe" </dev/null >"$demo/orvexlog.log" 2>&1 &
+app=$!
+drive wait-window TMainForm - 60
+echo "OrvexLog.exe runs in the tray; choosing 保存(&S) from its menu..."
+# The tray menu's "保存(&S)" arrives at the properties window as command 102.
+drive post TMainForm 0x111 102 0
+drive wait-visible TDialogForm 120
+WINE_SESSION_DIR=$demo/wine bash scripts/screenshot.sh "保存ログ情報" "$demo/notice.png" >/dev/null
+drive post TDialogForm 0x111 1 0
+drive post TMainForm 0x111 202 0
+wait_until 30 "OrvexLog to end" _gone "$app"
+app=
+saved=$(find "$demo/logs" -maxdepth 1 -name '*.rtf' | sort | tail -n 1)
+[[ -n $saved ]] || { echo "no log was saved" >&2; exit 1; }
+echo "Saved the log: $saved ($(stat -c %s "$saved") bytes of Rich Text; as Windows sees it: $(win_path "$saved"))"
+echo "The notice after the save: $demo/notice.png"
