@@ -131,9 +131,16 @@ void ControlBinding::bind(Edit& model, HWND control) {
     model.onView();
     routes_[control].command = [this, &model, control](WORD code) {
         switch (code) {
-            case EN_CHANGE:
-                if (control != echoing_) run([&model, text = windowText(control)] { model.setText(text); });
+            case EN_CHANGE: {
+                if (control == echoing_) break;
+                std::string text = windowText(control);
+                if (exceedsLimit(model, text)) {
+                    refuseTyping(model, control);
+                    break;
+                }
+                run([&model, text = std::move(text)] { model.setText(text); });
                 break;
+            }
             case EN_SETFOCUS:
                 run([&model] {
                     if (model.onEnter) model.onEnter();
@@ -148,6 +155,30 @@ void ControlBinding::bind(Edit& model, HWND control) {
                 break;
         }
     };
+}
+
+// The box's limit is in bytes of the ANSI text, but some systems' edit
+// controls (Wine's) count characters, which lets a double-byte text grow to
+// twice the limit. A typed insertion that ends beyond the limit in bytes is
+// refused as the control itself would refuse it; deletions always pass, and
+// so does the program's own longer text.
+bool ControlBinding::exceedsLimit(const Edit& model, const std::string& typed) {
+    return model.maxLength() != 0 && typed.size() > model.maxLength() && typed.size() > model.text().size();
+}
+
+void ControlBinding::refuseTyping(const Edit& model, HWND control) {
+    // The text after the caret is what the insertion left alone; the caret
+    // goes back to just before it. Positions are the control's own units.
+    DWORD caret = 0;
+    SendMessageA(control, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    const int typedUnits = GetWindowTextLengthW(control);
+    const HWND outer = std::exchange(echoing_, control);
+    SetWindowTextA(control, model.text().c_str());
+    echoing_ = outer;
+    const int keptUnits = GetWindowTextLengthW(control);
+    const int after = typedUnits - static_cast<int>(caret);
+    const int back = keptUnits - after > 0 ? keptUnits - after : 0;
+    SendMessageA(control, EM_SETSEL, static_cast<WPARAM>(back), back);
 }
 
 void ControlBinding::bind(TrackBar& model, HWND control) {

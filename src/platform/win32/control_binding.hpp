@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -61,6 +62,8 @@ private:
     };
 
     void run(const Handler& handler) { dispatch_(handler); }
+    static bool exceedsLimit(const Edit& model, const std::string& typed);
+    void refuseTyping(const Edit& model, HWND control);
     void track(Control& model) { bound_.push_back(&model); }
 
     Dispatch dispatch_;
