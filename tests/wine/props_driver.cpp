@@ -80,6 +80,7 @@ const NamedText kTexts[] = {
     {"quorla-dialog", &txt::kQuorlaDialogTitle},
     {"orvex-dialog", &txt::kOrvexDialogTitle},
     {"browse-folder", &txt::kBrowseFolderTitle},
+    {"double-byte-sample", &txt::kPageVersion},
 };
 
 int usage() {
@@ -91,6 +92,12 @@ int usage() {
         "  mouse-click NAME                  mouse button pressed and released on a control\n"
         "  key NAME VK                       a key pressed on a control\n"
         "  set-text NAME TEXT                the control's text becomes TEXT\n"
+        "  type NAME TEXT                    TEXT typed into the control, one character at a time\n"
+        "  type-named NAME TEXT-NAME         a named text typed into the control\n"
+        "  named TEXT-NAME                   print a named text (CP932)\n"
+        "  wait-program SEC                  wait until OrvexLog's window exists\n"
+        "  wait-no-program SEC               wait until no OrvexLog window exists\n"
+        "  wait-dialog TITLE-NAME SEC        wait until such a dialog of the program is open\n"
         "  page N SEC                        switch to page N (0 to 3) with the arrow keys\n"
         "  wait-page N SEC                   wait until page N is selected and shown\n"
         "  wait-checked NAME 0|1 SEC         wait for a check state\n"
@@ -102,9 +109,11 @@ int usage() {
         "  answer-box CAPTION TEXT-NAME ok|yes|no SEC   a message box of the program:\n"
         "                                    check its text, press the button\n"
         "  file-dialog TITLE-NAME PATH SEC   type PATH into the open-file dialog, press Open\n"
+        "  cancel-dialog TITLE-NAME SEC      press the open-file dialog's Cancel\n"
         "  wait-no-dialog TITLE-NAME SEC     wait until no such dialog is open\n"
         "  browse-ok SEC                     the folder browser: check its title, press OK\n"
         "  title-utf8 OUTFILE                the properties window's caption, in UTF-8\n"
+        "  text-utf8 TEXT-NAME OUTFILE       a named text, in UTF-8\n"
         "  dump OUTFILE                      every child window: depth, id, class, place in its\n"
         "                                    parent (left top width height), visible, enabled, text\n",
         stderr);
@@ -246,6 +255,15 @@ HWND focusOf(HWND anyWindow) {
     return info.hwndFocus;
 }
 
+// Typed characters arrive as WM_CHAR; posted in UTF-16 they reach an ANSI
+// control as the system converts them, as from the keyboard.
+void type(HWND w, const std::string& cp932) {
+    const int n = MultiByteToWideChar(932, 0, cp932.c_str(), static_cast<int>(cp932.size()), nullptr, 0);
+    std::vector<wchar_t> wide(static_cast<std::size_t>(n > 0 ? n : 0));
+    if (n > 0) MultiByteToWideChar(932, 0, cp932.c_str(), static_cast<int>(cp932.size()), wide.data(), n);
+    for (wchar_t ch : wide) PostMessageW(w, WM_CHAR, ch, 1);
+}
+
 void postClick(HWND w) {
     PostMessageA(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
     PostMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
@@ -368,6 +386,28 @@ int main(int argc, char** argv) {
         SendMessageTimeoutA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]), SMTO_NORMAL, 2000, nullptr);
         return 0;
     }
+    if ((cmd == "type" || cmd == "type-named") && argc == 4) {
+        HWND w = control(argv[2]);
+        const char* text = cmd == "type" ? argv[3] : namedText(argv[3]);
+        if (w == nullptr || text == nullptr) return 1;
+        type(w, text);
+        return 0;
+    }
+    if (cmd == "named" && argc == 3) {
+        const char* text = namedText(argv[2]);
+        if (text == nullptr) return 1;
+        std::fputs(text, stdout);
+        return 0;
+    }
+    if (cmd == "wait-program" && argc == 3)
+        return result(waitFor(seconds(argv[2]), [] { return mainForm() != nullptr; }), "waiting for OrvexLog");
+    if (cmd == "wait-dialog" && argc == 4) {
+        const char* title = namedText(argv[2]);
+        return result(title != nullptr && waitFor(seconds(argv[3]), [&] { return programDialog(title) != nullptr; }),
+                      "waiting for the dialog");
+    }
+    if (cmd == "wait-no-program" && argc == 3)
+        return result(waitFor(seconds(argv[2]), [] { return mainForm() == nullptr; }), "waiting for no OrvexLog");
     if (cmd == "page" && argc == 4) {
         HWND tab = control("PageControl");
         if (tab == nullptr) return 1;
@@ -420,6 +460,14 @@ int main(int argc, char** argv) {
     }
     if (cmd == "answer-box" && argc == 6) return answerBox(argv[2], argv[3], argv[4], seconds(argv[5]));
     if (cmd == "file-dialog" && argc == 5) return fileDialog(argv[2], argv[3], seconds(argv[4]));
+    if (cmd == "cancel-dialog" && argc == 4) {
+        const char* title = namedText(argv[2]);
+        HWND dialog = nullptr;
+        if (title == nullptr ||
+            !waitFor(seconds(argv[3]), [&] { return (dialog = programDialog(title)) != nullptr && IsWindowEnabled(dialog); }))
+            return result(false, "waiting for the open-file dialog");
+        return result(pressButton(dialog, IDCANCEL), "pressing Cancel");
+    }
     if (cmd == "wait-no-dialog" && argc == 4) {
         const char* title = namedText(argv[2]);
         return result(title != nullptr && waitFor(seconds(argv[3]), [&] { return programDialog(title) == nullptr; }),
@@ -444,6 +492,14 @@ int main(int argc, char** argv) {
         FILE* out = std::fopen(argv[2], "wb");
         if (out == nullptr) return 1;
         std::fputs(utf8(textOf(form)).c_str(), out);
+        std::fclose(out);
+        return 0;
+    }
+    if (cmd == "text-utf8" && argc == 4) {
+        const char* text = namedText(argv[2]);
+        FILE* out = text != nullptr ? std::fopen(argv[3], "wb") : nullptr;
+        if (out == nullptr) return 1;
+        std::fputs(utf8(text).c_str(), out);
         std::fclose(out);
         return 0;
     }

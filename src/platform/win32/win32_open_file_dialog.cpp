@@ -15,8 +15,14 @@ struct HookState {
     std::exception_ptr error;
 };
 
-// The file the user confirmed, as the dialog reports it.
+// The file the user confirmed. The dialog has already written it to the
+// request's buffer, and that is what it returns when it closes, so the check
+// sees exactly the path that would be stored. (Wine's CDM_GETFILEPATH, for
+// one, puts the current folder in front of a typed full path.) The dialog's
+// own answer is asked only when the buffer holds nothing.
 std::string confirmedPath(HWND hookDialog, const OFNOTIFYA& notify) {
+    if (notify.lpOFN != nullptr && notify.lpOFN->lpstrFile != nullptr && notify.lpOFN->lpstrFile[0] != '\0')
+        return notify.lpOFN->lpstrFile;
     HWND dialog = GetParent(hookDialog);
     std::vector<char> buffer(MAX_PATH);
     for (int attempt = 0; attempt < 4; ++attempt) {
@@ -26,7 +32,7 @@ std::string confirmedPath(HWND hookDialog, const OFNOTIFYA& notify) {
         if (static_cast<std::size_t>(needed) <= buffer.size()) return std::string(buffer.data());
         buffer.resize(static_cast<std::size_t>(needed));
     }
-    return notify.lpOFN != nullptr && notify.lpOFN->lpstrFile != nullptr ? notify.lpOFN->lpstrFile : "";
+    return {};
 }
 
 UINT_PTR onFileOk(HWND hookDialog, const OFNOTIFYA& notify) {
