@@ -1,5 +1,7 @@
 #include "platform/sim/sim_paths.hpp"
 
+#include <vector>
+
 #include "text/sjis.hpp"
 
 namespace sim {
@@ -14,7 +16,8 @@ void setFileRoot(const std::string& hostFolder) { root() = hostFolder; }
 const std::string& fileRoot() { return root(); }
 
 std::string hostPath(const std::string& windowsPath) {
-    std::string rest = windowsPath;
+    // The system calls take C strings: nothing from a NUL on is part of the path.
+    std::string rest = windowsPath.substr(0, windowsPath.find('\0'));
     std::string prefix = root();
     if (rest.size() >= 2 && rest[1] == ':') {
         char drive = rest[0];
@@ -25,17 +28,35 @@ std::string hostPath(const std::string& windowsPath) {
     } else if (rest.rfind("\\\\", 0) == 0) {
         prefix += "/UNC";
         rest = rest.substr(1);
-    } else if (!rest.empty() && rest[0] != '\\') {
-        prefix += "/cwd/";
+    } else if (!rest.empty() && rest[0] != '\\' && rest[0] != '/') {
+        prefix += "/cwd";
     } else {
         prefix += "/C";
     }
-    std::string out = prefix;
+    // Names are split at "\" and "/" as Windows does, and "." and ".." are
+    // resolved here, never above the drive (or the share, or the current
+    // folder), so that no path reaches a host file outside the root.
+    std::vector<std::string> names;
+    std::string name;
+    bool trailingSeparator = false;
+    const auto endName = [&] {
+        if (name == "..") {
+            if (!names.empty()) names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            names.push_back(name);
+        }
+        name.clear();
+    };
     for (std::size_t i = 0; i < rest.size(); i += sjis::charLength(rest, i)) {
         const std::size_t n = sjis::charLength(rest, i);
-        if (n == 1 && rest[i] == '\\') out += '/';
-        else out.append(rest, i, n);
+        trailingSeparator = n == 1 && (rest[i] == '\\' || rest[i] == '/');
+        if (trailingSeparator) endName();
+        else name.append(rest, i, n);
     }
+    endName();
+    std::string out = prefix;
+    for (const std::string& each : names) out.append("/").append(each);
+    if (trailingSeparator) out += '/';
     return out;
 }
 

@@ -12,6 +12,8 @@ const std::string& fileRoot();
 
 // Host path for a Windows path. Relative paths map under <root>/cwd/.
 // Drive letters are upper-cased so that c:\x and C:\x are the same file.
+// "/" separates like "\", "." and ".." never climb above the drive, and the
+// path ends at a NUL, so every path stays under the root.
 std::string hostPath(const std::string& windowsPath);
 
 }  // namespace sim
