@@ -61,7 +61,35 @@ const Named kControls[] = {
     {"None_RadioButton", kIdNoneRadio},
     {"Mail_Label", kIdMailLabel},
     {"HomePage_Label", kIdHomePageLabel},
+    // Containers and plain labels, for the layout dump
+    {"RootPanel", kIdRootPanel},
+    {"FileName_TabSheet", kIdFileNamePage},
+    {"FileSave_TabSheet", kIdFileSavePage},
+    {"Action_TabSheet", kIdActionPage},
+    {"Version_TabSheet", kIdVersionPage},
+    {"TopFileName_Label", kIdTopFileNameLabel},
+    {"Number_Label", kIdNumberLabel},
+    {"Divide_Panel", kIdDividePanel},
+    {"TextType_GroupBox", kIdTextTypeGroup},
+    {"SaveFolder_GroupBox", kIdSaveFolderGroup},
+    {"AutoSave_GroupBox", kIdAutoSaveGroup},
+    {"Setting_GroupBox", kIdSettingGroup},
+    {"DblClick_GroupBox", kIdDblClickGroup},
+    {"TitlePanel", kIdTitlePanel},
+    {"TitleLabel", kIdTitleLabel},
+    {"VersionLabel", kIdVersionLabel},
+    {"Copy_Text", kIdCopyText},
+    {"MailTitle_Label", kIdMailTitleLabel},
+    {"HomePageTitle_Label", kIdHomePageTitleLabel},
+    {"FreeLabel", kIdFreeLabel},
+    {"GroupFrame", kIdGroupFrame},
 };
+
+const char* nameOf(int id) {
+    for (const Named& n : kControls)
+        if (n.id == id) return n.name;
+    return "-";
+}
 
 struct NamedText {
     const char* name;
@@ -114,8 +142,9 @@ int usage() {
         "  browse-ok SEC                     the folder browser: check its title, press OK\n"
         "  title-utf8 OUTFILE                the properties window's caption, in UTF-8\n"
         "  text-utf8 TEXT-NAME OUTFILE       a named text, in UTF-8\n"
-        "  dump OUTFILE                      every child window: depth, id, class, place in its\n"
-        "                                    parent (left top width height), visible, enabled, text\n",
+        "  dump OUTFILE                      every child window: depth, name, class, place in its\n"
+        "                                    parent (left top width height), visible, enabled, text\n"
+        "  dpi                               print the screen's pixels per inch\n",
         stderr);
     return 2;
 }
@@ -339,7 +368,7 @@ BOOL CALLBACK dumpOne(HWND w, LPARAM param) {
     GetWindowRect(w, &r);
     MapWindowPoints(nullptr, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
     const LONG style = GetWindowLongA(w, GWL_STYLE);
-    std::fprintf(state->out, "%d\t%d\t%s\t%ld\t%ld\t%ld\t%ld\t%d\t%d\t%s\n", depthBelow(state->top, w), GetDlgCtrlID(w),
+    std::fprintf(state->out, "%d\t%s\t%s\t%ld\t%ld\t%ld\t%ld\t%d\t%d\t%s\n", depthBelow(state->top, w), nameOf(GetDlgCtrlID(w)),
                  cls, r.left, r.top, r.right - r.left, r.bottom - r.top, (style & WS_VISIBLE) != 0 ? 1 : 0,
                  (style & WS_DISABLED) == 0 ? 1 : 0, utf8(textOf(w)).c_str());
     return TRUE;
@@ -501,6 +530,12 @@ int main(int argc, char** argv) {
         if (out == nullptr) return 1;
         std::fputs(utf8(text).c_str(), out);
         std::fclose(out);
+        return 0;
+    }
+    if (cmd == "dpi" && argc == 2) {
+        HDC screen = GetDC(nullptr);
+        std::printf("%d\n", GetDeviceCaps(screen, LOGPIXELSY));
+        ReleaseDC(nullptr, screen);
         return 0;
     }
     if (cmd == "dump" && argc == 3) {

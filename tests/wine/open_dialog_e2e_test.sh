@@ -1,0 +1,121 @@
+#!/usr/bin/env bash
+# End to end with the real OrvexLog.exe under Wine: turning on the start-up
+# launch locates a host program through the real open-file dialog. With the
+# companion installed and no path stored: its warning, the dialog in
+# companion mode, notepad.exe refused with the message while the dialog stays
+# open, QUORLA.EXE accepted in any letter case and stored at once. Then the
+# chat client's dialog (its folder lands in orvex3.ini), a cancelled dialog
+# leaving the update button as it was, and forgetting the companion path.
+#   open_dialog_e2e_test.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/wine-env.sh
+source "$here/../../scripts/wine-env.sh"
+
+work=$build/e2e/open_dialog
+rm -rf "$work"
+mkdir -p "$work/app" "$work/Quorla" "$work/Orvex3"
+wine_session_join
+windir=$WINEPREFIX/drive_c/windows
+app=
+# The prefix's Windows folder is shared by the run: put back what we change.
+saved=$work/saved-windir
+mkdir -p "$saved"
+for f in Quorla.ini orvex3.ini; do [[ -e $windir/$f ]] && cp -p "$windir/$f" "$saved/$f"; done
+cleanup() {
+    [[ -n $app ]] && stop_process "$app"
+    for f in Quorla.ini orvex3.ini; do
+        rm -f "$windir/$f"
+        [[ -e $saved/$f ]] && cp -p "$saved/$f" "$windir/$f"
+    done
+    wine_session_leave
+}
+trap cleanup EXIT
+
+ini=$work/app/OrvexLog.ini
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -s $work/driver.log ]] && { echo "--- driver" >&2; cat "$work/driver.log" >&2; }
+    exit 1
+}
+ok() { echo "ok: $*"; }
+drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
+must() {
+    local what=$1
+    shift
+    drive "$@" || fail "$what"
+}
+value_in() { tr -d '\r' <"$1" | sed -n "/^\[$2\]/,/^\[/s/^$3=//p" | head -n 1; }
+has_key() { tr -d '\r' <"$1" | sed -n "/^\[$2\]/,/^\[/p" | grep -q "^$3="; }
+
+# The companion is installed (its marker file); the chat client's INI has no
+# folder yet.
+echo "[Quorla]" >"$windir/Quorla.ini"
+rm -f "$windir/orvex3.ini"
+
+must "no other OrvexLog running" wait-no-program 30
+cp "$build/OrvexLog.exe" "$work/app/"
+wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
+app=$!
+must "OrvexLog started" wait-program 60
+must "window shown" show 30
+must "page 3" page 2 10
+
+# 1. Companion mode: refused, then accepted.
+must "start-up launch turned on" click Create_CheckBox
+must "companion warning" answer-box warning quorla-installed ok 20
+must "notepad.exe chosen" file-dialog quorla-dialog notepad.exe 20
+must "notepad.exe refused with the message" answer-box error only-quorla ok 20
+must "the dialog stays open" wait-dialog quorla-dialog 10
+companion=$(win_path "$work/Quorla")\\QUORLA.EXE
+must "QUORLA.EXE chosen" file-dialog quorla-dialog "$companion" 20
+must "the dialog closes" wait-no-dialog quorla-dialog 20
+must "the option is on" wait-checked Create_CheckBox 1 10
+must "delete button enabled" wait-enabled DeleteQuorlaPath_Button 1 10
+must "marked changed" wait-enabled Save_Button 1 10
+[[ $(value_in "$ini" Setting_GroupBox QuorlaPath) == "$companion" ]] || fail "QuorlaPath not stored at once"
+ok "companion path stored as chosen: $companion"
+
+# 2. With a companion path stored and no chat-client folder, turning the
+# option on asks for the chat client. First cancelled: the option goes off
+# and the update button is as it was before the click (disabled after the
+# commit).
+must "option off" click Create_CheckBox
+must "option unchecked" wait-checked Create_CheckBox 0 10
+must "commit" click Save_Button
+must "update button disabled" wait-enabled Save_Button 0 10
+must "option on again" click Create_CheckBox
+must "chat-client warning" answer-box warning specify-orvex ok 20
+must "dialog cancelled" cancel-dialog orvex-dialog 20
+must "dialog closed" wait-no-dialog orvex-dialog 20
+must "option cleared" wait-checked Create_CheckBox 0 10
+must "update button as before the click" wait-enabled Save_Button 0 10
+[[ ! -e $windir/orvex3.ini ]] || ! has_key "$windir/orvex3.ini" ORVEX ProductHDRoot || fail "a cancel wrote orvex3.ini"
+ok "cancelled dialog changes nothing"
+
+# 3. The chat client's executable in any letter case: its folder goes to
+# orvex3.ini at once.
+must "option on once more" click Create_CheckBox
+must "chat-client warning again" answer-box warning specify-orvex ok 20
+must "ORVEX.EXE chosen" file-dialog orvex-dialog "$(win_path "$work/Orvex3")\\ORVEX.EXE" 20
+must "dialog closed" wait-no-dialog orvex-dialog 20
+must "option on" wait-checked Create_CheckBox 1 10
+[[ $(value_in "$windir/orvex3.ini" ORVEX ProductHDRoot) == "$(win_path "$work/Orvex3")" ]] ||
+    fail "ProductHDRoot not stored"
+ok "chat client folder stored"
+
+# 4. Forgetting the companion: the key stays, empty; the option goes off.
+must "delete" click DeleteQuorlaPath_Button
+must "delete button disabled" wait-enabled DeleteQuorlaPath_Button 0 10
+must "option off" wait-checked Create_CheckBox 0 10
+has_key "$ini" Setting_GroupBox QuorlaPath || fail "the QuorlaPath key was removed"
+[[ -z $(value_in "$ini" Setting_GroupBox QuorlaPath) ]] || fail "QuorlaPath not emptied"
+ok "companion path forgotten"
+
+must "cancel" click Cancel_Button
+must "hidden" wait-shown 0 20
+wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
+wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
+app=
+echo "open-file dialog: all checks passed"

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The properties window's layout under Wine, at 96 DPI and at 144 DPI (150 %):
+# every control at its designed place scaled to the screen, inside its
+# container, and not overlapping its neighbours (tests/wine/check_layout.py).
+#   properties_layout_test.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/wine-env.sh
+source "$here/../../scripts/wine-env.sh"
+
+work=$build/e2e/properties_layout
+rm -rf "$work"
+mkdir -p "$work/app"
+wine_session_join
+app=
+dpi_key='HKCU\Control Panel\Desktop'
+# The session is shared by the run: the screen's DPI goes back to what it was.
+saved_dpi=$(wine reg query "$dpi_key" /v LogPixels </dev/null 2>/dev/null | tr -d '\r' |
+    sed -n 's/.*REG_DWORD[[:space:]]*0x\([0-9a-fA-F]*\).*/\1/p' || true)
+set_dpi() {
+    if [[ -n $1 ]]; then
+        wine reg add "$dpi_key" /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+    else
+        wine reg delete "$dpi_key" /v LogPixels /f </dev/null >/dev/null 2>&1 || true
+    fi
+}
+cleanup() {
+    [[ -n $app ]] && stop_process "$app"
+    set_dpi "${saved_dpi:+$((16#$saved_dpi))}"
+    wine_session_leave
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    [[ -s $work/driver.log ]] && { echo "--- driver" >&2; cat "$work/driver.log" >&2; }
+    exit 1
+}
+drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
+must() {
+    local what=$1
+    shift
+    drive "$@" || fail "$what"
+}
+cp "$build/OrvexLog.exe" "$work/app/"
+
+# check_at DPI: start the program at that DPI, open the window, check it.
+check_at() {
+    set_dpi "$1"
+    must "no other OrvexLog running" wait-no-program 30
+    wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
+    app=$!
+    must "OrvexLog started" wait-program 60
+    local dpi
+    dpi=$(drive dpi | tr -d "\r")
+    [[ $dpi == "$1" ]] || fail "the screen reports $dpi DPI, wanted $1"
+    must "window shown" show 30
+    must "layout dumped" dump "$work/layout-$1.txt"
+    python3 "$here/check_layout.py" "$work/layout-$1.txt" "$1" || fail "layout at $1 DPI"
+    wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
+    wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
+    app=
+}
+
+check_at 96
+check_at 144
+echo "properties layout: all checks passed"
