@@ -1,30 +1,61 @@
 #include "settings/settings_transfer.hpp"
 
 #include <variant>
+#include <vector>
 
 #include "app/form_context.hpp"
 #include "settings/folder_paths.hpp"
 #include "settings/setting_keys.hpp"
 
 namespace {
-using keys::kAutoSaveGroup;
-using keys::kFileNameGroup;
-using keys::kFileTabSheet;
-using keys::kSettingGroup;
+// The keys that are not a check box's or radio button's flag.
+enum class Special { Prefix, QuorlaPath, SaveFolder, Interval };
 
-// A flag key and the check box or radio button that edits it.
-struct FlagBinding {
+struct Setting {
     const char* section;
     const char* key;
-    std::variant<CheckBox*, RadioButton*> control;
-
-    bool checked() const {
-        return std::visit([](auto* c) { return c->checked(); }, control);
-    }
-    void setChecked(bool on) const {
-        std::visit([on](auto* c) { c->setChecked(on); }, control);
-    }
+    std::variant<CheckBox*, RadioButton*, Special> target;
 };
+
+// Every key moved between the file and the window, in the order of loading;
+// writing takes the same order and leaves QuorlaPath, which is written the
+// moment it is chosen.
+std::vector<Setting> settingsInOrder(PropertiesControls& c) {
+    using namespace keys;
+    return {
+        {kFileTabSheet, kRichTextRadioButton, &c.RichText_RadioButton},
+        {kFileTabSheet, kPlainRadioButton, &c.Plain_RadioButton},
+        {kFileNameGroup, kTopFileNameEdit, Special::Prefix},
+        {kFileNameGroup, kYearCheckBox, &c.Year_CheckBox},
+        {kFileNameGroup, kYear2RadioButton, &c.Year2_RadioButton},
+        {kFileNameGroup, kYear4RadioButton, &c.Year4_RadioButton},
+        {kFileNameGroup, kMonthCheckBox, &c.Month_CheckBox},
+        {kFileNameGroup, kDayCheckBox, &c.Day_CheckBox},
+        {kFileNameGroup, kNumberCheckBox, &c.Number_CheckBox},
+        {kFileNameGroup, kPlainCheckBox, &c.Plain_CheckBox},
+        {kFileNameGroup, kPlainRadioButton1, &c.Plain_RadioButton1},
+        {kFileNameGroup, kPlainRadioButton2, &c.Plain_RadioButton2},
+        {kFileNameGroup, kPlainRadioButton3, &c.Plain_RadioButton3},
+        {kSettingGroup, kCreateCheckBox, &c.Create_CheckBox},
+        {kSettingGroup, kQuorlaPath, Special::QuorlaPath},
+        {kSettingGroup, kDialogCheckBox, &c.Dialog_CheckBox},
+        {kSettingGroup, kAutoSaveOnCheckBox, &c.AutoSaveOn_CheckBox},
+        {kSettingGroup, kSaveRadioButton, &c.Save_RadioButton},
+        {kSettingGroup, kMainFormRadioButton, &c.MainForm_RadioButton},
+        {kSettingGroup, kNoneRadioButton, &c.None_RadioButton},
+        {kSettingGroup, kOrvexLogPath, Special::SaveFolder},
+        {kAutoSaveGroup, kAutoSaveCheckBox, &c.AutoSave_CheckBox},
+        {kAutoSaveGroup, kAutoSaveMenuCheckBox, &c.AutoSaveMenu_CheckBox},
+        {kAutoSaveGroup, kAutoSaveTrackBar, Special::Interval},
+    };
+}
+
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
 }  // namespace
 
 void SettingsTransfer::showSaveFolderShortened() {
@@ -35,68 +66,51 @@ void SettingsTransfer::showSaveFolderShortened() {
 void SettingsTransfer::LoadSettings() {
     PropertiesControls& c = form_.controls;
     SettingsFile& s = form_.settings;
-    const auto loadFlags = [&s](std::initializer_list<FlagBinding> flags) {
-        for (const FlagBinding& f : flags) f.setChecked(s.readFlag(f.section, f.key, f.checked()));
-    };
-
-    loadFlags({{kFileTabSheet, keys::kRichTextRadioButton, &c.RichText_RadioButton},
-               {kFileTabSheet, keys::kPlainRadioButton, &c.Plain_RadioButton}});
-    c.TopFileName_Edit.setText(s.readText(kFileNameGroup, keys::kTopFileNameEdit, c.TopFileName_Edit.text()));
-    loadFlags({{kFileNameGroup, keys::kYearCheckBox, &c.Year_CheckBox},
-               {kFileNameGroup, keys::kYear2RadioButton, &c.Year2_RadioButton},
-               {kFileNameGroup, keys::kYear4RadioButton, &c.Year4_RadioButton},
-               {kFileNameGroup, keys::kMonthCheckBox, &c.Month_CheckBox},
-               {kFileNameGroup, keys::kDayCheckBox, &c.Day_CheckBox},
-               {kFileNameGroup, keys::kNumberCheckBox, &c.Number_CheckBox},
-               {kFileNameGroup, keys::kPlainCheckBox, &c.Plain_CheckBox},
-               {kFileNameGroup, keys::kPlainRadioButton1, &c.Plain_RadioButton1},
-               {kFileNameGroup, keys::kPlainRadioButton2, &c.Plain_RadioButton2},
-               {kFileNameGroup, keys::kPlainRadioButton3, &c.Plain_RadioButton3},
-               {kSettingGroup, keys::kCreateCheckBox, &c.Create_CheckBox}});
-    c.DeleteQuorlaPath_Button.setEnabled(!s.readText(kSettingGroup, keys::kQuorlaPath, "").empty());
-    loadFlags({{kSettingGroup, keys::kDialogCheckBox, &c.Dialog_CheckBox},
-               {kSettingGroup, keys::kAutoSaveOnCheckBox, &c.AutoSaveOn_CheckBox},
-               {kSettingGroup, keys::kSaveRadioButton, &c.Save_RadioButton},
-               {kSettingGroup, keys::kMainFormRadioButton, &c.MainForm_RadioButton},
-               {kSettingGroup, keys::kNoneRadioButton, &c.None_RadioButton}});
-    form_.SaveFolderPath = s.readText(kSettingGroup, keys::kOrvexLogPath, form_.programFolder());
-    showSaveFolderShortened();
-    loadFlags({{kAutoSaveGroup, keys::kAutoSaveCheckBox, &c.AutoSave_CheckBox},
-               {kAutoSaveGroup, keys::kAutoSaveMenuCheckBox, &c.AutoSaveMenu_CheckBox}});
-    c.AutoSave_TrackBar.setPosition(s.readInt(kAutoSaveGroup, keys::kAutoSaveTrackBar, 60));
+    for (const Setting& setting : settingsInOrder(c)) {
+        const char* section = setting.section;
+        const char* key = setting.key;
+        // Each flag defaults to the control's current state, so a missing key
+        // leaves the control as it is.
+        std::visit(Overloaded{
+                       [&](auto* box) { box->setChecked(s.readFlag(section, key, box->checked())); },
+                       [&](Special special) {
+                           switch (special) {
+                               case Special::Prefix:
+                                   c.TopFileName_Edit.setText(s.readText(section, key, c.TopFileName_Edit.text()));
+                                   break;
+                               case Special::QuorlaPath:
+                                   c.DeleteQuorlaPath_Button.setEnabled(!s.readText(section, key, "").empty());
+                                   break;
+                               case Special::SaveFolder:
+                                   form_.SaveFolderPath = s.readText(section, key, form_.programFolder());
+                                   showSaveFolderShortened();
+                                   break;
+                               case Special::Interval:
+                                   c.AutoSave_TrackBar.setPosition(s.readInt(section, key, 60));
+                                   break;
+                           }
+                       }},
+                   setting.target);
+    }
 }
 
 void SettingsTransfer::WriteSettings() {
     PropertiesControls& c = form_.controls;
     SettingsFile& s = form_.settings;
-    const auto writeFlags = [&s](std::initializer_list<FlagBinding> flags) {
-        for (const FlagBinding& f : flags) s.writeFlag(f.section, f.key, f.checked());
-    };
-
-    writeFlags({{kFileTabSheet, keys::kRichTextRadioButton, &c.RichText_RadioButton},
-                {kFileTabSheet, keys::kPlainRadioButton, &c.Plain_RadioButton}});
-    s.writeText(kFileNameGroup, keys::kTopFileNameEdit, c.TopFileName_Edit.text());
-    writeFlags({{kFileNameGroup, keys::kYearCheckBox, &c.Year_CheckBox},
-                {kFileNameGroup, keys::kYear2RadioButton, &c.Year2_RadioButton},
-                {kFileNameGroup, keys::kYear4RadioButton, &c.Year4_RadioButton},
-                {kFileNameGroup, keys::kMonthCheckBox, &c.Month_CheckBox},
-                {kFileNameGroup, keys::kDayCheckBox, &c.Day_CheckBox},
-                {kFileNameGroup, keys::kNumberCheckBox, &c.Number_CheckBox},
-                {kFileNameGroup, keys::kPlainCheckBox, &c.Plain_CheckBox},
-                {kFileNameGroup, keys::kPlainRadioButton1, &c.Plain_RadioButton1},
-                {kFileNameGroup, keys::kPlainRadioButton2, &c.Plain_RadioButton2},
-                {kFileNameGroup, keys::kPlainRadioButton3, &c.Plain_RadioButton3},
-                {kSettingGroup, keys::kCreateCheckBox, &c.Create_CheckBox},
-                {kSettingGroup, keys::kDialogCheckBox, &c.Dialog_CheckBox},
-                {kSettingGroup, keys::kAutoSaveOnCheckBox, &c.AutoSaveOn_CheckBox},
-                {kSettingGroup, keys::kSaveRadioButton, &c.Save_RadioButton},
-                {kSettingGroup, keys::kMainFormRadioButton, &c.MainForm_RadioButton},
-                {kSettingGroup, keys::kNoneRadioButton, &c.None_RadioButton}});
-    s.writeText(kSettingGroup, keys::kOrvexLogPath, form_.SaveFolderPath);
-    writeFlags({{kAutoSaveGroup, keys::kAutoSaveCheckBox, &c.AutoSave_CheckBox},
-                {kAutoSaveGroup, keys::kAutoSaveMenuCheckBox, &c.AutoSaveMenu_CheckBox}});
-    s.writeInt(kAutoSaveGroup, keys::kAutoSaveTrackBar, c.AutoSave_TrackBar.position());
-
+    for (const Setting& setting : settingsInOrder(c)) {
+        const char* section = setting.section;
+        const char* key = setting.key;
+        std::visit(Overloaded{[&](auto* box) { s.writeFlag(section, key, box->checked()); },
+                              [&](Special special) {
+                                  switch (special) {
+                                      case Special::Prefix: s.writeText(section, key, c.TopFileName_Edit.text()); break;
+                                      case Special::QuorlaPath: break;
+                                      case Special::SaveFolder: s.writeText(section, key, form_.SaveFolderPath); break;
+                                      case Special::Interval: s.writeInt(section, key, c.AutoSave_TrackBar.position()); break;
+                                  }
+                              }},
+                   setting.target);
+    }
     form_.AutoSave_Timer.setInterval(static_cast<unsigned>(c.AutoSave_TrackBar.position()) * 60000u);
     form_.AutoSave_Timer.setEnabled(c.AutoSave_CheckBox.checked());
 }

@@ -9,6 +9,7 @@
 #include <ole2.h>
 
 #include "handles.hpp"
+#include "platform/win32/com_session.hpp"
 #include "host_windows.hpp"
 #include "launch_record.hpp"
 #include "log_content.hpp"
@@ -62,19 +63,6 @@ bool writeReadyFile(const std::string& path, const HostWindows& windows) {
     }
     return MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
 }
-
-class OleSession {
-public:
-    OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-    ~OleSession() {
-        if (ok_) OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-private:
-    bool ok_;
-};
 
 int run(HINSTANCE instance) {
     std::vector<std::string> args = splitCommandLine(GetCommandLineA());

@@ -2,26 +2,12 @@
 
 #include <climits>
 
+#include "platform/win32/gdi_scopes.hpp"
 #include "platform/win32/unique_handle.hpp"
 
 namespace {
 
 using UniqueMemoryDc = UniqueHandle<NullHandleTraits<HDC, &DeleteDC>>;
-
-// Puts the previous object back into the DC when the scope ends.
-class ScopedSelectObject {
-public:
-    ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
-    ~ScopedSelectObject() {
-        if (previous_ != nullptr && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
-    }
-    ScopedSelectObject(const ScopedSelectObject&) = delete;
-    ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
 
 }  // namespace
 
