@@ -109,6 +109,7 @@ const NamedText kTexts[] = {
     {"orvex-dialog", &txt::kOrvexDialogTitle},
     {"browse-folder", &txt::kBrowseFolderTitle},
     {"double-byte-sample", &txt::kPageVersion},
+    {"notice", &txt::kNoticeCaption},
 };
 
 int usage() {
