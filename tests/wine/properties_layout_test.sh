@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The properties window's layout under Wine, at 96 DPI and at 144 DPI (150 %):
 # every control at its designed place scaled to the screen, inside its
-# container, and not overlapping its neighbours (tests/wine/check_layout.py).
+# container, and not overlapping its neighbours (tests/wine/check_layout.py);
+# and where the Tab and arrow keys lead (the dialog manager's own walk).
 #   properties_layout_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -45,6 +46,17 @@ must() {
 }
 cp "$build/OrvexLog.exe" "$work/app/"
 
+# expect_keys KIND FROM N WANT...: the next N controls the Tab key (tab) or the
+# arrow keys (arrow) reach from FROM.
+expect_keys() {
+    local kind=$1 from=$2 count=$3
+    shift 3
+    local got
+    got=$(drive "$kind-order" "$from" "$count" | tr -d '\r' | tr '\n' ' ')
+    [[ $got == "$* " ]] || fail "$kind keys from $from reach: $got; want: $*"
+    echo "ok: $kind keys from $from: $*"
+}
+
 # check_at DPI: start the program at that DPI, open the window, check it.
 check_at() {
     set_dpi "$1"
@@ -58,6 +70,18 @@ check_at() {
     must "window shown" show 30
     must "layout dumped" dump "$work/layout-$1.txt"
     python3 "$here/check_layout.py" "$work/layout-$1.txt" "$1" || fail "layout at $1 DPI"
+    if [[ $1 == 96 ]]; then
+        # Page 1 at its first start: the page's controls (of a radio group
+        # only the checked button), the page tabs, then the enabled buttons.
+        expect_keys tab TopFileName_Edit 11 Year_CheckBox Year2_RadioButton Month_CheckBox Day_CheckBox \
+            Number_CheckBox Plain_CheckBox Plain_RadioButton1 PageControl OK_Button Cancel_Button TopFileName_Edit
+        expect_keys arrow Year2_RadioButton 2 Year4_RadioButton Year2_RadioButton
+        expect_keys arrow Plain_RadioButton1 3 Plain_RadioButton3 Plain_RadioButton2 Plain_RadioButton1
+        expect_keys arrow Month_CheckBox 1 Month_CheckBox
+        must "page 3" page 2 10
+        expect_keys arrow Save_RadioButton 3 MainForm_RadioButton None_RadioButton Save_RadioButton
+        expect_keys tab AutoSaveOn_CheckBox 2 None_RadioButton PageControl
+    fi
     wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
     wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
     app=

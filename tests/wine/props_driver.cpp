@@ -145,7 +145,9 @@ int usage() {
         "  text-utf8 TEXT-NAME OUTFILE       a named text, in UTF-8\n"
         "  dump OUTFILE                      every child window: depth, name, class, place in its\n"
         "                                    parent (left top width height), visible, enabled, text\n"
-        "  dpi                               print the screen's pixels per inch\n",
+        "  dpi                               print the screen's pixels per inch\n"
+        "  tab-order NAME N                  the next N controls the Tab key reaches from NAME\n"
+        "  arrow-order NAME N                the next N controls the arrow keys reach from NAME\n",
         stderr);
     return 2;
 }
@@ -531,6 +533,18 @@ int main(int argc, char** argv) {
         if (out == nullptr) return 1;
         std::fputs(utf8(text).c_str(), out);
         std::fclose(out);
+        return 0;
+    }
+    if ((cmd == "tab-order" || cmd == "arrow-order") && argc == 4) {
+        HWND form = mainForm();
+        HWND w = control(argv[2]);
+        if (form == nullptr || w == nullptr) return 1;
+        // As the dialog keys move: GetNextDlgTabItem / GetNextDlgGroupItem
+        // over the window's tree, containers included.
+        for (int i = std::atoi(argv[3]); i > 0 && w != nullptr; --i) {
+            w = cmd == "tab-order" ? GetNextDlgTabItem(form, w, FALSE) : GetNextDlgGroupItem(form, w, FALSE);
+            std::printf("%s\n", w != nullptr ? nameOf(GetDlgCtrlID(w)) : "(none)");
+        }
         return 0;
     }
     if (cmd == "dpi" && argc == 2) {

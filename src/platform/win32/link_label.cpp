@@ -12,7 +12,7 @@ constexpr int kHandCursorSlot = 1;
 
 LinkLabel::LinkLabel(HWND parent, int id, const char* caption, int x, int y, HFONT font) : font_(font) {
     registerClass(kClassName, nullptr);
-    createWindow(0, kClassName, caption, WS_CHILD | WS_VISIBLE, x, y, 0, 0, parent);
+    createWindow(0, kClassName, caption, WS_CHILD | WS_VISIBLE | WS_GROUP, x, y, 0, 0, parent);
     if (hwnd() == nullptr) return;
     SetWindowLongPtrA(hwnd(), GWLP_ID, id);
     fitLabelToCaption(hwnd(), false);

@@ -57,14 +57,14 @@ struct PropertiesPages::Builder {
     }
 
     HWND label(HWND parent, int id, const char* caption, Box at, HFONT withFont = nullptr) const {
-        HWND w = child(parent, "STATIC", caption, SS_LEFT | SS_NOPREFIX, at, id, 0, withFont);
+        HWND w = child(parent, "STATIC", caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, at, id, 0, withFont);
         fitLabelToCaption(w, false);
         return w;
     }
 
     void label(HWND parent, int id, Label& model, Box at, bool rightAligned = false) {
         HWND w = child(parent, "STATIC", model.caption().c_str(),
-                       (rightAligned ? SS_RIGHT : SS_LEFT) | SS_NOPREFIX, at, id);
+                       (rightAligned ? SS_RIGHT : SS_LEFT) | SS_NOPREFIX | WS_GROUP, at, id);
         pages.binding_.bind(model, w, rightAligned);
     }
 
@@ -75,7 +75,9 @@ struct PropertiesPages::Builder {
     }
 
     // The first button of a radio group starts the group (WS_GROUP); the
-    // next control that is not one of its buttons ends it.
+    // next control ends it, since every control but the other buttons of a
+    // radio group starts a group of its own (labels too: the arrow keys walk
+    // out of a container into whatever follows it).
     void radio(HWND parent, int id, RadioButton& model, const char* caption, Box at, bool firstOfGroup) {
         HWND w = child(parent, "BUTTON", caption, BS_RADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), at, id);
         widenToCaption(w, px(kMarkWidth));
