@@ -70,6 +70,8 @@ set_target_properties(OrvexLog PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 
 # Stand-in for the chat client and its companion (tools/host_standin).
 include(${CMAKE_SOURCE_DIR}/tools/host_standin/HostStandin.cmake)
+# Benchmark programs, run by bench/run.sh only (bench/README.md).
+include(${CMAKE_SOURCE_DIR}/bench/Bench.cmake)
 
 # A small exe: optimise the product for size, drop unused functions, and
 # leave out run-time type information, which the program never asks for.
