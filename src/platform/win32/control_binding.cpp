@@ -37,6 +37,13 @@ void showCheck(HWND control, bool checked) {
         SendMessageA(control, BM_SETCHECK, wanted, 0);
 }
 
+bool isRadioButton(HWND w) {
+    char cls[16] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    const LONG type = GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK;
+    return lstrcmpiA(cls, "Button") == 0 && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
 // Within a radio group only the checked button is a tab stop, so the Tab key
 // lands on the current choice (the first button when none is checked); the
 // arrow keys move inside the group.
@@ -45,12 +52,12 @@ void showRadioTabStops(HWND anyMember) {
     HWND first = nullptr;
     bool anyChecked = false;
     for (HWND w = GetWindow(parent, GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-        if ((GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK) != BS_RADIOBUTTON) continue;
+        if (!isRadioButton(w)) continue;
         if (first == nullptr) first = w;
         anyChecked = anyChecked || SendMessageA(w, BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     for (HWND w = GetWindow(parent, GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-        if ((GetWindowLongA(w, GWL_STYLE) & BS_TYPEMASK) != BS_RADIOBUTTON) continue;
+        if (!isRadioButton(w)) continue;
         const bool stop = anyChecked ? SendMessageA(w, BM_GETCHECK, 0, 0) == BST_CHECKED : w == first;
         setStyleBit(w, WS_TABSTOP, stop);
     }
@@ -109,8 +116,8 @@ void ControlBinding::bind(RadioButton& model, HWND control) {
         showCommon(model, control);
     };
     model.onView();
-    // Clicked, or reached by the arrow keys (the button then reports a click
-    // itself when it is not checked yet).
+    // Clicked, or reached by the arrow keys (the dialog keys click an
+    // automatic radio button that they move to).
     routes_[control].command = [this, &model](WORD code) {
         if (code == BN_CLICKED) run([&model] { model.setChecked(true); });
     };

@@ -9,8 +9,10 @@
 // each model object's onView copies its state (checked, enabled, visible,
 // text, caption, position) to the control.
 //
-// The real check boxes and radio buttons are of the non-automatic kinds: a
-// click asks the model, and the model alone changes the check mark.
+// The real check boxes are of the non-automatic kind: a click asks the model,
+// and the model alone changes the check mark. Radio buttons are automatic
+// (the dialog keys choose only those as they move between them); a click
+// makes the model's button checked, which agrees with what the control did.
 #include <windows.h>
 
 #include <functional>

@@ -74,12 +74,13 @@ struct PropertiesPages::Builder {
         pages.binding_.bind(model, w);
     }
 
+    // Automatic radio buttons, so that the arrow keys choose as they move.
     // The first button of a radio group starts the group (WS_GROUP); the
     // next control ends it, since every control but the other buttons of a
     // radio group starts a group of its own (labels too: the arrow keys walk
     // out of a container into whatever follows it).
     void radio(HWND parent, int id, RadioButton& model, const char* caption, Box at, bool firstOfGroup) {
-        HWND w = child(parent, "BUTTON", caption, BS_RADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), at, id);
+        HWND w = child(parent, "BUTTON", caption, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), at, id);
         widenToCaption(w, px(kMarkWidth));
         pages.binding_.bind(model, w);
     }
