@@ -27,6 +27,10 @@ packages=(
     "locales:/usr/sbin/locale-gen"
     "fonts-ipafont-gothic:/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf"
     "python3:/usr/bin/python3"
+    # clang and its runtime libraries (not pulled in without recommends) for
+    # the libFuzzer targets, scripts/fuzz.sh
+    "clang:/usr/bin/clang++"
+    "libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a"
 )
 
 missing=()
