@@ -11,26 +11,19 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
 
-work=$build/e2e/launch
-rm -rf "$work"
+# shellcheck source=tests/wine/e2e_lib.sh
+source "$here/e2e_lib.sh"
+e2e_begin launch
 mkdir -p "$work/app"
-wine_session_join
-app= client=
 drive_c=$WINEPREFIX/drive_c
 quorla_dir="$drive_c/Program Files/Quorla Test"
 orvex_dir="$drive_c/Orvex Test"
-cleanup() {
-    [[ -n $app ]] && stop_process "$app"
-    [[ -n $client ]] && stop_process "$client"
+remove_hosts() {
     rm -rf "$quorla_dir" "$orvex_dir" "$drive_c/Program.exe" "$drive_c/Program.exe.launch.txt" \
         "$drive_c/windows/orvex3.ini"
-    wine_session_leave
 }
-trap cleanup EXIT
+trap 'remove_hosts; e2e_end' EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-ok() { echo "ok: $*"; }
-drive() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 line() { tr -d '\r' <"$1" | sed -n "s/^$2=//p"; }
 
 mkdir -p "$quorla_dir" "$orvex_dir"
@@ -44,14 +37,10 @@ cp "$build/OrvexLog.exe" "$work/app/"
 # start-up (which launches) is over, and ends it again.
 run_app() {
     printf '%s' "$1" | sed 's/$/\r/' >"$work/app/OrvexLog.ini"
-    wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
-    app=$!
-    drive wait-window TMainForm - 60 || fail "OrvexLog did not start"
-    # The tray icon is placed first in start-up; the launch comes before
-    # the message loop, which answers the exit command below.
-    drive post TMainForm 0x111 202 0
-    wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
-    app=
+    start_app "$work/app"
+    # The launch is part of start-up, which ends before the message loop
+    # answers the exit command.
+    stop_app
 }
 
 printf '[ORVEX]\r\nProductHDRoot=C:\\Orvex Test\r\n' >"$drive_c/windows/orvex3.ini"
@@ -80,10 +69,7 @@ ok "chat client opened from ProductHDRoot in C:\\Orvex Test"
 rm -f "$record"
 
 # 3. The chat client runs already: nothing is started, whatever is stored.
-wine "$build/host_standin.exe" --client --timeout=120 --ready="$(win_path "$work/ready.txt")" \
-    </dev/null >"$work/client.log" 2>&1 &
-client=$!
-wait_until 60 "the chat client's window" test -s "$work/ready.txt"
+start_standin client --client
 run_app "[Setting_GroupBox]
 Create_CheckBox=1
 QuorlaPath=C:\\Program Files\\Quorla Test\\Quorla.exe"

@@ -8,44 +8,20 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
 
-work=$build/e2e/notice
-rm -rf "$work"
+# shellcheck source=tests/wine/e2e_lib.sh
+source "$here/e2e_lib.sh"
+e2e_begin notice
 mkdir -p "$work/logs" "$work/app"
-wine_session_join
-standin= app=
-cleanup() {
-    [[ -n $app ]] && stop_process "$app"
-    [[ -n $standin ]] && stop_process "$standin"
-    wine_session_leave
-}
-trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-ok() { echo "ok: $*"; }
-drive() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
-ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }
 has_log() { [[ -n $(find "$work/logs" -maxdepth 1 -name "$1") ]]; }
 notice_texts() { drive texts TDialogForm "$work/texts.txt" && iconv -f CP932 -t UTF-8 "$work/texts.txt"; }
 
-start_app() {
-    wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
-    app=$!
-    drive wait-window TMainForm - 60 || fail "OrvexLog did not start"
-}
-stop_app() {
-    drive post TMainForm 0x111 202 0
-    wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
-    app=
-}
 
-wine "$build/host_standin.exe" --companion=100 --timeout=280 --ready="$(win_path "$work/ready.txt")" \
-    </dev/null >"$work/standin.log" 2>&1 &
-standin=$!
-wait_until 60 "the stand-in" test -s "$work/ready.txt"
+start_standin sample --companion=100
 
 cp "$build/OrvexLog.exe" "$work/app/"
 printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n' "$(win_path "$work/logs")" >"$work/app/OrvexLog.ini"
-start_app
+start_app "$work/app"
 
 # 1. A double click saves and shows the notice with the window title and file.
 drive post TMainForm 0x400 1 0x203
@@ -76,7 +52,7 @@ ok "OK stored the notice's position 123,234"
 
 # 4. ... and after a restart the notice opens there.
 stop_app
-start_app
+start_app "$work/app"
 drive post TMainForm 0x400 1 0x203
 drive wait-visible TDialogForm 60 || fail "no notice after the restart"
 read -r left top _ < <(drive rect TDialogForm)

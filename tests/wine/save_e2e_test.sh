@@ -10,40 +10,16 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
 
-work=$build/e2e/save
-rm -rf "$work"
-mkdir -p "$work"
-wine_session_join
-standin= app=
-cleanup() {
-    [[ -n $standin ]] && stop_process "$standin"
-    [[ -n $app ]] && stop_process "$app"
-    wine_session_leave
-}
-trap cleanup EXIT
+# shellcheck source=tests/wine/e2e_lib.sh
+source "$here/e2e_lib.sh"
+e2e_begin save
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
-ok() { echo "ok: $*"; }
-drive() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 utf8() { iconv -f CP932 -t UTF-8 "$1"; }
-ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }
 # Tray messages arrive as WM_USER at the properties window, lParam = mouse message.
 double_click() { drive post TMainForm 0x400 1 0x203; }
 auto_save_tick() { drive post TMainForm 0x113 1 0; }
 exit_command() { drive post TMainForm 0x111 202 0; }
 
-start_standin() {
-    [[ -n $standin ]] && stop_process "$standin"
-    local name=$1
-    shift
-    wine_to "$work/$name.dump.log" "$build/host_standin.exe" "$@" --dump="$(win_path "$work/$name.rtf")"
-    wine_to "$work/$name.dump.log" "$build/host_standin.exe" "$@" --dump="$(win_path "$work/$name.txt")"
-    rm -f "$work/ready.txt"
-    wine "$build/host_standin.exe" "$@" --timeout=280 --ready="$(win_path "$work/ready.txt")" \
-        </dev/null >"$work/$name.standin.log" 2>&1 &
-    standin=$!
-    wait_until 60 "the stand-in's windows" test -s "$work/ready.txt"
-}
 
 # new_app NAME: a fresh program folder with OrvexLog.exe; settings from stdin.
 new_app() {
@@ -53,17 +29,7 @@ new_app() {
     sed 's/$/\r/' >"$appdir/OrvexLog.ini"
 }
 
-start_app() {
-    wine "$appdir/OrvexLog.exe" </dev/null >"$appdir/run.log" 2>&1 &
-    app=$!
-    drive wait-window TMainForm - 60 || fail "OrvexLog did not start"
-}
 
-stop_app() {
-    exit_command
-    wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end on 終了"
-    app=
-}
 
 logs_of() { find "$1" -maxdepth 1 -name "$2" | sort; }
 has_log() { [[ -n $(logs_of "$1" "$2") ]]; }
@@ -79,7 +45,7 @@ OrvexLogPath=$(win_path "$logs")
 Save_RadioButton=1
 Dialog_CheckBox=0
 INI
-start_app
+start_app "$appdir"
 drive visible TMainForm && fail "the properties window is visible after start"
 drive visible TDialogForm && fail "the notice is visible after start"
 ok "no window visible after start"
@@ -123,7 +89,7 @@ OrvexLogPath=$(win_path "$logs")
 Save_RadioButton=1
 Dialog_CheckBox=0
 INI
-start_app
+start_app "$appdir"
 double_click
 wait_until 60 "the text log" has_log "$logs" '*_1.txt'
 wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_of "$logs" '*_1.txt')"
@@ -172,7 +138,7 @@ new_app three <<INI
 [Setting_GroupBox]
 Save_RadioButton=1
 INI
-start_app
+start_app "$appdir"
 double_click
 error='エラー'
 drive box-text "$error" 30 "$work/no-window.txt" || fail "no box for the missing log window"
