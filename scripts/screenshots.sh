@@ -68,7 +68,9 @@ wait_until 60 "the companion's log window" test -s "$work/standin.ready"
 
 cp "$build/OrvexLog.exe" "$work/OrvexLog/"
 printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' 'C:\OrvexLog\logs' >"$work/OrvexLog/OrvexLog.ini"
-wine "$work/OrvexLog/OrvexLog.exe" </dev/null >"$work/orvexlog.log" 2>&1 &
+# Started in its own folder, as from Explorer (the open-file dialog shows
+# the current folder where the system cannot open the initial one).
+(cd "$work/OrvexLog" && exec wine "$work/OrvexLog/OrvexLog.exe" </dev/null >"$work/orvexlog.log" 2>&1) &
 app=$!
 must "OrvexLog started" wait-program 60
 
