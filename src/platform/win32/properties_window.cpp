@@ -38,6 +38,18 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (lParam == 0 && events_.command) events_.command(LOWORD(wParam));
             return 0;
+        case WM_ACTIVATE:
+            // Keep the focused control across deactivation; the default would
+            // leave the focus on the frame when the window comes back.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                HWND focus = GetFocus();
+                if (focus != nullptr && IsChild(hwnd(), focus)) lastFocus_ = focus;
+            } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) &&
+                       IsWindowEnabled(lastFocus_)) {
+                SetFocus(lastFocus_);
+                return 0;
+            }
+            return defaultHandling(message, wParam, lParam);
         case WM_CLOSE:
             if (events_.closing) events_.closing();
             PostQuitMessage(0);

@@ -31,5 +31,6 @@ private:
     int dpi_;
     UniqueFont font_;
     UINT taskbarCreated_;
+    HWND lastFocus_ = nullptr;  // the control to give the focus back to
     Events events_;
 };

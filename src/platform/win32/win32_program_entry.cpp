@@ -38,6 +38,10 @@ void Win32ProgramEntry::copyFormStyleToApplication() {
 void Win32ProgramEntry::runMessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Tab, the arrow keys and the access keys of the properties window.
+        // Typed characters go straight to their control: the dialog manager
+        // would split a double-byte character on its way.
+        if (formWindow_ != nullptr && msg.message != WM_CHAR && IsDialogMessageA(formWindow_, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
