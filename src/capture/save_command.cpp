@@ -1,5 +1,7 @@
 #include "capture/save_command.hpp"
 
+#include <cstdint>
+
 #include "app/app_error.hpp"
 #include "app/form_context.hpp"
 #include "capture/dialog_form.hpp"
@@ -44,9 +46,15 @@ void SaveCommand::Save_MenuItemClick() {
         }
     }
 
+    const std::uint32_t clipboardBefore = p.clipboard.sequenceNumber();
     p.hostWindows.sendMessage(source.control, win::kEmSetSel, 0, -1);
     p.hostWindows.sendMessage(source.control, win::kWmCopy, 0, 0);
     p.hostWindows.sendMessage(source.control, win::kEmSetSel, 0, 0);
+    // WM_COPY reports nothing. When the clipboard did not change, the copy
+    // never arrived (the window closed meanwhile, another program holds the
+    // clipboard open, or there was no text), and the paste would save
+    // whatever the clipboard held before as this log.
+    if (p.clipboard.sequenceNumber() == clipboardBefore) throw AppError(txt::kCannotCopyLog);
     p.holder.paste();
     p.holder.setPlainText(!form_.settings.readFlag(keys::kFileTabSheet, keys::kRichTextRadioButton, true));
 

@@ -24,6 +24,7 @@ const char* const kNoSourceArea = "保存対象領域が存在しません。";
 const char* const kCannotCreateFileFmt = "ファイル %s を作成できません";
 const char* const kStreamWriteFailed = "ストリームへの書き込みに失敗しました";
 const char* const kCannotWriteFmt = "%s に書き込めません";
+const char* const kCannotCopyLog = "ログウィンドウの内容をクリップボードにコピーできません";
 
 const char* const kSamplePrefix = "例: ";
 const char* const kSampleDesigned = "例:";

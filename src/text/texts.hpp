@@ -26,6 +26,7 @@ extern const char* const kNoSourceArea;
 extern const char* const kCannotCreateFileFmt;  // %s = full path
 extern const char* const kStreamWriteFailed;
 extern const char* const kCannotWriteFmt;       // %s = settings file path
+extern const char* const kCannotCopyLog;
 
 // File naming
 extern const char* const kSamplePrefix;   // "例: "

@@ -11,6 +11,7 @@ public:
         text_ = text;
         rtf_ = rtf;
         holds_ = true;
+        ++sequence_;
     }
     void empty() override {
         ++emptyCalls;
@@ -18,7 +19,9 @@ public:
         text_.clear();
         rtf_.clear();
         holds_ = false;
+        ++sequence_;
     }
+    std::uint32_t sequenceNumber() override { return sequence_; }
     bool holdsData() const { return holds_; }
     const std::string& text() const { return text_; }
     const std::string& rtf() const { return rtf_; }
@@ -29,6 +32,7 @@ public:
 private:
     std::string text_, rtf_;
     bool holds_ = false;
+    std::uint32_t sequence_ = 1;
 };
 
 }  // namespace sim

@@ -81,7 +81,8 @@ std::intptr_t SimHostWindows::sendMessage(win::Handle window, unsigned message, 
             return 0;
         case win::kWmCopy: {
             const bool all = w.selStart == 0 && w.selEnd == -1;
-            if (all && !w.text.empty()) clipboard_.set(w.text, w.rtf);
+            // A control copies nothing while another program holds the clipboard open.
+            if (all && !w.text.empty() && !clipboard_.heldByOtherProgram) clipboard_.set(w.text, w.rtf);
             return 0;
         }
         default:

@@ -8,6 +8,7 @@ public:
     explicit Win32Clipboard(HWND owner) : owner_(owner) {}
     void setOwner(HWND owner) { owner_ = owner; }
     void empty() override;
+    std::uint32_t sequenceNumber() override { return GetClipboardSequenceNumber(); }
 
 private:
     HWND owner_;
