@@ -7,6 +7,16 @@
 
 namespace {
 
+// Windows' ANSI file functions take paths shorter than MAX_PATH characters
+// (the program declares no long-path awareness), so GetFileAttributesA cannot
+// see a file at a longer path. Wine's MoveFileExA moves onto such a path all
+// the same, and would replace a log that the search for a free name could not
+// see; a path the existence test cannot examine is therefore never written.
+bool withinMaxPath(const std::string& path) {
+    const int characters = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    return characters < MAX_PATH;
+}
+
 // A file opened for writing; closed by its owner on every path.
 class Win32WritableFile : public WritableFile {
 public:
@@ -57,6 +67,7 @@ bool Win32FileSystem::createDirectory(const std::string& path) {
 }
 
 std::unique_ptr<WritableFile> Win32FileSystem::createNew(const std::string& path) {
+    if (!withinMaxPath(path)) return nullptr;
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return nullptr;
     return std::make_unique<Win32WritableFile>(std::move(file));
@@ -64,6 +75,7 @@ std::unique_ptr<WritableFile> Win32FileSystem::createNew(const std::string& path
 
 // Never ReplaceFileA: it is not atomic under Wine.
 bool Win32FileSystem::replace(const std::string& from, const std::string& to) {
+    if (!withinMaxPath(from) || !withinMaxPath(to)) return false;
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
