@@ -1,0 +1,89 @@
+# Shared by the fault tests (faults_*_test.sh) and the soak: source it after
+# scripts/wine-env.sh and tests/wine/e2e_lib.sh, with $build set.
+#   faults_begin NAME   as e2e_begin, and whatever faults_mount mounted is
+#                       unmounted again on exit
+
+fault_mounts=()
+
+faults_begin() {
+    e2e_begin "$1"
+    trap faults_end EXIT
+}
+
+faults_end() {
+    local i
+    for ((i = ${#fault_mounts[@]} - 1; i >= 0; i--)); do
+        umount "${fault_mounts[i]}" 2>/dev/null || umount -l "${fault_mounts[i]}" 2>/dev/null || true
+    done
+    fault_mounts=()
+    e2e_end
+}
+
+skip() { echo "skip: $*"; }
+
+# faults_mount TARGET MOUNT-ARGS...: mount, remembered for faults_end. Fails
+# (quietly) where mounting is not permitted.
+faults_mount() {
+    local target=$1
+    shift
+    mount "$@" "$target" 2>>"$work/mount.log" || return 1
+    fault_mounts+=("$target")
+}
+
+# read_only PATH: makes a folder or file read-only for Wine. Permission bits
+# do not stop root, so as root PATH is bind-mounted read-only onto itself.
+read_only() {
+    if ((EUID != 0)); then
+        chmod a-w "$1"
+        return 0
+    fi
+    faults_mount "$1" --bind "$1" || return 1
+    mount -o remount,bind,ro "$1" 2>>"$work/mount.log" || return 1
+}
+
+# undo_read_only PATH
+undo_read_only() {
+    if ((EUID != 0)); then
+        chmod u+w "$1"
+        return 0
+    fi
+    umount "$1"
+    local kept=() m
+    for m in "${fault_mounts[@]}"; do [[ $m == "$1" ]] || kept+=("$m"); done
+    fault_mounts=("${kept[@]}")
+}
+
+# The general error display: a box titled with the application title.
+app_title='Orvex ログツールのプロパティ'
+
+# error_box SECONDS: waits for the general error display and prints its
+# message in UTF-8.
+error_box() {
+    drive box-text "$app_title" "$1" "$work/box.txt" || return 1
+    iconv -f CP932 -t UTF-8 "$work/box.txt"
+}
+
+# answer_error_box: presses its OK and waits for it to go.
+answer_error_box() {
+    drive press "$app_title" 1 10 || fail "no error box to answer"
+    drive wait-gone "#32770" "$app_title" 10 || fail "the error box stayed"
+}
+
+# still_running: the process lives and its properties window answers.
+still_running() {
+    kill -0 "$app" 2>/dev/null && drive wait-window TMainForm - 5
+}
+
+# new_app_dir NAME: a fresh program folder with OrvexLog.exe, settings (CRLF)
+# from stdin; prints nothing, sets $appdir.
+new_app_dir() {
+    appdir=$work/$1
+    mkdir -p "$appdir"
+    cp "$build/OrvexLog.exe" "$appdir/"
+    sed 's/$/\r/' >"$appdir/OrvexLog.ini"
+}
+
+# logs_matching DIR PATTERN: the files of DIR whose names match, sorted.
+logs_matching() { find "$1" -maxdepth 1 -type f -name "$2" | sort; }
+has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }
+no_temporaries() { [[ -z $(find "$1" -name '~OrvexLog*.tmp') ]]; }
