@@ -1,9 +1,11 @@
 # Shared by the fault tests (faults_*_test.sh) and the soak: source it after
 # scripts/wine-env.sh and tests/wine/e2e_lib.sh, with $build set.
-#   faults_begin NAME   as e2e_begin, and whatever faults_mount mounted is
-#                       unmounted again on exit
+#   faults_begin NAME   as e2e_begin; on exit, the processes listed in
+#                       fault_pids are ended and whatever faults_mount
+#                       mounted is unmounted again
 
 fault_mounts=()
+fault_pids=()
 
 faults_begin() {
     e2e_begin "$1"
@@ -11,7 +13,8 @@ faults_begin() {
 }
 
 faults_end() {
-    local i
+    local i pid
+    for pid in "${fault_pids[@]}"; do stop_process "$pid"; done
     for ((i = ${#fault_mounts[@]} - 1; i >= 0; i--)); do
         umount "${fault_mounts[i]}" 2>/dev/null || umount -l "${fault_mounts[i]}" 2>/dev/null || true
     done

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Faults around the copy, with the real OrvexLog.exe under Wine: the log
+# window closing between the search and the copy, and another program
+# holding the clipboard open during the save. Either way the copy never
+# reaches the clipboard; the save must say so at once instead of writing
+# whatever the clipboard held before, and the program must run on.
+#   faults_host_test.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/wine-env.sh
+source "$here/../../scripts/wine-env.sh"
+# shellcheck source=tests/wine/e2e_lib.sh
+source "$here/e2e_lib.sh"
+# shellcheck source=tests/wine/faults_lib.sh
+source "$here/faults_lib.sh"
+
+faults_begin faults-host
+save_command() { drive post TMainForm 0x111 102 0; }
+copy_failed='ログウィンドウの内容をクリップボードにコピーできません.'
+others_text="another program's clipboard text"
+
+logs=$work/logs
+mkdir -p "$logs"
+new_app_dir app <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Dialog_CheckBox=0
+INI
+start_app "$appdir"
+
+# 1. The log window closes during the save (vanishing_host). Closing on
+#    the select-all, right before WM_COPY: the copy cannot arrive. Closing
+#    while it answers the length query: on Windows the same; Wine measures
+#    the text again for the answer once the window is gone and gets 0, so
+#    the save finds no text to save there ("保存対象領域が存在しません。").
+vanish_during() {
+    local mode=$1
+    rm -f "$work/vanishing.txt"
+    drive clipboard-set "$others_text" || fail "cannot set the clipboard"
+    wine "$build/vanishing_host.exe" "$(win_path "$work/vanishing.txt")" "$mode" 120 \
+        </dev/null >"$work/vanishing.log" 2>&1 &
+    fault_pids+=($!)
+    wait_until 60 "the vanishing log window" test -s "$work/vanishing.txt"
+    save_command
+    wait_until 30 "the log window to close during the save" grep -q gone "$work/vanishing.txt"
+    if [[ $mode == length ]] && drive box-text 'エラー' 10 "$work/box.txt"; then
+        message=$(iconv -f CP932 -t UTF-8 "$work/box.txt")
+        [[ $message == '保存対象領域が存在しません。' ]] || fail "message: $message"
+        drive press 'エラー' 1 10
+        drive wait-gone "#32770" 'エラー' 10 || fail "the box stayed"
+    else
+        message=$(error_box 30) || fail "no message when the log window closed ($mode)"
+        [[ $message == "$copy_failed" ]] || fail "message: $message"
+        answer_error_box
+    fi
+    [[ -z $(find "$logs" -type f) ]] || fail "a log was written from a closed window: $(ls "$logs")"
+    drive clipboard-empty && fail "the other program's clipboard text is gone"
+    still_running || fail "the program ended after the window closed"
+    ok "window closed on the $mode message: $message; nothing written, program running"
+}
+vanish_during select
+vanish_during length
+
+# 2. Another program holds the clipboard open during the save.
+start_standin sample --companion=100
+drive clipboard-set "$others_text" || fail "cannot set the clipboard"
+wine "$build/ui_driver.exe" clipboard-hold 20 </dev/null >"$work/hold.txt" 2>>"$work/driver.log" &
+holder=$!
+fault_pids+=("$holder")
+wait_until 30 "the clipboard to be held" grep -q held "$work/hold.txt"
+started=$SECONDS
+save_command
+message=$(error_box 30) || fail "no message while the clipboard was held (hung?)"
+elapsed=$((SECONDS - started))
+[[ $message == "$copy_failed" ]] || fail "message: $message"
+answer_error_box
+# A second try while it is still held: the same, no hang.
+save_command
+message=$(error_box 30) || fail "no message on the second save while the clipboard was held"
+answer_error_box
+[[ -z $(find "$logs" -type f) ]] || fail "a log was written while the clipboard was held: $(ls "$logs")"
+still_running || fail "the program ended while the clipboard was held"
+ok "clipboard held: $message within ${elapsed}s, twice; nothing written, program running"
+
+wait_until 60 "the clipboard to be released" _gone "$holder"
+save_command
+wait_until 60 "the log once the clipboard is free" has_log "$logs" '*_1.rtf'
+wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/sample.rtf" \
+    "$(logs_matching "$logs" '*_1.rtf')"
+drive clipboard-empty || fail "the clipboard is not empty after the save"
+ok "clipboard free again: $(basename "$(logs_matching "$logs" '*_1.rtf')") complete, clipboard emptied"
+
+stop_app
+echo "host and clipboard faults: all checks passed"
