@@ -63,7 +63,8 @@ app_title='Orvex ログツールのプロパティ'
 # message in UTF-8.
 error_box() {
     drive box-text "$app_title" "$1" "$work/box.txt" || return 1
-    iconv -f CP932 -t UTF-8 "$work/box.txt"
+    # A path of noise may hold bytes that are no CP932; those are left out.
+    iconv -c -f CP932 -t UTF-8 "$work/box.txt" || true
 }
 
 # answer_error_box: presses its OK and waits for it to go.
