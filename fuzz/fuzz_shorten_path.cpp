@@ -18,14 +18,14 @@ namespace {
 using fuzz::check;
 
 // Folders in the folder part that the loop works on: one per whole-character
-// "\" after the drive, less the root's own "\".
+// "\" or ":" after the drive (each ends a folder), less the root's own "\".
 std::size_t folderCount(std::string_view path) {
     std::string_view dir = sjis::folderPart(path);
     const std::size_t second = sjis::advanceChars(dir, 1);
     if (sjis::charCount(dir) >= 2 && dir[second] == ':') dir.remove_prefix(second + 1);
     std::size_t n = 0;
     for (std::size_t i = 0; i < dir.size(); i += sjis::charLength(dir, i)) {
-        if (sjis::charLength(dir, i) == 1 && dir[i] == '\\') ++n;
+        if (sjis::charLength(dir, i) == 1 && (dir[i] == '\\' || dir[i] == ':')) ++n;
     }
     if (!dir.empty() && dir[0] == '\\' && n > 0) --n;
     return n;
