@@ -88,7 +88,7 @@ save_command
 wait_until 60 "the log once the clipboard is free" has_log "$logs" '*_1.rtf'
 wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/sample.rtf" \
     "$(logs_matching "$logs" '*_1.rtf')"
-drive clipboard-empty || fail "the clipboard is not empty after the save"
+wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard is not empty after the save"
 ok "clipboard free again: $(basename "$(logs_matching "$logs" '*_1.rtf')") complete, clipboard emptied"
 
 stop_app
