@@ -53,6 +53,22 @@ run_suite() {
 started=$SECONDS
 run_suite native "$root/build/native"
 run_suite win32 "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+
+# Sanitizers and bounded fuzzing: the native suite again under AddressSanitizer
+# and UndefinedBehaviorSanitizer (build/asan), then every fuzz target for about
+# twelve seconds (scripts/fuzz.sh, build/fuzz), each target counting as one
+# test. SKIP_FUZZ=1 leaves the fuzzing out of a quick local run.
+run_suite asan "$root/build/asan" -DORVEXLOG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+if [[ ${SKIP_FUZZ:-0} == 1 ]]; then
+    echo "=== fuzz: skipped (SKIP_FUZZ=1)"
+else
+    bash scripts/fuzz.sh 2>&1 | tee "$logs/fuzz.log"
+    fuzz_status=${PIPESTATUS[0]}
+    passed=$((passed + $(grep -c '^fuzz_[a-z_]*: passed' "$logs/fuzz.log")))
+    fuzz_failed=$(grep -c '^fuzz_[a-z_]*: FAILED' "$logs/fuzz.log")
+    ((fuzz_status != 0 && fuzz_failed == 0)) && fuzz_failed=1  # the build failed
+    failed=$((failed + fuzz_failed))
+fi
 echo "=== done in $((SECONDS - started))s"
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]
