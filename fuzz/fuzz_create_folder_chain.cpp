@@ -19,6 +19,7 @@
 #include "platform/sim/sim_paths.hpp"
 #include "settings/folder_paths.hpp"
 #include "text/sjis.hpp"
+#include "text/texts.hpp"
 
 namespace fs = std::filesystem;
 
@@ -110,7 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         CreateFolderChain(files, path);
         created = true;
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
+        check(std::string_view(e.what()) == txt::kCannotCreateDirectory, "an error with another message", path, e.what());
     }
     if (created && !leftAlone(path)) check(FolderExists(files, path), "success, but no folder there", path);
 

@@ -197,6 +197,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
         const std::string sectionKey = nameKey(section);
         const std::string keyKey = nameKey(key);
+        if (!keyKey.empty() && keyKey[0] != ';') {
+            bool found = false;
+            for (const std::string& k : doc.keyNames(section)) found = found || nameKey(k) == keyKey;
+            check(found, "the key written is not among the section's keys", key, doc.bytes());
+        }
         for (const Probe& p : probes) {
             if (nameKey(p.section) == sectionKey && nameKey(p.key) == keyKey) continue;
             check(doc.read(p.section, p.key, "\x01missing") == p.value, "a write changed another entry",
