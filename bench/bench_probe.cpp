@@ -7,13 +7,16 @@
 //       matching FOLDER\PATTERN exists (written under another name and
 //       renamed when complete), then until the window answers again; the
 //       process's memory is sampled all the while
-//   bench_probe.exe start CLASS CLOSE-MSG CLOSE-WPARAM SEC EXE
-//       start EXE and time it until its window of CLASS and then its tray
+//   bench_probe.exe start CLASS CLOSE-MSG CLOSE-WPARAM SEC EXE [ARG]
+//       start EXE (with ARG) and time it until its window of CLASS and then its tray
 //       icon 1 exist; then end it with the close message and wait for it
 //   bench_probe.exe list FOLDER
 //       time one listing of FOLDER (FindFirstFile/FindNextFile), five times
 //   bench_probe.exe mem WINDOW
 //       working set and private bytes of the process owning WINDOW
+//   bench_probe.exe host-steps CONTROL
+//       time the calls a save makes on the log window's control (a handle):
+//       WM_GETTEXTLENGTH, EM_SETSEL 0,-1, WM_COPY, EM_SETSEL 0,0
 //   bench_probe.exe wait WINDOW SEC
 //       wait until WINDOW exists
 //   bench_probe.exe post WINDOW MSG WPARAM LPARAM
@@ -152,8 +155,10 @@ HWND findWindowOf(const char* cls, DWORD pid) {
     return nullptr;
 }
 
-int timeStart(const char* cls, UINT closeMessage, WPARAM closeWParam, double seconds, const char* exe) {
+int timeStart(const char* cls, UINT closeMessage, WPARAM closeWParam, double seconds, const char* exe,
+              const char* arg) {
     std::string commandLine = std::string("\"") + exe + "\"";
+    if (arg != nullptr) commandLine += std::string(" ") + arg;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
@@ -243,6 +248,22 @@ int timeSequenceSteps(const std::string& folder, const std::string& prefix, cons
     return 0;
 }
 
+int timeHostSteps(HWND control) {
+    if (!IsWindow(control)) return 1;
+    const double t0 = nowMs();
+    const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+    const double t1 = nowMs();
+    SendMessageA(control, EM_SETSEL, 0, -1);
+    const double t2 = nowMs();
+    SendMessageA(control, WM_COPY, 0, 0);
+    const double t3 = nowMs();
+    SendMessageA(control, EM_SETSEL, 0, 0);
+    const double t4 = nowMs();
+    std::printf("length=%ld length_ms=%.1f select_all_ms=%.1f copy_ms=%.1f select_none_ms=%.1f\n",
+                static_cast<long>(length), t1 - t0, t2 - t1, t3 - t2, t4 - t3);
+    return 0;
+}
+
 int waitWindow(const char* target, double seconds) {
     const double start = nowMs();
     while (findWindow(target) == nullptr) {
@@ -258,7 +279,7 @@ int postTo(const char* target, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 int usage() {
-    std::fputs("usage: bench_probe.exe save|start|list|seq-steps|mem|wait|post ... (see bench_probe.cpp)\n", stderr);
+    std::fputs("usage: bench_probe.exe save|start|list|seq-steps|host-steps|mem|wait|post ... (see bench_probe.cpp)\n", stderr);
     return 2;
 }
 
@@ -271,14 +292,17 @@ int main(int argc, char** argv) {
     if (cmd == "save" && argc == 8)
         rc = timeSave(argv[2], number(argv[3]), static_cast<LPARAM>(number(argv[4])), argv[5], argv[6],
                       std::atof(argv[7]));
-    else if (cmd == "start" && argc == 7)
-        rc = timeStart(argv[2], static_cast<UINT>(number(argv[3])), number(argv[4]), std::atof(argv[5]), argv[6]);
+    else if (cmd == "start" && (argc == 7 || argc == 8))
+        rc = timeStart(argv[2], static_cast<UINT>(number(argv[3])), number(argv[4]), std::atof(argv[5]), argv[6],
+                       argc == 8 ? argv[7] : nullptr);
     else if (cmd == "list" && argc == 3)
         rc = timeListing(argv[2]);
     else if (cmd == "seq-steps" && argc == 6)
         rc = timeSequenceSteps(argv[2], argv[3], argv[4], std::atoi(argv[5]));
     else if (cmd == "mem" && argc == 3)
         rc = printMemory(argv[2]);
+    else if (cmd == "host-steps" && argc == 3)
+        rc = timeHostSteps(reinterpret_cast<HWND>(static_cast<UINT_PTR>(number(argv[2]))));
     else if (cmd == "wait" && argc == 4)
         rc = waitWindow(argv[2], std::atof(argv[3]));
     else if (cmd == "post" && argc == 6)

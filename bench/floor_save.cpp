@@ -12,8 +12,10 @@
 // STEPS_FILE gets one line per save: copy, paste, stream-out and rename times
 // in milliseconds, to tell where a save's time goes.
 // LIKE adds, to find what makes a save dearer than the floor, some of what
-// OrvexLog does beyond it (comma-separated):
-//   styles  the holder's scroll bars and no word wrap
+// OrvexLog does beyond it (joined by '+'):
+//   styles  the holder's scroll bars and no word wrap (hscroll + vscroll)
+//   hscroll WS_HSCROLL | ES_AUTOHSCROLL only (no word wrap)
+//   vscroll WS_VSCROLL | ES_AUTOVSCROLL only
 //   format  the holder's default character format (the window font's face)
 //   flush   FlushFileBuffers before the file is closed
 #include <windows.h>
@@ -34,7 +36,7 @@ constexpr const char* kClassName = "OrvexBenchFloor";
 struct FloorState {
     std::string folder;
     std::string stepsFile;
-    bool toolStyles = false, toolFormat = false, flush = false;
+    bool hscroll = false, vscroll = false, toolFormat = false, flush = false;
     HWND window = nullptr;
     UniqueHwnd holder;
     int saves = 0;
@@ -51,7 +53,8 @@ double nowMs() {
 
 void createHolder(FloorState& s) {
     DWORD style = WS_CHILD | ES_MULTILINE;
-    if (s.toolStyles) style |= WS_HSCROLL | WS_VSCROLL | ES_AUTOHSCROLL | ES_AUTOVSCROLL;
+    if (s.hscroll) style |= WS_HSCROLL | ES_AUTOHSCROLL;
+    if (s.vscroll) style |= WS_VSCROLL | ES_AUTOVSCROLL;
     s.holder.reset(
         CreateWindowExA(0, "RICHEDIT", "", style, 0, 0, 25, 25, s.window, nullptr, GetModuleHandleA(nullptr), nullptr));
     if (!s.holder) return;
@@ -161,7 +164,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     state.folder = __argv[1];
     state.stepsFile = __argv[2];
     const std::string like = __argc == 4 ? __argv[3] : "";
-    state.toolStyles = like.find("styles") != std::string::npos;
+    const bool styles = like.find("styles") != std::string::npos;
+    state.hscroll = styles || like.find("hscroll") != std::string::npos;
+    state.vscroll = styles || like.find("vscroll") != std::string::npos;
     state.toolFormat = like.find("format") != std::string::npos;
     state.flush = like.find("flush") != std::string::npos;
     // Hidden, never shown: the holder's parent and the command's target.

@@ -2,10 +2,56 @@
 // (identifier 1, callback WM_USER), nothing else. bench/run.sh times its
 // start-up to the icon, its idle CPU and its memory beside OrvexLog's.
 // WM_CLOSE removes the icon and ends it.
+//   minimal_tray.exe [libs]
+// "libs" first does what OrvexLog must do before its window: OLE for the
+// user-interface thread, the common controls, riched32.dll (bench/run.sh
+// --explain), to tell that cost from the rest of OrvexLog's start-up. They
+// are loaded by name, so that without "libs" the program imports nothing
+// beyond user32 and shell32 and its start-up stays the floor.
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstring>
+#include <optional>
+
+#include "platform/win32/unique_handle.hpp"
+
 namespace {
+
+// A function of a library loaded by name.
+template <typename F>
+F function(const UniqueModule& module, const char* name) {
+    if (!module) return nullptr;
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(module.get(), name)));
+}
+
+// OLE, the common controls and riched32.dll, as OrvexLog sets them up.
+class Libraries {
+public:
+    Libraries()
+        : ole_(LoadLibraryA("ole32.dll")), controls_(LoadLibraryA("comctl32.dll")),
+          richEdit_(LoadLibraryA("riched32.dll")) {
+        using OleInit = HRESULT(WINAPI*)(LPVOID);
+        using ControlsInit = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        if (auto init = function<OleInit>(ole_, "OleInitialize")) oleReady_ = SUCCEEDED(init(nullptr));
+        if (auto init = function<ControlsInit>(controls_, "InitCommonControlsEx")) {
+            INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                         ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+            init(&classes);
+        }
+    }
+    ~Libraries() {
+        using OleEnd = void(WINAPI*)();
+        if (auto end = function<OleEnd>(ole_, "OleUninitialize"); end != nullptr && oleReady_) end();
+    }
+    Libraries(const Libraries&) = delete;
+    Libraries& operator=(const Libraries&) = delete;
+
+private:
+    UniqueModule ole_, controls_, richEdit_;
+    bool oleReady_ = false;
+};
 
 constexpr const char* kClassName = "OrvexBenchTray";
 constexpr UINT kIconId = 1;
@@ -34,7 +80,11 @@ LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    const bool libs = std::strstr(commandLine, "libs") != nullptr;
+    std::optional<Libraries> libraries;
+    if (libs) libraries.emplace();
+
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
