@@ -58,8 +58,31 @@ bool startSave(long number) {
     return post("TMainForm", WM_TIMER, kSaveTimer, 0);
 }
 
+// The caption and texts of a message box on screen, if any (CP932).
+BOOL CALLBACK appendText(HWND child, LPARAM param) {
+    char text[1024] = {};
+    GetWindowTextA(child, text, sizeof text);
+    if (text[0] != '\0') *reinterpret_cast<std::string*>(param) += std::string(" ") + text;
+    return TRUE;
+}
+
+BOOL CALLBACK findBox(HWND w, LPARAM param) {
+    char cls[16] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (std::string(cls) != "#32770" || !IsWindowVisible(w)) return TRUE;
+    char title[256] = {};
+    GetWindowTextA(w, title, sizeof title);
+    auto* out = reinterpret_cast<std::string*>(param);
+    *out += std::string(" [box \"") + title + "\":";
+    EnumChildWindows(w, appendText, param);
+    *out += "]";
+    return TRUE;
+}
+
 int failed(long number, const char* what, int logs) {
-    std::fprintf(stderr, "save %ld: %s (%d logs)\n", number, what, logs);
+    std::string boxes;
+    EnumWindows(findBox, reinterpret_cast<LPARAM>(&boxes));
+    std::fprintf(stderr, "save %ld: %s (%d logs)%s\n", number, what, logs, boxes.c_str());
     return 1;
 }
 
