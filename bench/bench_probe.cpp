@@ -52,10 +52,10 @@ unsigned long number(const char* s) { return std::strtoul(s, nullptr, 0); }
 
 double kb(SIZE_T bytes) { return static_cast<double>(bytes) / 1024.0; }
 
-HWND findWindow(const std::string& spec) {
-    const std::size_t slash = spec.find('/');
-    if (slash == std::string::npos) return FindWindowA(spec.c_str(), nullptr);
-    return FindWindowA(spec.substr(0, slash).c_str(), spec.substr(slash + 1).c_str());
+HWND findWindow(const std::string& window) {
+    const std::size_t slash = window.find('/');
+    if (slash == std::string::npos) return FindWindowA(window.c_str(), nullptr);
+    return FindWindowA(window.substr(0, slash).c_str(), window.substr(slash + 1).c_str());
 }
 
 bool fileMatches(const std::string& pattern) {
