@@ -12,31 +12,10 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
 
-work=$build/e2e/properties
-rm -rf "$work"
-mkdir -p "$work/app"
-wine_session_join
-app=
-cleanup() {
-    [[ -n $app ]] && stop_process "$app"
-    wine_session_leave
-}
-trap cleanup EXIT
-
+# shellcheck source=tests/wine/props_lib.sh
+source "$here/props_lib.sh"
+props_begin properties
 ini=$work/app/OrvexLog.ini
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -s $work/driver.log ]] && { echo "--- driver" >&2; cat "$work/driver.log" >&2; }
-    exit 1
-}
-ok() { echo "ok: $*"; }
-drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
-# must WHAT COMMAND...: a driver step that has to succeed.
-must() {
-    local what=$1
-    shift
-    drive "$@" || fail "$what"
-}
 ini_value() { tr -d '\r' <"$ini" | sed -n "/^\[$1\]/,/^\[/s/^$2=//p" | head -n 1; }
 expect_ini() {
     local got

@@ -12,28 +12,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
 
-work=$build/e2e/properties_keys
-rm -rf "$work"
-mkdir -p "$work/app"
-wine_session_join
-app=
-cleanup() {
-    [[ -n $app ]] && stop_process "$app"
-    wine_session_leave
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -s $work/driver.log ]] && { echo "--- driver" >&2; cat "$work/driver.log" >&2; }
-    exit 1
-}
-drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
-must() {
-    local what=$1
-    shift
-    drive "$@" || fail "$what"
-}
+# shellcheck source=tests/wine/props_lib.sh
+source "$here/props_lib.sh"
+props_begin properties_keys
 VK_TAB=0x09 VK_RETURN=0x0D VK_ESCAPE=0x1B VK_SPACE=0x20 VK_RIGHT=0x27
 # press FROM KEY TO: a key on the focused control FROM; the focus is then on TO.
 press() {
