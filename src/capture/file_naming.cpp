@@ -1,7 +1,6 @@
 #include "capture/file_naming.hpp"
 
 #include "app/form_context.hpp"
-#include "capture/log_name_pattern.hpp"
 #include "settings/setting_keys.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"
@@ -12,10 +11,15 @@ constexpr const char* kForbiddenInFileName = "\\/:*?\"<>|";
 }  // namespace
 
 std::string FileNaming::MakeLogFileName(const std::string& identifier) {
+    return logFilePath(readLogNameSettings(), identifier);
+}
+
+LogNameSettings FileNaming::readLogNameSettings() {
     using namespace keys;
     SettingsFile& s = form_.settings;
-    const std::string folder = s.readText(kSettingGroup, kOrvexLogPath, form_.programFolder());
-    LogNamePattern p;
+    LogNameSettings r;
+    r.folder = s.readText(kSettingGroup, kOrvexLogPath, form_.programFolder());
+    LogNamePattern& p = r.pattern;
     p.prefix = s.readText(kFileNameGroup, kTopFileNameEdit, "");
     p.year = s.readFlag(kFileNameGroup, kYearCheckBox, true);
     if (p.year) p.twoDigitYear = s.readFlag(kFileNameGroup, kYear2RadioButton, false);
@@ -27,7 +31,12 @@ std::string FileNaming::MakeLogFileName(const std::string& identifier) {
         if (!p.underscore) p.parentheses = s.readFlag(kFileNameGroup, kPlainRadioButton2, false);
     }
     p.richText = s.readFlag(kFileTabSheet, kRichTextRadioButton, true);
-    return joinFolder(folder, composeLogName(p, form_.platform.clock.now(), identifier));
+    return r;
+}
+
+std::string FileNaming::logFilePath(const LogNameSettings& settings, const std::string& identifier) {
+    // The date of this moment, as at every call of MakeLogFileName.
+    return joinFolder(settings.folder, composeLogName(settings.pattern, form_.platform.clock.now(), identifier));
 }
 
 void FileNaming::UpdateFileNameSample() {

@@ -3,7 +3,15 @@
 // call, the sample shown from the controls, and the file-name page's handlers.
 #include <string>
 
+#include "capture/log_name_pattern.hpp"
+
 struct FormContext;
+
+// What the settings file says about log names: the save folder and the pattern.
+struct LogNameSettings {
+    std::string folder;
+    LogNamePattern pattern;
+};
 
 class FileNaming {
 public:
@@ -11,6 +19,10 @@ public:
 
     // Full path of the log file for an identifier, from the settings file.
     std::string MakeLogFileName(const std::string& identifier);
+    // The two halves of MakeLogFileName, for a caller that builds many names
+    // in a row (the sequence-number search) and reads the file once for all.
+    LogNameSettings readLogNameSettings();
+    std::string logFilePath(const LogNameSettings& settings, const std::string& identifier);
     // "例: " + the name the controls describe, into FileNameSample_Label.
     void UpdateFileNameSample();
 

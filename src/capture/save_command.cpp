@@ -75,10 +75,13 @@ void SaveCommand::Save_MenuItemClick() {
 std::string SaveCommand::chooseIdentifier() {
     if (!form_.settings.readFlag(keys::kFileNameGroup, keys::kNumberCheckBox, true))
         return timeIdentifier(form_.platform.clock.now());
-    // The lowest free number, gaps included; a folder of that name counts as taken.
+    // The lowest free number, gaps included; a folder of that name counts as
+    // taken. The name settings are read once for the whole search: read per
+    // candidate they made a day of 10,000 logs take seconds.
+    const LogNameSettings names = naming_.readLogNameSettings();
     for (unsigned long long n = 1;; ++n) {
         const std::string id = std::to_string(n);
-        if (form_.platform.files.attributes(naming_.MakeLogFileName(id)) == win::kInvalidFileAttributes) return id;
+        if (form_.platform.files.attributes(naming_.logFilePath(names, id)) == win::kInvalidFileAttributes) return id;
     }
 }
 

@@ -91,6 +91,7 @@ std::string SimProfile::resolve(const std::string& file) const {
 
 std::string SimProfile::read(const std::string& file, const std::string& section, const std::string& key,
                              const std::string& def) {
+    ++readCount_;
     const std::optional<std::string> bytes = readFile(hostPath(resolve(file)));
     if (!bytes) return IniDocument::defaultValue(def);
     return IniDocument(*bytes).read(section, key, def);

@@ -3,6 +3,7 @@
 // simulated drives, read and written with the same rules as the system
 // functions (IniDocument). A bare file name ("orvex3.ini") lives in the
 // Windows directory, as with the system functions.
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,12 @@ public:
     // The Windows path that a profile file name stands for.
     std::string resolve(const std::string& file) const;
 
+    // How many values have been read, for tests that bound the reads.
+    std::size_t readCount() const { return readCount_; }
+
 private:
     std::string windowsDirectory_;
+    std::size_t readCount_ = 0;
 };
 
 }  // namespace sim

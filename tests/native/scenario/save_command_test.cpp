@@ -99,6 +99,18 @@ TEST_F(SaveCommandTest, LowestFreeNumberIsTakenAndAFolderCountsAsTaken) {
     EXPECT_EQ(readFile("C:\\Logs\\240105_3.rtf"), "three");
 }
 
+// A busy day: every taken number costs a file test, not another reading of
+// the settings file (which made 10,000 logs of a day take seconds).
+TEST_F(SaveCommandTest, LongRunOfTakenNumbersIsPassedWithoutRereadingTheSettings) {
+    d.windows.addChatClient("text");
+    for (int n = 1; n <= 300; ++n) writeFile("C:\\Logs\\240105_" + std::to_string(n) + ".rtf", "old");
+    const std::size_t readsBefore = d.profile.readCount();
+    saveWithoutNotice();
+    EXPECT_TRUE(exists("C:\\Logs\\240105_301.rtf"));
+    EXPECT_EQ(readFile("C:\\Logs\\240105_300.rtf"), "old");
+    EXPECT_LT(d.profile.readCount() - readsBefore, 100u);
+}
+
 TEST_F(SaveCommandTest, TimeIdentifierReplacesTheLogOfTheSameMinute) {
     writeSettings(kShortNamesIni + "Number_CheckBox=0\r\n");
     d.windows.addChatClient("first");
