@@ -16,6 +16,9 @@
 //   styles  the holder's scroll bars and no word wrap (hscroll + vscroll)
 //   hscroll WS_HSCROLL | ES_AUTOHSCROLL only (no word wrap)
 //   vscroll WS_VSCROLL | ES_AUTOVSCROLL only
+//   autoh   ES_AUTOHSCROLL only (no word wrap, no scroll bar)
+//   hbar    WS_HSCROLL only (a scroll bar, words still wrap)
+//   wide    words wrap at a holder 30,000 pixels wide
 //   format  the holder's default character format (the window font's face)
 //   flush   FlushFileBuffers before the file is closed
 #include <windows.h>
@@ -36,7 +39,7 @@ constexpr const char* kClassName = "OrvexBenchFloor";
 struct FloorState {
     std::string folder;
     std::string stepsFile;
-    bool hscroll = false, vscroll = false, toolFormat = false, flush = false;
+    bool hscroll = false, vscroll = false, autoh = false, hbar = false, wide = false, toolFormat = false, flush = false;
     HWND window = nullptr;
     UniqueHwnd holder;
     int saves = 0;
@@ -55,8 +58,11 @@ void createHolder(FloorState& s) {
     DWORD style = WS_CHILD | ES_MULTILINE;
     if (s.hscroll) style |= WS_HSCROLL | ES_AUTOHSCROLL;
     if (s.vscroll) style |= WS_VSCROLL | ES_AUTOVSCROLL;
-    s.holder.reset(
-        CreateWindowExA(0, "RICHEDIT", "", style, 0, 0, 25, 25, s.window, nullptr, GetModuleHandleA(nullptr), nullptr));
+    if (s.autoh) style |= ES_AUTOHSCROLL;
+    if (s.hbar) style |= WS_HSCROLL;
+    const int width = s.wide ? 30000 : 25;
+    s.holder.reset(CreateWindowExA(0, "RICHEDIT", "", style, 0, 0, width, 25, s.window, nullptr,
+                                   GetModuleHandleA(nullptr), nullptr));
     if (!s.holder) return;
     // Without the largest limit a long log would be cut at 64,000 characters.
     SendMessageA(s.holder.get(), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
@@ -167,6 +173,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const bool styles = like.find("styles") != std::string::npos;
     state.hscroll = styles || like.find("hscroll") != std::string::npos;
     state.vscroll = styles || like.find("vscroll") != std::string::npos;
+    state.autoh = like.find("autoh") != std::string::npos;
+    state.hbar = like.find("hbar") != std::string::npos;
+    state.wide = like.find("wide") != std::string::npos;
     state.toolFormat = like.find("format") != std::string::npos;
     state.flush = like.find("flush") != std::string::npos;
     // Hidden, never shown: the holder's parent and the command's target.
