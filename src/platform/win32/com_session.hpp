@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <ole2.h>
 
+#include <optional>
+
 #include "platform/win32/unique_handle.hpp"
 
 class OleSession {
@@ -18,4 +20,17 @@ public:
 
 private:
     bool ok_;
+};
+
+// OLE started the first time something needs it (the holder's paste, the
+// folder browser) rather than at start-up, where it would delay the tray
+// icon; it ends with the owner.
+class OleOnDemand {
+public:
+    void ensure() {
+        if (!session_) session_.emplace();
+    }
+
+private:
+    std::optional<OleSession> session_;
 };

@@ -1,15 +1,17 @@
 #pragma once
 // The hidden Rich Edit 1.0 control ("RICHEDIT" of riched32.dll) that receives
-// the pasted log and streams it to the file.
+// the pasted log and streams it to the file. Made at the first paste, with
+// riched32.dll and OLE, so that start-up does not wait for them.
 #include <windows.h>
 
 #include "platform/rich_holder_port.hpp"
+#include "platform/win32/com_session.hpp"
 #include "platform/win32/unique_handle.hpp"
 
 class Win32RichHolder : public RichHolderPort {
 public:
     // parent: the properties window.
-    explicit Win32RichHolder(HWND parent);
+    Win32RichHolder(HWND parent, OleOnDemand& ole);
 
     void paste() override;
     void setPlainText(bool plain) override { plain_ = plain; }
@@ -24,6 +26,8 @@ private:
     void create();
 
     HWND parent_;
+    OleOnDemand& ole_;
+    UniqueModule richEdit_;  // holds the class "RICHEDIT"; outlives window_
     UniqueHwnd window_;
     bool plain_ = false;
 };
