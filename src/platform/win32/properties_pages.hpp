@@ -2,8 +2,8 @@
 // The real controls of the properties window: the page control with its four
 // pages, every control of the pages at its designed place (96-DPI figures
 // scaled to the screen), OK, キャンセル and 設定の更新 at the bottom, all bound
-// to MainForm's control model. Built once, before MainForm::FormCreate loads
-// the settings.
+// to MainForm's control model. Built once, when the window is first shown;
+// binding gives each control the model's state at that moment.
 #include <windows.h>
 
 #include <memory>

@@ -1,5 +1,8 @@
 #include "platform/win32/win32_desktop.hpp"
 
+#include <commctrl.h>
+
+#include "platform/win32/com_session.hpp"
 #include "platform/win32/gui_font.hpp"
 #include "platform/win32/menu_ids.hpp"
 #include "platform/win32/properties_pages.hpp"
@@ -22,7 +25,7 @@
 struct Win32Desktop::Ports {
     Ports(HWND application, HWND properties, HFONT font, HICON icon, int dpi)
         : clipboard(properties),
-          holder(properties),
+          holder(properties, ole),
           textMeasure(font),
           view(properties),
           folderBrowser(properties),
@@ -41,6 +44,7 @@ struct Win32Desktop::Ports {
                         folderBrowser, openFileDialog, tray,     formWindow};
     }
 
+    OleOnDemand ole;  // ends after the holder and the dialogs that use it
     Win32HostWindows hostWindows;
     Win32Clipboard clipboard;
     Win32RichHolder holder;
@@ -71,13 +75,26 @@ Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) {
     ports_ = std::make_unique<Ports>(application, window_->window(), window_->font(), icon_.get(), dpi);
     main_ = std::make_unique<MainForm>(ports_->platform(), ports_->notice);
     ports_->notice.attach(main_->dialog, [this] { main_->dialog.FormShow(); }, [this] { main_->NoticeOKClick(); });
-    ports_->formWindow.onShow = [this] { main_->FormShow(); };
-    pages_ = buildPropertiesPages(*window_, *main_);
+    ports_->formWindow.onShow = [this] {
+        ensurePages();
+        main_->FormShow();
+    };
     wireMessages();
     entry.application()->onCloseRequest = [this] { ports_->formWindow.close(); };
 }
 
 Win32Desktop::~Win32Desktop() = default;
+
+void Win32Desktop::ensurePages() {
+    if (pages_) return;
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The save-folder page's folder browser needs OLE.
+    ports_->ole.ensure();
+    // Binding copies each control's state from the model, so the controls
+    // show what start-up and any later reactions have set.
+    pages_ = buildPropertiesPages(*window_, *main_);
+}
 
 void Win32Desktop::wireMessages() {
     PropertiesWindow::Events events;

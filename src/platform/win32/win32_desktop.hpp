@@ -2,6 +2,8 @@
 // Everything the program builds on Windows, in creation order: the
 // properties window and its font, the Win32 ports, the notice and the
 // properties window's logic (MainForm), wired to the window's messages.
+// The properties window's controls are built when it is first shown: most
+// runs never show it, and building them would delay the tray icon.
 #include <memory>
 
 #include "app/main_form.hpp"
@@ -24,6 +26,7 @@ public:
 private:
     struct Ports;
     void wireMessages();
+    void ensurePages();
 
     UniqueIcon icon_;
     std::unique_ptr<PropertiesWindow> window_;

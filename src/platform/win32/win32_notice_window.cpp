@@ -17,14 +17,7 @@ void bindLabel(Label& label, HWND control) {
 }  // namespace
 
 Win32NoticeWindow::Win32NoticeWindow(HWND applicationWindow, int dpi)
-    : application_(applicationWindow), dpi_(dpi), font_(createWindowFont(12, dpi)) {
-    registerClass(kClassName, nullptr);
-    RECT frame{0, 0, px(kClientWidth), px(kClientHeight)};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
-    // The designed place is always replaced by FormCreate.
-    createWindow(0, kClassName, txt::kNoticeCaption, kStyle, px(290), px(227), frame.right - frame.left,
-                 frame.bottom - frame.top, applicationWindow);
-}
+    : application_(applicationWindow), dpi_(dpi) {}
 
 Win32NoticeWindow::~Win32NoticeWindow() {
     if (hwnd() != nullptr) DestroyWindow(hwnd());
@@ -33,9 +26,23 @@ Win32NoticeWindow::~Win32NoticeWindow() {
 int Win32NoticeWindow::px(int value96) const { return scaleToDpi(value96, dpi_); }
 
 void Win32NoticeWindow::attach(DialogForm& form, std::function<void()> onShow, std::function<void()> onOk) {
+    form_ = &form;
     onShow_ = std::move(onShow);
     onOk_ = std::move(onOk);
+}
+
+HWND Win32NoticeWindow::ensureWindow() {
+    if (hwnd() != nullptr || form_ == nullptr) return hwnd();
+    font_ = createWindowFont(12, dpi_);
+    registerClass(kClassName, nullptr);
+    RECT frame{0, 0, px(kClientWidth), px(kClientHeight)};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
+    // The designed place is always replaced by FormCreate.
+    if (createWindow(0, kClassName, txt::kNoticeCaption, kStyle, px(290), px(227), frame.right - frame.left,
+                     frame.bottom - frame.top, application_) == nullptr)
+        return nullptr;
     HFONT font = font_.get();
+    DialogForm& form = *form_;
     // The OK button comes first in the tab order.
     createChild(hwnd(), "BUTTON", txt::kOk, WS_TABSTOP | BS_DEFPUSHBUTTON, px(82), px(88), px(89), px(25), IDOK, font);
     createChild(hwnd(), "STATIC", form.Copy_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, px(31), px(16), px(190),
@@ -49,10 +56,11 @@ void Win32NoticeWindow::attach(DialogForm& form, std::function<void()> onShow, s
                                  px(12), -1, font);
     bindLabel(form.WindowTitleDialog_Label, windowTitleLabel_);
     bindLabel(form.FileNameDialog_Label, fileNameLabel_);
+    return hwnd();
 }
 
 bool Win32NoticeWindow::showModal() {
-    if (open_ || hwnd() == nullptr) return false;
+    if (open_ || ensureWindow() == nullptr) return false;
     if (onShow_) onShow_();
     open_ = true;
     ShowWindow(hwnd(), SW_SHOW);
@@ -66,39 +74,45 @@ bool Win32NoticeWindow::showModal() {
 
 void Win32NoticeWindow::close() {
     open_ = false;
-    ShowWindow(hwnd(), SW_HIDE);
+    if (hwnd() != nullptr) ShowWindow(hwnd(), SW_HIDE);
 }
 
 int Win32NoticeWindow::left() {
     RECT r{};
+    ensureWindow();
     GetWindowRect(hwnd(), &r);
     return r.left;
 }
 
 int Win32NoticeWindow::top() {
     RECT r{};
+    ensureWindow();
     GetWindowRect(hwnd(), &r);
     return r.top;
 }
 
 void Win32NoticeWindow::setPosition(int l, int t) {
+    ensureWindow();
     SetWindowPos(hwnd(), nullptr, l, t, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int Win32NoticeWindow::outerWidth() {
     RECT r{};
+    ensureWindow();
     GetWindowRect(hwnd(), &r);
     return r.right - r.left;
 }
 
 int Win32NoticeWindow::outerHeight() {
     RECT r{};
+    ensureWindow();
     GetWindowRect(hwnd(), &r);
     return r.bottom - r.top;
 }
 
 int Win32NoticeWindow::clientWidth() {
     RECT r{};
+    ensureWindow();
     GetClientRect(hwnd(), &r);
     return r.right - r.left;
 }

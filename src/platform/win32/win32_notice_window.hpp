@@ -1,7 +1,9 @@
 #pragma once
 // The saved-log notice (TDialogForm) as a real window: caption, fixed single
 // border without system menu, client 252 x 119 at 96 DPI, two fixed texts,
-// two value labels and OK.
+// two value labels and OK. The window is made the first time it is needed
+// (the notice's FormCreate places it after start-up has added the tray icon),
+// so that nothing delays the icon.
 #include <functional>
 
 #include "platform/notice_window_port.hpp"
@@ -32,12 +34,15 @@ public:
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     int px(int value96) const;
+    // The window and its controls, made on the first call; null if that failed.
+    HWND ensureWindow();
 
     HWND application_;
     int dpi_;
     UniqueFont font_;
     HWND windowTitleLabel_ = nullptr;
     HWND fileNameLabel_ = nullptr;
+    DialogForm* form_ = nullptr;
     std::function<void()> onShow_, onOk_;
     bool open_ = false;
 };
