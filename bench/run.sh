@@ -11,8 +11,8 @@
 #                  1 MB, 2 from 3 MB up), and starts per program (default 7)
 #     --only L     only these parts: save,search,start,idle,size
 #     --explain[=V,...]  also save with floor variants that add some of what
-#                  OrvexLog does (default styles,styles+format,
-#                  styles+format+flush; see bench/floor_save.cpp), and time
+#                  OrvexLog does (default autoh,autoh+format,
+#                  autoh+format+flush; see bench/floor_save.cpp), and time
 #                  the save's calls on the log window and the two steps of
 #                  the sequence-number search: where extra time goes
 #     --build D    Windows build folder (default build/bench-win32, Release)
@@ -31,7 +31,7 @@ large='' explain='' runs='' sizes='' only='' build=$root/build/bench-win32
 while (($#)); do
     case $1 in
         --large) large=1 ;;
-        --explain) explain=styles,styles+format,styles+format+flush ;;
+        --explain) explain=autoh,autoh+format,autoh+format+flush ;;
         --explain=*) explain=${1#*=} ;;
         --runs) runs=$2; shift ;;
         --runs=*) runs=${1#*=} ;;
@@ -280,7 +280,7 @@ bench_search() {
         probe seq-steps "$(win_path "$seq_dir")" "${day}_" "$(win_path "$app_dir/OrvexLog.ini")" 10000
         row "  10,000 x GetFileAttributesA, ms" "$(field attributes_ms)" "1 listing" "$t_list" \
             "$(ratio "$(field attributes_ms)" "$t_list")" "" "" ""
-        row "  10,000 x 9 settings reads (one name), ms" "$(field name_reads_ms)" "1 listing" "$t_list" \
+        row "  10,000 x 9 settings reads (read per number), ms" "$(field name_reads_ms)" "1 listing" "$t_list" \
             "$(ratio "$(field name_reads_ms)" "$t_list")" "" "" ""
     fi
     # The same small save into an empty folder, for scale.

@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# End to end with the real OrvexLog.exe under Wine: the properties window's
+# controls are built only when it is first shown, long after start-up loaded
+# the settings file; they must show what was loaded, with the reactions that
+# loading raised (disabled year choices, minutes label, sample name), and
+# nothing left to commit.
+#   properties_first_show_test.sh BUILD_DIR
+set -euo pipefail
+build=$(realpath "$1")
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/wine-env.sh
+source "$here/../../scripts/wine-env.sh"
+
+# shellcheck source=tests/wine/props_lib.sh
+source "$here/props_lib.sh"
+props_begin properties-first-show
+
+printf '%s\r\n' \
+    '[FileName_GroupBox]' 'TopFileName_Edit=LOG' 'Year_CheckBox=0' 'Plain_RadioButton1=0' 'Plain_RadioButton2=1' \
+    '[File_TabSheet]' 'RichText_RadioButton=0' 'Plain_RadioButton=1' \
+    '[AutoSave_GroupBox]' 'AutoSave_TrackBar=115' \
+    '[Setting_GroupBox]' 'Dialog_CheckBox=0' >"$work/app/OrvexLog.ini"
+
+must "no other OrvexLog running" wait-no-program 30
+cp "$build/OrvexLog.exe" "$work/app/"
+wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
+app=$!
+must "OrvexLog started" wait-program 60
+# Let start-up settle, so the controls are surely built after it.
+sleep 1
+
+must "window shown by the properties command" show 30
+must "page 1 active" wait-page 0 10
+must "prefix loaded" wait-text TopFileName_Edit LOG 10
+must "year box unchecked" wait-checked Year_CheckBox 0 5
+must "two-digit year disabled with the year box" wait-enabled Year2_RadioButton 0 5
+must "four-digit year disabled with the year box" wait-enabled Year4_RadioButton 0 5
+must "parentheses chosen" wait-checked Plain_RadioButton2 1 5
+must "underscore not chosen" wait-checked Plain_RadioButton1 0 5
+sample=$(drive text FileNameSample_Label)
+# Prefix, no year, month and day, "(" number ")", text format.
+[[ $sample == *"LOG$(date +%m%d)(1).txt" ]] || fail "the sample name shows the loaded pattern: '$sample'"
+must "nothing to commit" wait-enabled Save_Button 0 5
+ok "page 1 shows the loaded settings"
+
+must "page 2" page 1 10
+must "text format loaded" wait-checked Plain_RadioButton 1 5
+must "rich text not chosen" wait-checked RichText_RadioButton 0 5
+must "115 minutes" wait-minutes AutoSave_Label 115 5
+must "page 3" page 2 10
+must "notice switched off" wait-checked Dialog_CheckBox 0 5
+ok "pages 2 and 3 show the loaded settings"
