@@ -24,7 +24,6 @@ source "$here/faults_lib.sh"
 rtf_kb=${FAULT_BIG_RTF_KB:-1024}
 text_kb=${FAULT_BIG_TEXT_KB:-2048}
 faults_begin faults-big-log
-save_command() { drive post TMainForm 0x111 102 0; }
 
 # big_standin NAME ARGS...: as start_standin, with the time a big text needs.
 big_standin() {

@@ -18,7 +18,6 @@ source "$here/e2e_lib.sh"
 source "$here/faults_lib.sh"
 
 faults_begin faults-disk
-save_command() { drive post TMainForm 0x111 102 0; }
 
 start_standin sample --companion=100
 logs=$work/logs

@@ -16,7 +16,6 @@ source "$here/e2e_lib.sh"
 source "$here/faults_lib.sh"
 
 faults_begin faults-host
-save_command() { drive post TMainForm 0x111 102 0; }
 copy_failed='ログウィンドウの内容をクリップボードにコピーできません.'
 others_text="another program's clipboard text"
 

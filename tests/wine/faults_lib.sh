@@ -3,6 +3,7 @@
 #   faults_begin NAME   as e2e_begin; on exit, the processes listed in
 #                       fault_pids are ended and whatever faults_mount
 #                       mounted is unmounted again
+#   save_command, show_properties   the tray menu's save and properties
 
 fault_mounts=()
 fault_pids=()
@@ -23,6 +24,10 @@ faults_end() {
 }
 
 skip() { echo "skip: $*"; }
+
+# The tray menu's commands, posted to the properties window as the menu does.
+save_command() { drive post TMainForm 0x111 102 0; }
+show_properties() { drive post TMainForm 0x111 201 0; }
 
 # faults_mount TARGET MOUNT-ARGS...: mount, remembered for faults_end. Fails
 # (quietly) where mounting is not permitted.

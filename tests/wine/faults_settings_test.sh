@@ -15,8 +15,6 @@ source "$here/e2e_lib.sh"
 source "$here/faults_lib.sh"
 
 faults_begin faults-settings
-save_command() { drive post TMainForm 0x111 102 0; }
-show_properties() { drive post TMainForm 0x111 201 0; }
 
 # exit_despite_write_error: "終了(&X)" cannot store the window position; the
 # general error display names the settings file, and after OK the program
