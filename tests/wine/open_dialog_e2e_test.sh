@@ -13,39 +13,24 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
 
-work=$build/e2e/open_dialog
-rm -rf "$work"
-mkdir -p "$work/app" "$work/Quorla" "$work/Orvex3"
-wine_session_join
+# shellcheck source=tests/wine/props_lib.sh
+source "$here/props_lib.sh"
+props_begin open_dialog
+mkdir -p "$work/Quorla" "$work/Orvex3"
 windir=$WINEPREFIX/drive_c/windows
-app=
 # The prefix's Windows folder is shared by the run: put back what we change.
 saved=$work/saved-windir
 mkdir -p "$saved"
 for f in Quorla.ini orvex3.ini; do [[ -e $windir/$f ]] && cp -p "$windir/$f" "$saved/$f"; done
-cleanup() {
-    [[ -n $app ]] && stop_process "$app"
+restore_windir() {
     for f in Quorla.ini orvex3.ini; do
         rm -f "$windir/$f"
-        [[ -e $saved/$f ]] && cp -p "$saved/$f" "$windir/$f"
+        if [[ -e $saved/$f ]]; then cp -p "$saved/$f" "$windir/$f"; fi
     done
-    wine_session_leave
 }
-trap cleanup EXIT
+props_cleanup=restore_windir
 
 ini=$work/app/OrvexLog.ini
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -s $work/driver.log ]] && { echo "--- driver" >&2; cat "$work/driver.log" >&2; }
-    exit 1
-}
-ok() { echo "ok: $*"; }
-drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
-must() {
-    local what=$1
-    shift
-    drive "$@" || fail "$what"
-}
 value_in() { tr -d '\r' <"$1" | sed -n "/^\[$2\]/,/^\[/s/^$3=//p" | head -n 1; }
 has_key() { tr -d '\r' <"$1" | sed -n "/^\[$2\]/,/^\[/p" | grep -q "^$3="; }
 
@@ -54,11 +39,7 @@ has_key() { tr -d '\r' <"$1" | sed -n "/^\[$2\]/,/^\[/p" | grep -q "^$3="; }
 echo "[Quorla]" >"$windir/Quorla.ini"
 rm -f "$windir/orvex3.ini"
 
-must "no other OrvexLog running" wait-no-program 30
-cp "$build/OrvexLog.exe" "$work/app/"
-wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
-app=$!
-must "OrvexLog started" wait-program 60
+props_start_app
 must "window shown" show 30
 must "page 3" page 2 10
 

@@ -30,11 +30,7 @@ expect_full_folder() {
     must "save-folder box shows $1 in full" wait-text SaveFolder_Edit "$1" 10
 }
 
-must "no other OrvexLog running" wait-no-program 30
-cp "$build/OrvexLog.exe" "$work/app/"
-wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
-app=$!
-must "OrvexLog started" wait-program 60
+props_start_app
 program_folder=$(win_path "$work/app")
 
 # 1. Opened from the tray without a settings file: the designed states.

@@ -21,11 +21,7 @@ printf '%s\r\n' \
     '[AutoSave_GroupBox]' 'AutoSave_TrackBar=115' \
     '[Setting_GroupBox]' 'Dialog_CheckBox=0' >"$work/app/OrvexLog.ini"
 
-must "no other OrvexLog running" wait-no-program 30
-cp "$build/OrvexLog.exe" "$work/app/"
-wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
-app=$!
-must "OrvexLog started" wait-program 60
+props_start_app
 # Let start-up settle, so the controls are surely built after it.
 sleep 1
 

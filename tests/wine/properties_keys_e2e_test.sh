@@ -23,11 +23,7 @@ press() {
     must "focus moves to $3" wait-focus "$3" 10
 }
 
-must "no other OrvexLog running" wait-no-program 30
-cp "$build/OrvexLog.exe" "$work/app/"
-wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
-app=$!
-must "OrvexLog started" wait-program 60
+props_start_app
 must "window shown" show 30
 
 press TopFileName_Edit $VK_TAB Year_CheckBox

@@ -10,11 +10,9 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source=scripts/wine-env.sh
 source "$here/../../scripts/wine-env.sh"
 
-work=$build/e2e/properties_layout
-rm -rf "$work"
-mkdir -p "$work/app"
-wine_session_join
-app=
+# shellcheck source=tests/wine/props_lib.sh
+source "$here/props_lib.sh"
+props_begin properties_layout
 dpi_key='HKCU\Control Panel\Desktop'
 # The session is shared by the run: the screen's DPI goes back to what it was.
 saved_dpi=$(wine reg query "$dpi_key" /v LogPixels </dev/null 2>/dev/null | tr -d '\r' |
@@ -26,25 +24,8 @@ set_dpi() {
         wine reg delete "$dpi_key" /v LogPixels /f </dev/null >/dev/null 2>&1 || true
     fi
 }
-cleanup() {
-    [[ -n $app ]] && stop_process "$app"
-    set_dpi "${saved_dpi:+$((16#$saved_dpi))}"
-    wine_session_leave
-}
-trap cleanup EXIT
-
-fail() {
-    echo "FAIL: $*" >&2
-    [[ -s $work/driver.log ]] && { echo "--- driver" >&2; cat "$work/driver.log" >&2; }
-    exit 1
-}
-drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
-must() {
-    local what=$1
-    shift
-    drive "$@" || fail "$what"
-}
-cp "$build/OrvexLog.exe" "$work/app/"
+restore_dpi() { set_dpi "${saved_dpi:+$((16#$saved_dpi))}"; }
+props_cleanup=restore_dpi
 
 # expect_keys KIND FROM N WANT...: the next N controls the Tab key (tab) or the
 # arrow keys (arrow) reach from FROM.
@@ -60,10 +41,7 @@ expect_keys() {
 # check_at DPI: start the program at that DPI, open the window, check it.
 check_at() {
     set_dpi "$1"
-    must "no other OrvexLog running" wait-no-program 30
-    wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
-    app=$!
-    must "OrvexLog started" wait-program 60
+    props_start_app
     local dpi
     dpi=$(drive dpi | tr -d "\r")
     [[ $dpi == "$1" ]] || fail "the screen reports $dpi DPI, wanted $1"
