@@ -14,28 +14,10 @@
 #include <ole2.h>
 #include <richedit.h>
 
+#include "platform/win32/com_session.hpp"
+#include "platform/win32/unique_handle.hpp"
+
 namespace {
-
-struct LibraryOwner {
-    HMODULE module;
-    ~LibraryOwner() {
-        if (module != nullptr) FreeLibrary(module);
-    }
-};
-
-struct WindowOwner {
-    HWND hwnd;
-    ~WindowOwner() {
-        if (hwnd != nullptr) DestroyWindow(hwnd);
-    }
-};
-
-struct OleSession {
-    bool ok = SUCCEEDED(OleInitialize(nullptr));
-    ~OleSession() {
-        if (ok) OleUninitialize();
-    }
-};
 
 int fail(const char* what) {
     std::fprintf(stderr, "paste_chain: %s (error %lu)\n", what, static_cast<unsigned long>(GetLastError()));
@@ -73,14 +55,14 @@ int main(int argc, char** argv) {
 
     // The rich edit's copy and paste go through OLE.
     OleSession ole;
-    if (!ole.ok) return fail("OleInitialize");
-    LibraryOwner richEdit{LoadLibraryA("riched32.dll")};
-    if (richEdit.module == nullptr) return fail("LoadLibrary riched32.dll");
-    WindowOwner holder{CreateWindowExA(0, "RICHEDIT", "", WS_POPUP | ES_MULTILINE | WS_HSCROLL | WS_VSCROLL, 0, 0, 25,
-                                       25, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)};
-    if (holder.hwnd == nullptr) return fail("CreateWindowEx RICHEDIT");
+    if (!ole.ok()) return fail("OleInitialize");
+    const UniqueModule richEdit(LoadLibraryA("riched32.dll"));
+    if (!richEdit) return fail("LoadLibrary riched32.dll");
+    const UniqueHwnd holder(CreateWindowExA(0, "RICHEDIT", "", WS_POPUP | ES_MULTILINE | WS_HSCROLL | WS_VSCROLL, 0, 0, 25,
+                                            25, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
+    if (!holder) return fail("CreateWindowEx RICHEDIT");
     // The default limit (64,000 characters) would cut a long log at the paste.
-    SendMessageA(holder.hwnd, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    SendMessageA(holder.get(), EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
 
     HWND source = nullptr;
     if (kind == "companion") {
@@ -102,11 +84,11 @@ int main(int argc, char** argv) {
     SendMessageA(source, EM_SETSEL, 0, -1);
     SendMessageA(source, WM_COPY, 0, 0);
     SendMessageA(source, EM_SETSEL, 0, 0);
-    SendMessageA(holder.hwnd, WM_PASTE, 0, 0);
+    SendMessageA(holder.get(), WM_PASTE, 0, 0);
 
     std::string stream;
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&stream), 0, collect};
-    SendMessageA(holder.hwnd, EM_STREAMOUT, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&es));
+    SendMessageA(holder.get(), EM_STREAMOUT, rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&es));
     if (es.dwError != 0) return fail("EM_STREAMOUT");
     // Wine's rich edit ends an RTF stream with a NUL after the closing brace;
     // Windows does not, and a log file must not end in one.
