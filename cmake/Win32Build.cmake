@@ -1,9 +1,10 @@
 # Windows build: OrvexLog.exe from the portable core, the Win32 layer and the
 # resources, plus the host stand-in used by the demo and the Wine tests.
 #
-# The Win32 layer is split in two so the tests can link it without the
-# program entry: orvexlog_win32 (src/platform/win32/*.cpp except win_main.cpp)
-# and the executable (win_main.cpp + resources).
+# The Win32 adapters (src/platform/win32, library orvexlog_win32) are linked
+# by the tests too; the composition root that builds the desktop and hands it
+# to the core (src/main: win_main, win32_app, win32_desktop) goes into the
+# executable only, with the resources.
 
 # One static executable that runs on a bare Windows: no MinGW runtime DLLs.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
@@ -23,9 +24,8 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_L
 endif()
 
 set(ORVEXLOG_WIN32_DIR ${CMAKE_SOURCE_DIR}/src/platform/win32)
-set(ORVEXLOG_WIN32_ENTRY ${ORVEXLOG_WIN32_DIR}/win_main.cpp)
+file(GLOB ORVEXLOG_WIN32_ENTRY CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/main/*.cpp)
 file(GLOB ORVEXLOG_WIN32_SOURCES CONFIGURE_DEPENDS ${ORVEXLOG_WIN32_DIR}/*.cpp)
-list(REMOVE_ITEM ORVEXLOG_WIN32_SOURCES ${ORVEXLOG_WIN32_ENTRY})
 
 # System libraries only; the linker imports just the DLLs actually used.
 set(ORVEXLOG_SYSTEM_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 uuid)

@@ -1,4 +1,4 @@
-#include "platform/win32/win32_desktop.hpp"
+#include "main/win32_desktop.hpp"
 
 #include <commctrl.h>
 

@@ -1,6 +1,6 @@
 // Program entry of OrvexLog.exe. The command line is not examined.
 #include <windows.h>
 
-#include "platform/win32/win32_app.hpp"
+#include "main/win32_app.hpp"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return runOrvexLog(); }

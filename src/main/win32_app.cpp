@@ -1,9 +1,9 @@
-#include "platform/win32/win32_app.hpp"
+#include "main/win32_app.hpp"
 
 #include <memory>
 
 #include "app/program_entry.hpp"
-#include "platform/win32/win32_desktop.hpp"
+#include "main/win32_desktop.hpp"
 #include "platform/win32/win32_program_entry.hpp"
 
 // Start-up does only what the tray icon needs; OLE, the common controls,
