@@ -17,13 +17,16 @@ bool PropertiesCommit::saveFolderReady() {
         return false;
     try {
         CreateFolderChain(files, form_.SaveFolderPath);
-        return true;
+        // The chain passes over what it takes for a drive or a root (Q:\ of
+        // a missing drive, two bytes, a doubled final "\") without creating
+        // anything: only a folder that is there now may be stored.
+        if (FolderExists(files, form_.SaveFolderPath)) return true;
     } catch (const AppError&) {
-        // Our own message replaces the routine's; the commit goes on with the
-        // stored folder.
-        boxes.show(txt::kFolderNotCreated, txt::kCaptionError, win::kMbOk | win::kMbIconError);
-        return false;
+        // Our own message replaces the routine's.
     }
+    // The commit goes on with the stored folder.
+    boxes.show(txt::kFolderNotCreated, txt::kCaptionError, win::kMbOk | win::kMbIconError);
+    return false;
 }
 
 void PropertiesCommit::Save_ButtonClick() {

@@ -56,8 +56,11 @@ TEST_F(CommitTest, YesCreatesTheFolderWithItsMissingParentsAndStoresIt) {
     EXPECT_TRUE(d.view.visible);  // 設定の更新 keeps the window open
 }
 
-TEST_F(CommitTest, YesThatCannotCreateShowsTheErrorThenFallsBack) {
-    for (const std::string& typed : {std::string(), std::string("C:\\Blocked\\Logs")}) {
+TEST_F(CommitTest, YesThatLeavesNoFolderShowsTheErrorThenFallsBack) {
+    // Refused by the system, or (a missing drive, two bytes, a doubled final
+    // "\") passed over by the chain creation without a folder coming of it.
+    for (const std::string& typed : {std::string(), std::string("C:\\Blocked\\Logs"), std::string("Q:\\"),
+                                     std::string("Q:"), std::string("ab"), std::string("C:\\Missing\\\\")}) {
         d.boxes.shown.clear();
         writeFile("C:\\Blocked", "a file where a folder should be");
         typeSaveFolder(typed);
