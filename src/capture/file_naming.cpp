@@ -5,11 +5,6 @@
 #include "text/sjis.hpp"
 #include "text/texts.hpp"
 
-namespace {
-// Characters that a file name cannot hold.
-constexpr const char* kForbiddenInFileName = "\\/:*?\"<>|";
-}  // namespace
-
 std::string FileNaming::MakeLogFileName(const std::string& identifier) {
     return logFilePath(readLogNameSettings(), identifier);
 }
@@ -21,6 +16,9 @@ LogNameSettings FileNaming::readLogNameSettings() {
     r.folder = s.readText(kSettingGroup, kOrvexLogPath, form_.programFolder());
     LogNamePattern& p = r.pattern;
     p.prefix = s.readText(kFileNameGroup, kTopFileNameEdit, "");
+    // A stored prefix that the box would refuse counts as the empty one the
+    // box shows after loading it: "..\x" or "x:y" must never reach the path.
+    if (!prefixAllowed(p.prefix)) p.prefix.clear();
     p.year = s.readFlag(kFileNameGroup, kYearCheckBox, true);
     if (p.year) p.twoDigitYear = s.readFlag(kFileNameGroup, kYear2RadioButton, false);
     p.month = s.readFlag(kFileNameGroup, kMonthCheckBox, true);
@@ -58,7 +56,7 @@ void FileNaming::UpdateFileNameSample() {
 
 void FileNaming::TopFileName_EditChange() {
     Edit& edit = form_.controls.TopFileName_Edit;
-    if (sjis::containsAnyOf(edit.text(), kForbiddenInFileName)) {
+    if (!prefixAllowed(edit.text())) {
         form_.platform.messageBox.show(txt::kBadPrefix, txt::kCaptionError, win::kMbOk | win::kMbIconError);
         // Emptying the box is itself a change and runs this check once more.
         edit.setText("");

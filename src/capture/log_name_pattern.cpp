@@ -5,12 +5,16 @@
 #include "text/sjis.hpp"
 
 namespace {
+constexpr const char* kForbiddenInFileName = "\\/:*?\"<>|";
+
 std::string twoDigits(int value) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%02d", value % 100);
     return buf;
 }
 }  // namespace
+
+bool prefixAllowed(std::string_view prefix) { return !sjis::containsAnyOf(prefix, kForbiddenInFileName); }
 
 std::string composeLogName(const LogNamePattern& p, const LocalTime& date, const std::string& identifier) {
     std::string name = p.prefix;

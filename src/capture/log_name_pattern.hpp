@@ -4,6 +4,7 @@
 // name builder (from the settings file) and the sample (from the controls)
 // fill a LogNamePattern and compose it here.
 #include <string>
+#include <string_view>
 
 #include "platform/clock_port.hpp"
 
@@ -18,6 +19,10 @@ struct LogNamePattern {
     bool parentheses = false; // Plain_RadioButton2
     bool richText = true;     // ".rtf" rather than ".txt"
 };
+
+// False when the prefix holds a character that a file name cannot hold
+// (\ / : * ? " < > |), found by whole CP932 characters.
+bool prefixAllowed(std::string_view prefix);
 
 // The file name without folder for the given date and identifier.
 std::string composeLogName(const LogNamePattern& pattern, const LocalTime& date, const std::string& identifier);

@@ -62,6 +62,16 @@ TEST_F(FileNamingTest, ForbiddenPrefixCharacterEmptiesThePrefixAfterTheError) {
     EXPECT_EQ(sample(), std::string(txt::kSamplePrefix) + "240105_1.rtf");
 }
 
+TEST_F(FileNamingTest, StoredPrefixThatTheCheckRefusesNeverReachesThePath) {
+    // Loading such a prefix empties the box; the name goes without it too,
+    // so no log leaves the folder and no stream name is made.
+    for (const char* refused : {"..\\Outside\\x", "x:y", "a/b", "C:\\x", "|"})
+        EXPECT_EQ(make(std::string("TopFileName_Edit=") + refused + "\r\n"), "C:\\Logs\\240105_1.rtf") << refused;
+    // Accepted prefixes keep working as stored, longer than the box's 14 bytes too.
+    EXPECT_EQ(make("TopFileName_Edit=..\x83\x5C\x83\x7C\r\n"), "C:\\Logs\\..\x83\x5C\x83\x7C" "240105_1.rtf");
+    EXPECT_EQ(make("TopFileName_Edit=a_prefix_of_20_bytes\r\n"), "C:\\Logs\\a_prefix_of_20_bytes240105_1.rtf");
+}
+
 TEST_F(FileNamingTest, DoubleByteCharactersEndingInSeparatorBytesAreAcceptedPrefixes) {
     Edit& prefix = form().form.controls.TopFileName_Edit;
     prefix.setText("\x83\x5C\x83\x7C");  // ソポ
