@@ -3,7 +3,9 @@
 #include <variant>
 #include <vector>
 
+#include "app/app_error.hpp"
 #include "app/form_context.hpp"
+#include "app/general_error.hpp"
 #include "settings/folder_paths.hpp"
 #include "settings/setting_keys.hpp"
 
@@ -70,27 +72,34 @@ void SettingsTransfer::LoadSettings() {
         const char* section = setting.section;
         const char* key = setting.key;
         // Each flag defaults to the control's current state, so a missing key
-        // leaves the control as it is.
-        std::visit(Overloaded{
-                       [&](auto* box) { box->setChecked(s.readFlag(section, key, box->checked())); },
-                       [&](Special special) {
-                           switch (special) {
-                               case Special::Prefix:
-                                   c.TopFileName_Edit.setText(s.readText(section, key, c.TopFileName_Edit.text()));
-                                   break;
-                               case Special::QuorlaPath:
-                                   c.DeleteQuorlaPath_Button.setEnabled(!s.readText(section, key, "").empty());
-                                   break;
-                               case Special::SaveFolder:
-                                   form_.SaveFolderPath = s.readText(section, key, form_.programFolder());
-                                   showSaveFolderShortened();
-                                   break;
-                               case Special::Interval:
-                                   c.AutoSave_TrackBar.setPosition(s.readInt(section, key, 60));
-                                   break;
-                           }
-                       }},
-                   setting.target);
+        // leaves the control as it is. A reaction that fails (the start-up
+        // launch option storing the chat client's folder in a read-only
+        // orvex3.ini) is shown as any failed event is, and loading goes on:
+        // every later key still has to reach its control.
+        try {
+            std::visit(Overloaded{
+                           [&](auto* box) { box->setChecked(s.readFlag(section, key, box->checked())); },
+                           [&](Special special) {
+                               switch (special) {
+                                   case Special::Prefix:
+                                       c.TopFileName_Edit.setText(s.readText(section, key, c.TopFileName_Edit.text()));
+                                       break;
+                                   case Special::QuorlaPath:
+                                       c.DeleteQuorlaPath_Button.setEnabled(!s.readText(section, key, "").empty());
+                                       break;
+                                   case Special::SaveFolder:
+                                       form_.SaveFolderPath = s.readText(section, key, form_.programFolder());
+                                       showSaveFolderShortened();
+                                       break;
+                                   case Special::Interval:
+                                       c.AutoSave_TrackBar.setPosition(s.readInt(section, key, 60));
+                                       break;
+                               }
+                           }},
+                       setting.target);
+        } catch (const AppError& error) {
+            showGeneralError(form_.platform.messageBox, error.what());
+        }
     }
 }
 

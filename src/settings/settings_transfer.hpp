@@ -10,7 +10,9 @@ public:
 
     // File to controls, through the controls' setters, so their reactions run
     // as for a user's change; every flag defaults to the control's current
-    // state. Callers disable Save_Button afterwards.
+    // state. A reaction that fails is shown by the general error display and
+    // the remaining keys are still loaded. Callers disable Save_Button
+    // afterwards.
     void LoadSettings();
     // Controls to file, then the auto-save timer is re-armed. A failed write
     // throws AppError and stops at that key.

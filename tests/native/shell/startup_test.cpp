@@ -119,3 +119,31 @@ TEST_F(HostStartTest, NothingStartsWhileTheChatClientRuns) {
     start();
     EXPECT_TRUE(d.shell.calls.empty());
 }
+
+TEST_F(StartupTest, AFailedWriteWhileLoadingIsShownAndStartUpStillLoadsAndLaunches) {
+    // The option is on and orvex3.ini names no folder: loading asks for the
+    // chat client, and storing its folder fails.
+    writeSettings(
+        "[Setting_GroupBox]\r\nCreate_CheckBox=1\r\nQuorlaPath=C:\\Quorla\\Quorla.exe\r\nDialog_CheckBox=0\r\n"
+        "OrvexLogPath=C:\\Logs\r\n[AutoSave_GroupBox]\r\nAutoSave_TrackBar=15\r\n");
+    writeFile("C:\\WINDOWS\\orvex3.ini", "[ORVEX]\r\nOther=1\r\n");
+    makeReadOnly("C:\\WINDOWS\\orvex3.ini");
+    d.boxes.script.pushButton(win::kIdOk);
+    d.openDialog.script.push_back({{"D:\\Chat\\ORVEX.EXE"}, {}});
+    MainForm& m = start();
+
+    ASSERT_EQ(d.boxes.shown.size(), 2u);
+    EXPECT_EQ(d.boxes.shown[0].text, txt::kSpecifyOrvexExe);
+    EXPECT_EQ(d.boxes.shown[1].caption, txt::kAppTitle);
+    EXPECT_NE(d.boxes.shown[1].text.find("orvex3.ini"), std::string::npos);
+    const FormContext& f = m.form;
+    EXPECT_FALSE(f.controls.Dialog_CheckBox.checked());
+    EXPECT_TRUE(f.controls.DeleteQuorlaPath_Button.enabled());
+    EXPECT_EQ(f.AutoSave_Timer.interval(), 15u * 60000u);
+    EXPECT_EQ(f.controls.AutoSave_Label.caption(), std::string("15") + txt::kMinutesSuffix);
+    EXPECT_EQ(f.SaveFolderPath, "C:\\Logs");
+    EXPECT_EQ(f.controls.SaveFolder_Edit.text(), "C:\\Logs");
+    ASSERT_EQ(d.shell.calls.size(), 1u);
+    EXPECT_EQ(d.shell.calls[0].kind, "WinExec");
+    EXPECT_FALSE(f.controls.Save_Button.enabled());
+}
