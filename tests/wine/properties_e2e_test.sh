@@ -2,9 +2,10 @@
 # End to end with the real OrvexLog.exe under Wine: the properties window
 # opened by the tray's properties command, options changed through its
 # controls (clicks, typing, keys), OK and the settings file, a missing save
-# folder created with Yes or dropped with No, キャンセル restoring what is
-# stored, the window always opening on page 1 with the focus in the prefix
-# box, and the prefix box's limit of 14 bytes.
+# folder created with Yes or dropped with No (and not stored when Yes creates
+# nothing), キャンセル restoring what is stored, the window always opening on
+# page 1 with the focus in the prefix box, and the prefix box's limit of 14
+# bytes.
 #   properties_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -144,7 +145,22 @@ expect_ini File_TabSheet RichText_RadioButton 1
 expect_full_folder "$chain"
 ok "refused folder dropped"
 
-# 7. The prefix box takes at most 14 bytes as typed: 1 + 7 double-byte
+# 7. Yes, but nothing can come of it: a drive that does not exist, a doubled
+# final backslash. The error follows, and the stored folder stays.
+[[ ! -e $WINEPREFIX/dosdevices/q: ]] || fail "this prefix has a drive Q:"
+for missing in "Q:\\" "$(win_path "$work/never")\\\\"; do
+    must "folder typed" set-text SaveFolder_Edit "$missing"
+    must "update" click Save_Button
+    must "question answered with Yes" answer-box warning ask-create-folder yes 20
+    must "the folder was not created" answer-box error folder-not-created ok 20
+    must "update button disabled after the update" wait-enabled Save_Button 0 10
+    expect_ini Setting_GroupBox OrvexLogPath "$chain"
+    expect_full_folder "$chain"
+done
+[[ ! -e $work/never ]] || fail "a folder was created for the doubled backslash"
+ok "a folder that was not created is not stored"
+
+# 8. The prefix box takes at most 14 bytes as typed: 1 + 7 double-byte
 # characters (15 bytes) keep only 6 of them, and a further character fits.
 must "page 1 for the prefix" page 0 10
 must "prefix cleared" set-text TopFileName_Edit ""
@@ -159,7 +175,7 @@ ok "prefix box limited to 14 bytes"
 must "cancel the typing" click Cancel_Button
 must "hidden" wait-shown 0 20
 
-# 8. Exit from the tray menu ends the program.
+# 9. Exit from the tray menu ends the program.
 wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
 wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
 app=
