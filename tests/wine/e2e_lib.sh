@@ -28,6 +28,10 @@ ok() { echo "ok: $*"; }
 # ui_driver.exe, its complaints collected in the work folder.
 drive() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 
+# write_settings DIR: DIR/OrvexLog.ini from stdin, with CRLF line ends; a
+# running program reads it at its next use of a setting.
+write_settings() { sed 's/$/\r/' >"$1/OrvexLog.ini"; }
+
 # ini_value FILE KEY: the first value of KEY in an INI file.
 ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }
 

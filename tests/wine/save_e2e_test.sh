@@ -95,6 +95,32 @@ wait_until 60 "the text log" has_log "$logs" '*_1.txt'
 wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_of "$logs" '*_1.txt')"
 ok "chat client saved as Shift-JIS text"
 
+# 2b. Prefixes put into the settings file behind the program's back: one that
+#     the prefix check refuses never reaches the path (the log stays in the
+#     save folder, without it); an accepted one is used as stored.
+mkdir -p "$work/Outside"
+for prefix in '..\Outside\x' 'x:y' 'ok-'; do
+    write_settings "$appdir" <<INI
+[File_TabSheet]
+RichText_RadioButton=0
+[FileName_GroupBox]
+TopFileName_Edit=$prefix
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Save_RadioButton=1
+Dialog_CheckBox=0
+INI
+    double_click
+    case $prefix in
+        ok-) wait_until 60 "the log with the accepted prefix" has_log "$logs" 'ok-*_1.txt' ;;
+        x:y) wait_until 60 "the log without x:y" has_log "$logs" '[0-9]*_3.txt' ;;
+        *) wait_until 60 "the log without the refused prefix" has_log "$logs" '[0-9]*_2.txt' ;;
+    esac
+done
+[[ -z $(find "$work/Outside" -type f) ]] || fail "a log left the save folder: $(ls "$work/Outside")"
+[[ $(find "$logs" -type f | wc -l) == 4 ]] || fail "save folder holds: $(ls "$logs")"
+ok "refused stored prefixes left out of the path; an accepted one used"
+
 # 3. A save folder that no longer exists: the general error display names the
 #    file, nothing is written, the program runs on.
 cat >"$appdir/OrvexLog.ini" <<INI
