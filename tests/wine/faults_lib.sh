@@ -4,9 +4,14 @@
 #                       fault_pids are ended and whatever faults_mount
 #                       mounted is unmounted again
 #   save_command, show_properties   the tray menu's save and properties
+#   props ARGS...       props_driver.exe: the properties window's controls,
+#                       and the questions and dialogs of start-up
+#   keep_windows_file NAME   NAME in the prefix's Windows folder, shared by
+#                       the run, is put back as it was on exit
 
 fault_mounts=()
 fault_pids=()
+fault_kept=()
 
 faults_begin() {
     e2e_begin "$1"
@@ -20,7 +25,19 @@ faults_end() {
         umount "${fault_mounts[i]}" 2>/dev/null || umount -l "${fault_mounts[i]}" 2>/dev/null || true
     done
     fault_mounts=()
+    local name windir=$WINEPREFIX/drive_c/windows
+    for name in "${fault_kept[@]}"; do
+        rm -f "$windir/$name"
+        [[ -e $work/kept-windows/$name ]] && cp -p "$work/kept-windows/$name" "$windir/$name"
+    done
+    fault_kept=()
     e2e_end
+}
+
+keep_windows_file() {
+    mkdir -p "$work/kept-windows"
+    [[ -e $WINEPREFIX/drive_c/windows/$1 ]] && cp -p "$WINEPREFIX/drive_c/windows/$1" "$work/kept-windows/"
+    fault_kept+=("$1")
 }
 
 skip() { echo "skip: $*"; }
@@ -28,6 +45,7 @@ skip() { echo "skip: $*"; }
 # The tray menu's commands, posted to the properties window as the menu does.
 save_command() { drive post TMainForm 0x111 102 0; }
 show_properties() { drive post TMainForm 0x111 201 0; }
+props() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 
 # faults_mount TARGET MOUNT-ARGS...: mount, remembered for faults_end. Fails
 # (quietly) where mounting is not permitted.

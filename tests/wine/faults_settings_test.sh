@@ -2,7 +2,8 @@
 # A damaged settings file, with the real OrvexLog.exe under Wine: a folder in
 # its place, a read-only file, and binary garbage. Reading gives the
 # defaults; a write that fails names the file ("… に書き込めません."); exit
-# still ends the program then; garbage never brings it down.
+# still ends the program then; garbage never brings it down. A chat client
+# INI that start-up cannot write is reported and start-up still completes.
 #   faults_settings_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -121,5 +122,43 @@ drive wait-visible TMainForm 30 || fail "the properties window did not open"
 still_running || fail "the program ended on hostile settings"
 stop_app
 ok "hostile values: the save reports the unusable folder, the properties window opens, clean exit"
+
+# 4. Start-up with the launch option on and orvex3.ini naming no chat client
+#    folder, not writable: storing the chosen folder fails and is reported,
+#    and start-up still loads every setting and launches the companion.
+windir=$WINEPREFIX/drive_c/windows
+keep_windows_file orvex3.ini
+printf '[ORVEX]\r\nOther=1\r\n' >"$windir/orvex3.ini"
+mkdir -p "$work/Quorla" "$work/Orvex3" "$work/logs4"
+cp "$build/host_standin.exe" "$work/Quorla/Quorla.exe"
+new_app_dir launch <<INI
+[Setting_GroupBox]
+Create_CheckBox=1
+QuorlaPath=$(win_path "$work/Quorla/Quorla.exe")
+Dialog_CheckBox=0
+OrvexLogPath=$(win_path "$work/logs4")
+[AutoSave_GroupBox]
+AutoSave_TrackBar=15
+INI
+if read_only "$windir/orvex3.ini"; then
+    start_app "$appdir"
+    props answer-box warning specify-orvex ok 30 || fail "no question for the chat client at start-up"
+    props file-dialog orvex-dialog "$(win_path "$work/Orvex3")\\ORVEX.EXE" 30 || fail "no open-file dialog"
+    message=$(error_box 30) || fail "no message when orvex3.ini could not be written"
+    [[ $message == *'\orvex3.ini に書き込めません.' ]] || fail "message: $message"
+    answer_error_box
+    wait_until 30 "the companion's launch" test -s "$work/Quorla/Quorla.exe.launch.txt" ||
+        fail "start-up stopped before the launch"
+    show_properties
+    props wait-checked Dialog_CheckBox 0 30 || fail "Dialog_CheckBox not loaded"
+    props wait-minutes AutoSave_Label 15 10 || fail "interval not loaded"
+    [[ $(props text SaveFolder_Edit) == *logs4 ]] || fail "save folder: $(props text SaveFolder_Edit)"
+    props wait-enabled Save_Button 0 10 || fail "start-up left changes pending"
+    stop_app
+    undo_read_only "$windir/orvex3.ini"
+    ok "read-only orvex3.ini at start-up: $message; every setting loaded, companion launched"
+else
+    skip "read-only orvex3.ini: cannot mount here ($(tail -n 1 "$work/mount.log" 2>/dev/null))"
+fi
 
 echo "settings faults: all checks passed"
