@@ -9,6 +9,9 @@
 # One static executable that runs on a bare Windows: no MinGW runtime DLLs.
 if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
   add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,MinSizeRel>:-s>)
+  # No link time in the PE header, so the header and its checksum, like the
+  # rest, depend on the sources alone.
+  add_link_options(-Wl,--no-insert-timestamp)
 elseif(MSVC)
   set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
   set_property(TARGET orvexlog_core PROPERTY MSVC_RUNTIME_LIBRARY "${CMAKE_MSVC_RUNTIME_LIBRARY}")

@@ -7,10 +7,17 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
+
+# What is missing is installed first; then the demo starts again in a new
+# shell. A shell that was running when the Japanese locale was generated keeps
+# the locale data it loaded at its start and cannot switch to ja_JP.UTF-8, so
+# setting up Wine's environment in it would only print setlocale warnings.
+if [[ -z ${ORVEXLOG_DEMO_READY:-} ]]; then
+    bash scripts/install-deps.sh
+    ORVEXLOG_DEMO_READY=1 exec bash "$root/scripts/demo.sh" "$@"
+fi
 # shellcheck source=scripts/wine-env.sh
 source "$root/scripts/wine-env.sh"
-
-bash scripts/install-deps.sh
 
 build=$root/build/win32
 if [[ ! -f $build/CMakeCache.txt ]]; then

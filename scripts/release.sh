@@ -8,8 +8,12 @@
 #
 #   scripts/release.sh                       install what is missing, build in
 #                                            build/release, pack into dist/
+#   scripts/release.sh --build DIR           build in DIR instead
 #   scripts/release.sh --from BUILD --out DIR   pack BUILD/OrvexLog.exe (an
 #                                            existing Windows build) into DIR
+# The same commit gives the same bytes: the build folder starts empty, the
+# link leaves out its time stamp, and the zip's entries have fixed times,
+# order and attributes.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -18,18 +22,27 @@ fail() {
     exit 1
 }
 
-from= out=$root/dist
+from= out=$root/dist build=$root/build/release
 while (($# > 0)); do
     case $1 in
     --from) from=${2:?--from needs a build folder}; shift 2 ;;
+    --build) build=${2:?--build needs a folder}; shift 2 ;;
     --out) out=${2:?--out needs a folder}; shift 2 ;;
-    *) echo "usage: $0 [--from BUILD_DIR] [--out DIR]" >&2; exit 2 ;;
+    *) echo "usage: $0 [--build DIR | --from BUILD_DIR] [--out DIR]" >&2; exit 2 ;;
     esac
 done
 
 if [[ -z $from ]]; then
     bash "$root/scripts/install-deps.sh"
-    from=$root/build/release
+    # Nothing from an earlier configure or build (a cached option, a stale
+    # object) may reach the release: the folder starts empty. Only a CMake
+    # build folder is emptied.
+    if [[ -e $build ]]; then
+        [[ -f $build/CMakeCache.txt || -z $(ls -A "$build") ]] ||
+            fail "$build is not empty and not a CMake build folder"
+        rm -rf "$build"
+    fi
+    from=$build
     cmake -S "$root" -B "$from" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake \
         -DCMAKE_BUILD_TYPE=Release -DORVEXLOG_TESTS=OFF
     cmake --build "$from" -j2 --target OrvexLog
@@ -51,8 +64,10 @@ trap 'rm -rf "$stage"' EXIT
 
 # The program: symbols stay out of what users download (a Release link already
 # strips; a copy from another build type is stripped here).
+# strip writes a new time stamp into the PE header, the current time unless
+# SOURCE_DATE_EPOCH says otherwise: 0, as the link leaves it.
 cp "$from/OrvexLog.exe" "$stage/OrvexLog.exe"
-"$strip" --strip-all "$stage/OrvexLog.exe"
+SOURCE_DATE_EPOCH=0 "$strip" --strip-all "$stage/OrvexLog.exe"
 
 # The readme: UTF-8 with LF in the source tree, Shift-JIS with CRLF for users.
 # A character without a CP932 form, or one that CP932 would turn into another
@@ -83,6 +98,9 @@ LC_ALL=C sed 's/$/\r/' "$stage/readme.sjis" >"$stage/readme.txt"
 # The zip, with fixed entry times (the source commit's, on the users' clock,
 # Japan time) so the same sources give the same archive.
 epoch=${SOURCE_DATE_EPOCH:-$(git -C "$root" log -1 --format=%ct 2>/dev/null || date +%s)}
+if [[ -n $(git -C "$root" status --porcelain --untracked-files=no 2>/dev/null) ]]; then
+    echo "release: warning: the sources have uncommitted changes; the zip is not the commit's" >&2
+fi
 name=OrvexLog-$version.zip
 mkdir -p "$out"
 python3 - "$stage/$name" "$epoch" "$stage/OrvexLog.exe" "$stage/readme.txt" <<'PY'

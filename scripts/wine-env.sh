@@ -62,6 +62,12 @@ _x_answers() { xdpyinfo -display "$1" >/dev/null 2>&1; }
 wine_session_start() {
     local dir
     dir=$(realpath -m "$1")
+    # Without the locale Wine would run in another code page; asked of a new
+    # process, which sees a locale generated after this shell started.
+    if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
+        echo "the ja_JP.UTF-8 locale is missing: run scripts/install-deps.sh" >&2
+        return 1
+    fi
     wine_session_stop "$dir"
     mkdir -p "$dir"
     rm -rf "$dir/prefix" "$dir/display" "$dir/booted"

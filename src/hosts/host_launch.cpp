@@ -3,6 +3,7 @@
 #include "app/form_context.hpp"
 #include "hosts/chat_client_ini.hpp"
 #include "hosts/host_programs.hpp"
+#include "hosts/launch_values.hpp"
 #include "platform/win_constants.hpp"
 #include "settings/setting_keys.hpp"
 
@@ -15,10 +16,14 @@ void HostLaunch::LaunchHostProgram() {
 
     const std::string companion = form_.settings.readText(keys::kSettingGroup, keys::kQuorlaPath, "");
     if (!companion.empty()) {
-        p.shell.winExec(companionCommandLine(companion), win::kSwShow);
+        // A hand-edited path that is not the companion, or that would close
+        // the quotes around it and add arguments, starts nothing.
+        if (hosts::isCompanionExecutable(companion)) p.shell.winExec(companionCommandLine(companion), win::kSwShow);
         return;
     }
-    // A missing key is not special: the attempt is made with "\ORVEX.exe".
+    // An empty, missing or relative folder would start whatever ORVEX.exe the
+    // current drive or folder holds: only an absolute one is used.
     const std::string folder = ChatClientIni(p.profile, p.system).productHDRoot();
+    if (!hosts::isAbsoluteFolder(folder)) return;
     p.shell.shellExecute("OPEN", folder + hosts::kChatClientExe, "", folder, win::kSwShow);
 }

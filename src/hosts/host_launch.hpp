@@ -1,7 +1,8 @@
 #pragma once
 // The start-up step that starts a host program when the option is on: the
 // companion when its executable is stored, otherwise the chat client from
-// its own INI file. Nothing is started while the chat client runs. Launch
+// its own INI file. Nothing is started while the chat client runs, nor from a
+// stored value that does not name the program in a definite place. Launch
 // failures are silent; the tool starts normally either way.
 #include <string>
 

@@ -3,11 +3,11 @@
 #include "app/form_context.hpp"
 #include "hosts/chat_client_ini.hpp"
 #include "hosts/host_programs.hpp"
+#include "hosts/launch_values.hpp"
 #include "hosts/open_dialog.hpp"
 #include "platform/win_constants.hpp"
 #include "settings/setting_keys.hpp"
 #include "settings/settings_file.hpp"
-#include "text/sjis.hpp"
 #include "text/texts.hpp"
 
 bool HostLocation::companionInstalled() {
@@ -71,8 +71,7 @@ bool HostLocation::OpenDialogCanClose(const std::string& path) {
     // The title decides, byte for byte: any other title expects the chat
     // client.
     const bool companion = dialog_.setup.title == txt::kQuorlaDialogTitle;
-    const std::string expected = sjis::lowerAscii(companion ? hosts::kCompanionExeName : hosts::kChatClientExeName);
-    if (sjis::lowerAscii(sjis::namePart(path)) == expected) return true;
+    if (hosts::namesExecutable(path, companion ? hosts::kCompanionExeName : hosts::kChatClientExeName)) return true;
     form_.platform.messageBox.show(companion ? txt::kOnlyQuorlaExe : txt::kOnlyOrvexExe, txt::kCaptionError,
                                    win::kMbOk | win::kMbIconError);
     return false;

@@ -35,9 +35,12 @@ write_settings() { sed 's/$/\r/' >"$1/OrvexLog.ini"; }
 # ini_value FILE KEY: the first value of KEY in an INI file.
 ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }
 
-# start_app DIR: runs DIR/OrvexLog.exe until its properties window exists.
+# start_app DIR [CWD]: runs DIR/OrvexLog.exe (working in CWD, by default the
+# caller's folder) until its properties window exists.
 start_app() {
-    wine "$1/OrvexLog.exe" </dev/null >"$1/run.log" 2>&1 &
+    local dir
+    dir=$(realpath "$1")
+    (cd "${2:-.}" && exec wine "$dir/OrvexLog.exe" </dev/null >"$dir/run.log" 2>&1) &
     app=$!
     drive wait-window TMainForm - 60 || fail "OrvexLog did not start"
 }

@@ -3,7 +3,9 @@
 # companion path (with a blank in it) is run, quoted, so C:\Program.exe is
 # never taken for it; without one, ORVEX.exe is opened in the folder that
 # orvex3.ini in the Windows directory names; while the chat client's window
-# exists nothing is started.
+# exists nothing is started. A folder that is empty or relative, and a
+# companion path that would close its quotes, start nothing: not the
+# ORVEX.exe of the current drive or folder, nor another program.
 #   launch_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -18,9 +20,13 @@ mkdir -p "$work/app"
 drive_c=$WINEPREFIX/drive_c
 quorla_dir="$drive_c/Program Files/Quorla Test"
 orvex_dir="$drive_c/Orvex Test"
+# Traps for unsafe values: an ORVEX.exe in the root of the current drive and
+# in a folder under the current one, and another program.
+cwd_dir="$drive_c/Launch Cwd"
+other_dir=$drive_c/Other
 remove_hosts() {
     rm -rf "$quorla_dir" "$orvex_dir" "$drive_c/Program.exe" "$drive_c/Program.exe.launch.txt" \
-        "$drive_c/windows/orvex3.ini"
+        "$drive_c/windows/orvex3.ini" "$cwd_dir" "$other_dir" "$drive_c/ORVEX.exe" "$drive_c/ORVEX.exe.launch.txt"
 }
 trap 'remove_hosts; e2e_end' EXIT
 
@@ -31,13 +37,18 @@ cp "$build/host_standin.exe" "$quorla_dir/Quorla.exe"
 cp "$build/host_standin.exe" "$orvex_dir/ORVEX.exe"
 # The trap of an unquoted command line: C:\Program.exe would run instead.
 cp "$build/host_standin.exe" "$drive_c/Program.exe"
+mkdir -p "$cwd_dir/Rel" "$other_dir"
+for trap_exe in "$drive_c/ORVEX.exe" "$cwd_dir/Rel/ORVEX.exe" "$cwd_dir/ORVEX.exe" "$other_dir/other.exe"; do
+    cp "$build/host_standin.exe" "$trap_exe"
+done
 cp "$build/OrvexLog.exe" "$work/app/"
 
-# run_app SETTINGS: starts OrvexLog with that settings file, waits until its
-# start-up (which launches) is over, and ends it again.
+# run_app SETTINGS: starts OrvexLog with that settings file, working in
+# C:\Launch Cwd, waits until its start-up (which launches) is over, and ends
+# it again.
 run_app() {
     printf '%s' "$1" | sed 's/$/\r/' >"$work/app/OrvexLog.ini"
-    start_app "$work/app"
+    start_app "$work/app" "$cwd_dir"
     # The launch is part of start-up, which ends before the message loop
     # answers the exit command.
     stop_app
@@ -78,4 +89,26 @@ Create_CheckBox=1"
 [[ ! -e $quorla_dir/Quorla.exe.launch.txt && ! -e $orvex_dir/ORVEX.exe.launch.txt ]] ||
     fail "a host program was started while the chat client runs"
 ok "nothing started while the chat client runs"
+stop_process "$standin"
+standin=
+
+# 4. Values read from files start only what they name in a definite place.
+records() { find "$drive_c" -name '*.launch.txt' -printf '%P\n' | sort | paste -sd ' '; }
+for root in '' 'Rel'; do
+    printf '[ORVEX]\r\nProductHDRoot=%s\r\n' "$root" >"$drive_c/windows/orvex3.ini"
+    run_app "[Setting_GroupBox]
+Create_CheckBox=1"
+done
+run_app "[Setting_GroupBox]
+Create_CheckBox=1
+QuorlaPath=C:\\Other\\other.exe\" C:\\Program Files\\Quorla Test\\Quorla.exe"
+# A sound launch afterwards: once it is recorded, the ones before it would be.
+printf '[ORVEX]\r\nProductHDRoot=C:\\Orvex Test\\\r\n' >"$drive_c/windows/orvex3.ini"
+run_app "[Setting_GroupBox]
+Create_CheckBox=1"
+record="$orvex_dir/ORVEX.exe.launch.txt"
+wait_until 30 "the chat client's launch record" test -s "$record" || fail "the chat client was not started"
+[[ $(records) == 'Orvex Test/ORVEX.exe.launch.txt' ]] || fail "started from an unsafe value: $(records)"
+[[ $(line "$record" cwd) == 'C:\Orvex Test' ]] || fail "chat client working folder: $(line "$record" cwd)"
+ok "empty and relative ProductHDRoot and a quoted QuorlaPath started nothing; a trailing \\ still works"
 echo "launch end to end: all checks passed"

@@ -5,7 +5,8 @@
 # is Japanese (ソ ends in the byte 0x5C), started from there with no settings
 # file, one save from the tray menu while the stand-in shows a companion log,
 # then exit. The settings file and the log must appear beside the exe, and
-# nothing anywhere else.
+# nothing anywhere else. A Release build must be reproducible: the zip that
+# release.sh builds from an empty folder is byte for byte this build's.
 #   release_zip_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -27,6 +28,20 @@ zips=("$work"/dist/OrvexLog-*.zip)
 [[ ${#zips[@]} == 1 && -f ${zips[0]} ]] || fail "release.sh did not write one zip: ${zips[*]}"
 zip=${zips[0]}
 python3 "$here/release_check.py" "$zip" "$root/src/text/texts.cpp"
+
+# 1b. The same sources built again from an empty folder, as a release is:
+#     the same bytes, whatever this build folder went through.
+if [[ $(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$build/CMakeCache.txt") == Release ]]; then
+    bash "$root/scripts/release.sh" --build "$work/clean" --out "$work/dist-clean" >"$work/clean-build.log" 2>&1 ||
+        { tail -n 20 "$work/clean-build.log" >&2; fail "release.sh could not build from an empty folder"; }
+    cmp "$build/OrvexLog.exe" "$work/clean/OrvexLog.exe" ||
+        fail "OrvexLog.exe differs between this build and a clean one"
+    cmp "$zip" "$work/dist-clean/$(basename "$zip")" || fail "the zip differs between this build and a clean one"
+    rm -rf "$work/clean"
+    ok "a clean build gives the same OrvexLog.exe and zip, byte for byte"
+else
+    echo "release zip: not a Release build, the comparison with a clean release build is left out"
+fi
 
 # 2. Unpack into an empty folder of the prefix: C:\ソフト\OrvexLog\.
 wine_session_join

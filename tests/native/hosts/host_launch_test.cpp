@@ -33,7 +33,9 @@ TEST_F(HostLaunchTest, StoredCompanionIsRunQuotedWhateverTheChatClientIniHolds) 
 
 TEST_F(HostLaunchTest, ChatClientIsOpenedFromItsFolderAsPlainConcatenation) {
     writeSettings(kOptionOn);
-    for (const std::string& folder : {std::string("D:\\Chat"), std::string("D:\\"), std::string()}) {
+    // A drive root keeps its backslash; 表 (95 5C) does not end the server.
+    for (const std::string& folder : {std::string("D:\\Chat"), std::string("D:\\"), std::string("d:/Chat"),
+                                      std::string("\\\\srv\\share\\Orvex"), std::string("\\\\\x95\x5C\\s")}) {
         d.shell.calls.clear();
         chatClientRoot(folder);
         startUp();
@@ -46,7 +48,36 @@ TEST_F(HostLaunchTest, ChatClientIsOpenedFromItsFolderAsPlainConcatenation) {
         EXPECT_EQ(call.folder, folder);
         EXPECT_EQ(call.show, win::kSwShow);
     }
-    EXPECT_TRUE(d.boxes.shown.empty());  // an empty ProductHDRoot is still present
+    EXPECT_TRUE(d.boxes.shown.empty());
+}
+
+TEST_F(HostLaunchTest, StoredValuesThatNameNoDefinitePlaceOrAddArgumentsStartNothing) {
+    // The chat client's folder must be absolute: these would run ORVEX.exe
+    // from the current drive or folder. An empty value still counts as
+    // present, so nothing is asked either.
+    writeSettings(kOptionOn);
+    for (const std::string& folder : {std::string(), std::string("Chat"), std::string(".\\Chat"),
+                                      std::string("\\Chat"), std::string("D:"), std::string("D:Chat"),
+                                      std::string("\\\\srv"), std::string("\\\\srv\\"),
+                                      std::string("\\\\\x95\x5C"), std::string("D:\\Chat\" /c x")}) {
+        chatClientRoot(folder);
+        startUp();
+        EXPECT_TRUE(d.shell.calls.empty()) << folder;
+        d.shell.calls.clear();
+    }
+    EXPECT_TRUE(d.boxes.shown.empty());
+
+    // The companion path must be the companion, with no quote to close the
+    // ones put around it. A bad one does not fall back to the chat client.
+    chatClientRoot("D:\\Chat");
+    for (const std::string& path : {std::string("C:\\Windows\\System32\\cmd.exe\" /c C:\\Quorla\\Quorla.exe"),
+                                    std::string("C:\\Quorla\\Quorla.exe\""), std::string("C:\\Q\x81\"\\quorla.exe"),
+                                    std::string("C:\\Windows\\notepad.exe"), std::string("C:\\Quorla\\Quorla.exe.lnk")}) {
+        writeSettings(kOptionOn + "QuorlaPath=" + path + "\r\n");
+        startUp();
+        EXPECT_TRUE(d.shell.calls.empty()) << path;
+        d.shell.calls.clear();
+    }
 }
 
 TEST_F(HostLaunchTest, NothingStartsWhenTheOptionIsOffOrTheChatClientRuns) {

@@ -1,0 +1,22 @@
+#pragma once
+// Which stored launch values may be started. They come from files that other
+// programs or a hand edit may have changed, so a value is started only when it
+// names the host program in a definite place: nothing is left to the current
+// drive or folder, and nothing can add a program or arguments of its own.
+#include <string_view>
+
+namespace hosts {
+
+// An absolute folder: a drive path (X:\...) or a UNC path (\\server\share...).
+// Empty, relative, drive-relative (X:dir) and rooted (\dir) folders are not.
+bool isAbsoluteFolder(std::string_view folder);
+
+// True when the name part (after the last "\" or ":") is `expected` in any
+// letter case of its ASCII letters; the open-file dialog's rule.
+bool namesExecutable(std::string_view path, std::string_view expected);
+
+// The stored companion path may be run: no double quote (which would end the
+// quotes the command line puts around it) and the companion's file name.
+bool isCompanionExecutable(std::string_view path);
+
+}  // namespace hosts
