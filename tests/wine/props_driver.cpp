@@ -119,7 +119,11 @@ int usage() {
         "  wait-shown 0|1 SEC                wait until the window is shown / hidden\n"
         "  click NAME                        press a button, check box or radio button\n"
         "  mouse-click NAME                  mouse button pressed and released on a control\n"
+        "  focus-click NAME                  the click report that Windows' radio buttons send\n"
+        "                                    their parent when they only gain the focus\n"
         "  key NAME VK                       a key pressed on a control\n"
+        "  stroke NAME [ctrl+][shift+]VK     a key typed on the keyboard, modifiers held, while\n"
+        "                                    NAME has the focus\n"
         "  set-text NAME TEXT                the control's text becomes TEXT\n"
         "  type NAME TEXT                    TEXT typed into the control, one character at a time\n"
         "  type-named NAME TEXT-NAME         a named text typed into the control\n"
@@ -146,7 +150,6 @@ int usage() {
         "  dump OUTFILE                      every child window: depth, name, class, place in its\n"
         "                                    parent (left top width height), visible, enabled, text\n"
         "  dpi                               print the screen's pixels per inch\n"
-        "  tab-order NAME N                  the next N controls the Tab key reaches from NAME\n"
         "  arrow-order NAME N                the next N controls the arrow keys reach from NAME\n",
         stderr);
     return 2;
@@ -301,6 +304,38 @@ void postClick(HWND w) {
     PostMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
+// A key as the keyboard delivers it, through the system's input queue to the
+// foreground window, so the program sees the modifiers held (GetKeyState).
+bool stroke(std::string spec) {
+    std::vector<WORD> held;
+    for (;;) {
+        if (spec.rfind("ctrl+", 0) == 0) {
+            held.push_back(VK_CONTROL);
+            spec.erase(0, 5);
+        } else if (spec.rfind("shift+", 0) == 0) {
+            held.push_back(VK_SHIFT);
+            spec.erase(0, 6);
+        } else {
+            break;
+        }
+    }
+    const WORD vk = static_cast<WORD>(std::strtoul(spec.c_str(), nullptr, 0));
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD key, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key;
+        in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(in);
+    };
+    for (WORD key : held) add(key, false);
+    add(vk, false);
+    add(vk, true);
+    for (auto it = held.rbegin(); it != held.rend(); ++it) add(*it, true);
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
 int result(bool ok, const char* what) {
     if (!ok) std::fprintf(stderr, "props_driver: %s failed\n", what);
     return ok ? 0 : 1;
@@ -409,6 +444,17 @@ int main(int argc, char** argv) {
         PostMessageA(w, WM_KEYDOWN, vk, 1);
         PostMessageA(w, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
         return 0;
+    }
+    if (cmd == "focus-click" && argc == 3) {
+        HWND w = control(argv[2]);
+        return result(w != nullptr && PostMessageA(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), BN_CLICKED),
+                                                   reinterpret_cast<LPARAM>(w)),
+                      "focus click");
+    }
+    if (cmd == "stroke" && argc == 4) {
+        HWND w = control(argv[2]);
+        if (w == nullptr || !waitFor(10, [&] { return focusOf(w) == w; })) return result(false, "focus before the stroke");
+        return result(stroke(argv[3]), "typing the stroke");
     }
     if (cmd == "set-text" && argc == 4) {
         HWND w = control(argv[2]);
@@ -535,14 +581,14 @@ int main(int argc, char** argv) {
         std::fclose(out);
         return 0;
     }
-    if ((cmd == "tab-order" || cmd == "arrow-order") && argc == 4) {
+    if (cmd == "arrow-order" && argc == 4) {
         HWND form = mainForm();
         HWND w = control(argv[2]);
         if (form == nullptr || w == nullptr) return 1;
-        // As the dialog keys move: GetNextDlgTabItem / GetNextDlgGroupItem
-        // over the window's tree, containers included.
+        // As the arrow keys move: GetNextDlgGroupItem over the window's tree,
+        // containers included.
         for (int i = std::atoi(argv[3]); i > 0 && w != nullptr; --i) {
-            w = cmd == "tab-order" ? GetNextDlgTabItem(form, w, FALSE) : GetNextDlgGroupItem(form, w, FALSE);
+            w = GetNextDlgGroupItem(form, w, FALSE);
             std::printf("%s\n", w != nullptr ? nameOf(GetDlgCtrlID(w)) : "(none)");
         }
         return 0;

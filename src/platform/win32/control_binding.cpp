@@ -117,9 +117,13 @@ void ControlBinding::bind(RadioButton& model, HWND control) {
     };
     model.onView();
     // Clicked, or reached by the arrow keys (the dialog keys click an
-    // automatic radio button that they move to).
-    routes_[control].command = [this, &model](WORD code) {
-        if (code == BN_CLICKED) run([&model] { model.setChecked(true); });
+    // automatic radio button that they move to); the button has checked
+    // itself by then. A button that only gained the focus (Tab into a group
+    // with nothing chosen) reports a click on some systems without being
+    // checked: that chooses nothing.
+    routes_[control].command = [this, &model, control](WORD code) {
+        if (code == BN_CLICKED && SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            run([&model] { model.setChecked(true); });
     };
 }
 

@@ -15,6 +15,7 @@
 #include "platform/win32/unique_handle.hpp"
 
 class MainForm;
+class PropertiesKeys;
 class PropertiesWindow;
 
 class PropertiesPages {
@@ -39,6 +40,7 @@ private:
     std::vector<std::unique_ptr<PropertiesPanel>> panels_;  // panels_[0] holds everything
     std::vector<std::unique_ptr<LinkLabel>> links_;
     HWND pageControl_ = nullptr;
+    std::unique_ptr<PropertiesKeys> keys_;
 };
 
 [[nodiscard]] std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form);
