@@ -46,3 +46,17 @@ must "115 minutes" wait-minutes AutoSave_Label 115 5
 must "page 3" page 2 10
 must "notice switched off" wait-checked Dialog_CheckBox 0 5
 ok "pages 2 and 3 show the loaded settings"
+
+# At 144 DPI the box is half as wide again and so is its font: a folder that
+# fits the box there but not the 96-DPI width shows whole from the first show.
+props_stop_app
+props_set_dpi 144
+folder='C:\Orvex chat\saved logs\2026'
+printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' "$folder" >"$work/app/OrvexLog.ini"
+props_start_app
+must "window shown at 144 DPI" show 30
+must "page 2" page 1 10
+must "the whole folder shown at 144 DPI" wait-text SaveFolder_Edit "$folder" 5
+must "nothing to commit" wait-enabled Save_Button 0 5
+ok "the save folder fits the box at 144 DPI"
+props_stop_app

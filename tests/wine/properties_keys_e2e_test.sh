@@ -128,7 +128,5 @@ must "space on cancel" key Cancel_Button $VK_SPACE
 must "cancel hides" wait-shown 0 20
 [[ $(tr -d '\r' <"$work/app/OrvexLog.ini") == *RichText_RadioButton=0* ]] || fail "cancel wrote the settings"
 
-wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
-wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
-app=
+props_stop_app
 echo "properties keys: all checks passed"

@@ -14,20 +14,6 @@ source "$here/../../scripts/wine-env.sh"
 # shellcheck source=tests/wine/props_lib.sh
 source "$here/props_lib.sh"
 props_begin properties_layout
-dpi_key='HKCU\Control Panel\Desktop'
-# The session is shared by the run: the screen's DPI goes back to what it was.
-saved_dpi=$(wine reg query "$dpi_key" /v LogPixels </dev/null 2>/dev/null | tr -d '\r' |
-    sed -n 's/.*REG_DWORD[[:space:]]*0x\([0-9a-fA-F]*\).*/\1/p' || true)
-set_dpi() {
-    if [[ -n $1 ]]; then
-        wine reg add "$dpi_key" /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
-    else
-        wine reg delete "$dpi_key" /v LogPixels /f </dev/null >/dev/null 2>&1 || true
-    fi
-}
-restore_dpi() { set_dpi "${saved_dpi:+$((16#$saved_dpi))}"; }
-props_cleanup=restore_dpi
-
 # expect_keys arrow FROM N WANT...: the next N controls the arrow keys reach
 # from FROM.
 expect_keys() {
@@ -41,7 +27,7 @@ expect_keys() {
 
 # check_at DPI: start the program at that DPI, open the window, check it.
 check_at() {
-    set_dpi "$1"
+    props_set_dpi "$1"
     props_start_app
     local dpi
     dpi=$(drive dpi | tr -d "\r")
@@ -59,9 +45,7 @@ check_at() {
         must "page 3" page 2 10
         expect_keys arrow Save_RadioButton 3 MainForm_RadioButton None_RadioButton Save_RadioButton
     fi
-    wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
-    wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
-    app=
+    props_stop_app
 }
 
 check_at 96

@@ -23,6 +23,15 @@ constexpr int kThumbLength = 15;
 constexpr int kWindowFontHeight = 12;
 // Room of a check box's or radio button's mark and the gap before its text.
 constexpr int kMarkWidth = 20;
+constexpr Box kSaveFolderEdit{16, 16, 281, 20};
+
+// The folder is shown shortened to the box's width plus its font's height
+// value (negative): 281 - 12 at 96 DPI.
+int shownWidth(int boxWidth, HFONT font, int dpi) {
+    LOGFONTA lf{};
+    GetObjectA(font, sizeof lf, &lf);
+    return boxWidth + (lf.lfHeight != 0 ? lf.lfHeight : -scaleToDpi(kWindowFontHeight, dpi));
+}
 
 // Where the running system's font sets a caption wider than the designed
 // face does, the control grows to the right so the caption is not cut.
@@ -145,15 +154,13 @@ struct PropertiesPages::Builder {
         radio(textType, kIdPlainTextRadio, c.Plain_RadioButton, txt::kPlainTextRadio, {16, 32, 129, 17}, false);
 
         HWND folder = panel(page, kIdSaveFolderGroup, {6, 72, 386, 49}, Look::GroupBox, txt::kSaveFolderGroup);
-        HWND box = edit(folder, kIdSaveFolderEdit, c.SaveFolder_Edit, {16, 16, 281, 20});
+        HWND box = edit(folder, kIdSaveFolderEdit, c.SaveFolder_Edit, kSaveFolderEdit);
         button(folder, kIdSaveFolderButton, c.SaveFolder_Button, {304, 16, 75, 20});
-        // The folder is shown shortened to the box's width plus its font's
-        // height value (negative): 281 - 12 at 96 DPI.
+        // Start-up shortened the folder for the width the box was to have;
+        // the box as made decides.
         RECT r{};
         GetWindowRect(box, &r);
-        LOGFONTA lf{};
-        GetObjectA(font, sizeof lf, &lf);
-        form.form.saveFolderWidth = (r.right - r.left) + (lf.lfHeight != 0 ? lf.lfHeight : -px(kWindowFontHeight));
+        form.saveFolder.setShownWidth(shownWidth(r.right - r.left, font, dpi));
 
         HWND autoSave = panel(page, kIdAutoSaveGroup, {6, 128, 386, 65}, Look::GroupBox, txt::kAutoSaveGroup);
         check(autoSave, kIdAutoSaveCheck, c.AutoSave_CheckBox, txt::kAutoSaveCheck, {16, 16, 169, 17});
@@ -263,6 +270,10 @@ PropertiesPages::~PropertiesPages() {
 
 std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form) {
     return std::make_unique<PropertiesPages>(window, form);
+}
+
+int saveFolderShownWidth(HFONT font, int dpi) {
+    return shownWidth(scaleToDpi(kSaveFolderEdit.width, dpi), font, dpi);
 }
 
 void selectPropertiesPage(HWND pageControl, int index) {

@@ -45,6 +45,10 @@ private:
 
 [[nodiscard]] std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form);
 
+// The width SaveFolder_Edit will show the save folder in, shortened, at this
+// DPI with the window's font: known before the box is made.
+int saveFolderShownWidth(HFONT font, int dpi);
+
 // Makes page `index` (0 to 3) of the page control the selected and only
 // visible page.
 void selectPropertiesPage(HWND pageControl, int index);
