@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/gdi_scopes.hpp"
 #include "platform/win32/unique_handle.hpp"
 
 namespace {
@@ -45,10 +46,13 @@ BOOL CALLBACK collectText(HWND child, LPARAM param) {
     return TRUE;
 }
 
+// The notice's one-line centred labels.
+constexpr const char* kValueLabelClass = "OrvexLogValueLabel";
+
 BOOL CALLBACK collectLines(HWND child, LPARAM param) {
     char cls[32] = {};
     GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") == 0) {
+    if (lstrcmpiA(cls, "Static") == 0 || lstrcmpiA(cls, kValueLabelClass) == 0) {
         char text[4096] = {};
         GetWindowTextA(child, text, sizeof text);
         *reinterpret_cast<std::string*>(param) += std::string(text) + "\n";
@@ -158,10 +162,72 @@ int usage() {
         "  icon-present CLASS                exit 0 when CLASS's tray icon 1 exists\n"
         "  icon-remove CLASS                 remove CLASS's tray icon 1, as a lost tray would\n"
         "  taskbar-created                   broadcast the shell's \"TaskbarCreated\"\n"
+        "  ink CLASS TEXT                    of the child window showing TEXT: its width, the\n"
+        "                                    first and last of its columns inside its parent's\n"
+        "                                    client area, and the first and last of those with\n"
+        "                                    ink on screen (not the button face; -1 -1 if none)\n"
         "  process-stats CLASS               print the USER and GDI objects, windows and\n"
         "                                    memory of the process owning CLASS\n",
         stderr);
     return 2;
+}
+
+struct TextSearch {
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK matchText(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<TextSearch*>(param);
+    char text[4096] = {};
+    GetWindowTextA(child, text, sizeof text);
+    if (std::strcmp(text, search->text) != 0) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+// What the screen shows of a child window, column by column.
+int printInk(const char* cls, const char* text) {
+    HWND top = FindWindowA(cls, nullptr);
+    TextSearch search{text, nullptr};
+    if (top != nullptr) EnumChildWindows(top, matchText, reinterpret_cast<LPARAM>(&search));
+    RECT label{}, client{}, r{};
+    if (search.found == nullptr || !GetWindowRect(search.found, &label)) return 1;
+    GetClientRect(top, &client);
+    MapWindowPoints(top, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    if (!IntersectRect(&r, &label, &client)) return 1;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const int offset = r.left - label.left;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const ScopedGetDc screen(nullptr);
+    const UniqueHandle<NullHandleTraits<HDC, &DeleteDC>> memory(CreateCompatibleDC(screen.get()));
+    void* bits = nullptr;
+    const UniqueHandle<NullHandleTraits<HBITMAP, &DeleteObject>> bitmap(
+        CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!memory || !bitmap) return 1;
+    const ScopedSelectObject selected(memory.get(), bitmap.get());
+    const bool copied = BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY) != 0;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int first = -1, last = -1;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int x = 0; copied && x < width; ++x)
+        for (int y = 0; y < height; ++y) {
+            const DWORD p = pixels[y * width + x];  // 0x00RRGGBB
+            if (RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) == face) continue;
+            if (first < 0) first = x;
+            last = x;
+            break;
+        }
+    if (!copied) return 1;
+    std::printf("%ld %d %d %d %d\n", label.right - label.left, offset, offset + width - 1,
+                first < 0 ? -1 : offset + first, last < 0 ? -1 : offset + last);
+    return 0;
 }
 
 }  // namespace
@@ -203,6 +269,7 @@ int main(int argc, char** argv) {
         std::fclose(out);
         return 0;
     }
+    if (cmd == "ink" && argc == 4) return printInk(argv[2], argv[3]);
     if (cmd == "rect" && argc == 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         RECT r{};
