@@ -17,6 +17,7 @@
 #include "platform/win32/menu_ids.hpp"
 #include "platform/win32/properties_control_ids.hpp"
 #include "text/texts.hpp"
+#include "screen_pixels.hpp"
 
 namespace {
 
@@ -138,6 +139,8 @@ int usage() {
         "  wait-text NAME TEXT SEC           wait until the control's text is TEXT\n"
         "  wait-minutes NAME N SEC           wait until the text is N and the minutes suffix\n"
         "  wait-focus NAME SEC               wait until the control has the focus\n"
+        "  shows-fresh NAME SEC              exit 0 when what the screen shows of the control is\n"
+        "                                    what it paints when asked to paint itself anew\n"
         "  text NAME                         print the control's text (CP932)\n"
         "  answer-box CAPTION TEXT-NAME ok|yes|no SEC   a message box of the program:\n"
         "                                    check its text, press the button\n"
@@ -336,6 +339,23 @@ bool stroke(std::string spec) {
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
+// The screen's pixels of a control once no painting is pending and they have
+// stayed the same for a while (the system may show a paint a little later).
+std::vector<DWORD> settledPixels(HWND w, double limit) {
+    RECT r{};
+    if (!visibleRect(w, r)) return {};
+    waitFor(limit, [&] { return !GetUpdateRect(w, nullptr, FALSE) && !GetUpdateRect(GetParent(w), nullptr, FALSE); });
+    std::vector<DWORD> last = screenPixels(r);
+    int same = 0;
+    waitFor(limit, [&] {
+        std::vector<DWORD> now = screenPixels(r);
+        same = now == last ? same + 1 : 0;
+        last = std::move(now);
+        return same >= 6;
+    });
+    return last;
+}
+
 int result(bool ok, const char* what) {
     if (!ok) std::fprintf(stderr, "props_driver: %s failed\n", what);
     return ok ? 0 : 1;
@@ -529,6 +549,14 @@ int main(int argc, char** argv) {
         HWND w = control(argv[2]);
         return result(w != nullptr && waitFor(seconds(argv[3]), [&] { return focusOf(w) == w; }),
                       "waiting for the focus");
+    }
+    if (cmd == "shows-fresh" && argc == 4) {
+        HWND w = control(argv[2]);
+        if (w == nullptr) return 1;
+        const std::vector<DWORD> shown = settledPixels(w, seconds(argv[3]));
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+        const std::vector<DWORD> fresh = settledPixels(w, seconds(argv[3]));
+        return result(!shown.empty() && shown == fresh, "the screen shows a stale picture");
     }
     if (cmd == "text" && argc == 3) {
         HWND w = control(argv[2]);

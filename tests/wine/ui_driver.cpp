@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/gdi_scopes.hpp"
 #include "platform/win32/unique_handle.hpp"
+#include "screen_pixels.hpp"
 
 namespace {
 
@@ -191,40 +191,22 @@ int printInk(const char* cls, const char* text) {
     HWND top = FindWindowA(cls, nullptr);
     TextSearch search{text, nullptr};
     if (top != nullptr) EnumChildWindows(top, matchText, reinterpret_cast<LPARAM>(&search));
-    RECT label{}, client{}, r{};
-    if (search.found == nullptr || !GetWindowRect(search.found, &label)) return 1;
-    GetClientRect(top, &client);
-    MapWindowPoints(top, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    if (!IntersectRect(&r, &label, &client)) return 1;
+    RECT label{}, r{};
+    if (search.found == nullptr || !GetWindowRect(search.found, &label) || !visibleRect(search.found, r)) return 1;
+    const std::vector<DWORD> pixels = screenPixels(r);
+    if (pixels.empty()) return 1;
     const int width = r.right - r.left, height = r.bottom - r.top;
     const int offset = r.left - label.left;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const ScopedGetDc screen(nullptr);
-    const UniqueHandle<NullHandleTraits<HDC, &DeleteDC>> memory(CreateCompatibleDC(screen.get()));
-    void* bits = nullptr;
-    const UniqueHandle<NullHandleTraits<HBITMAP, &DeleteObject>> bitmap(
-        CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!memory || !bitmap) return 1;
-    const ScopedSelectObject selected(memory.get(), bitmap.get());
-    const bool copied = BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY) != 0;
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const DWORD faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
     int first = -1, last = -1;
-    const auto* pixels = static_cast<const DWORD*>(bits);
-    for (int x = 0; copied && x < width; ++x)
+    for (int x = 0; x < width; ++x)
         for (int y = 0; y < height; ++y) {
-            const DWORD p = pixels[y * width + x];  // 0x00RRGGBB
-            if (RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) == face) continue;
+            if (pixels[static_cast<std::size_t>(y * width + x)] == faceRgb) continue;
             if (first < 0) first = x;
             last = x;
             break;
         }
-    if (!copied) return 1;
     std::printf("%ld %d %d %d %d\n", label.right - label.left, offset, offset + width - 1,
                 first < 0 ? -1 : offset + first, last < 0 ? -1 : offset + last);
     return 0;

@@ -85,7 +85,11 @@ void fitLabelToCaption(HWND label, bool rightAligned) {
     const int height = text.cy;
     const int left = rightAligned ? now.right - width : now.left;
     if (left == now.left && width == now.right - now.left && height == now.bottom - now.top) return;
-    SetWindowPos(label, nullptr, left, now.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The label may have painted its new caption into its old size already
+    // (a longer caption cut at the left of a right-aligned label): nothing
+    // of that picture is kept.
+    SetWindowPos(label, nullptr, left, now.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    InvalidateRect(label, nullptr, TRUE);
     InvalidateRect(GetParent(label), &now, TRUE);
 }
 
