@@ -57,7 +57,7 @@ props_start_app() {
 }
 
 props_stop_app() {
-    wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
+    ui post TMainForm 0x111 202 0 || fail "exit command"
     wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
     app=
 }
@@ -69,6 +69,8 @@ fail() {
 }
 ok() { echo "ok: $*"; }
 drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
+# ui_driver.exe, for what it knows of any window (rect, on-screen, post).
+ui() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 # must WHAT COMMAND...: a driver step that has to succeed.
 must() {
     local what=$1

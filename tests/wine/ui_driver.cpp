@@ -153,6 +153,7 @@ int usage() {
         "  wait-hidden CLASS SEC             wait until no window of CLASS is visible\n"
         "  texts CLASS OUTFILE               the texts of its static controls, one a line\n"
         "  rect CLASS                        print its outer rectangle: left top right bottom\n"
+        "  on-screen CLASS                   exit 0 when it lies wholly in a monitor's work area\n"
         "  move CLASS LEFT TOP               move it, as a user's drag would\n"
         "  box-text TITLE SEC OUTFILE        wait for a message box, write its text\n"
         "  press TITLE BUTTON-ID SEC         press a button of a message box\n"
@@ -258,6 +259,16 @@ int main(int argc, char** argv) {
         if (w == nullptr || !GetWindowRect(w, &r)) return 1;
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
         return 0;
+    }
+    if (cmd == "on-screen" && argc == 3) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        RECT r{}, inside{};
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (w == nullptr || !GetWindowRect(w, &r) ||
+            !GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
+            return 1;
+        return IntersectRect(&inside, &r, &monitor.rcWork) && EqualRect(&inside, &r) ? 0 : 1;
     }
     if (cmd == "move" && argc == 5) {
         HWND w = FindWindowA(argv[2], nullptr);

@@ -4,6 +4,7 @@
 #include "platform/win32/gui_font.hpp"
 #include "platform/win32/modal_loop.hpp"
 #include "platform/win32/value_label.hpp"
+#include "platform/win32/window_placement.hpp"
 #include "text/texts.hpp"
 
 namespace {
@@ -62,6 +63,7 @@ bool Win32NoticeWindow::showModal() {
     if (open_ || ensureWindow() == nullptr) return false;
     if (onShow_) onShow_();
     open_ = true;
+    bringOntoNearestMonitor(hwnd());
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     SetFocus(GetDlgItem(hwnd(), IDOK));
