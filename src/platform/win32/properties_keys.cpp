@@ -70,6 +70,9 @@ std::vector<HWND> PropertiesKeys::tabSequence() const {
 }
 
 void PropertiesKeys::moveFocus(bool backward) {
+    // A user of the keyboard sees where the focus is, as the dialog manager
+    // shows it on its own keys.
+    SendMessageA(top_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
     const std::vector<HWND> sequence = tabSequence();
     const int count = static_cast<int>(sequence.size());
     // Where the focus is: the control itself or the nearest container of it
