@@ -75,21 +75,15 @@ tab_round $VK_TAB RichText_RadioButton SaveFolder_Edit SaveFolder_Button AutoSav
 ok "page 2 in order, 設定の更新 included once enabled"
 
 # Page switching from the tabs and the buttons keeps the focus where it is.
-press PageControl ctrl+$VK_PRIOR PageControl
-must "Ctrl+PageUp: page 1" wait-page 0 10
-press PageControl ctrl+$VK_NEXT PageControl
-must "Ctrl+PageDown: page 2" wait-page 1 10
-press PageControl ctrl+shift+$VK_TAB PageControl
-must "Ctrl+Shift+Tab: page 1" wait-page 0 10
-press PageControl ctrl+shift+$VK_TAB PageControl
-must "Ctrl+Shift+Tab from page 1: page 4" wait-page 3 10
-press PageControl ctrl+$VK_TAB PageControl
-must "Ctrl+Tab from page 4: page 1" wait-page 0 10
+page_key() { press "$1" "$2" "$1" && must "$2 from $1: page $3" wait-page "$3" 10; }
+page_key PageControl ctrl+$VK_PRIOR 0
+page_key PageControl ctrl+$VK_NEXT 1
+page_key PageControl ctrl+shift+$VK_TAB 0
+page_key PageControl ctrl+shift+$VK_TAB 3
+page_key PageControl ctrl+$VK_TAB 0
 tab_round shift+$VK_TAB PageControl Save_Button Cancel_Button
-press Cancel_Button ctrl+$VK_NEXT Cancel_Button
-must "Ctrl+PageDown from キャンセル: page 2" wait-page 1 10
-press Cancel_Button ctrl+$VK_PRIOR Cancel_Button
-must "Ctrl+PageUp from キャンセル: page 1" wait-page 0 10
+page_key Cancel_Button ctrl+$VK_NEXT 1
+page_key Cancel_Button ctrl+$VK_PRIOR 0
 ok "Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown, Ctrl+PageUp"
 
 # Space on a check box; the arrows in the radio groups, in their order on
