@@ -309,20 +309,20 @@ void postClick(HWND w) {
 
 // A key as the keyboard delivers it, through the system's input queue to the
 // foreground window, so the program sees the modifiers held (GetKeyState).
-bool stroke(std::string spec) {
+bool stroke(std::string keys) {
     std::vector<WORD> held;
     for (;;) {
-        if (spec.rfind("ctrl+", 0) == 0) {
+        if (keys.rfind("ctrl+", 0) == 0) {
             held.push_back(VK_CONTROL);
-            spec.erase(0, 5);
-        } else if (spec.rfind("shift+", 0) == 0) {
+            keys.erase(0, 5);
+        } else if (keys.rfind("shift+", 0) == 0) {
             held.push_back(VK_SHIFT);
-            spec.erase(0, 6);
+            keys.erase(0, 6);
         } else {
             break;
         }
     }
-    const WORD vk = static_cast<WORD>(std::strtoul(spec.c_str(), nullptr, 0));
+    const WORD vk = static_cast<WORD>(std::strtoul(keys.c_str(), nullptr, 0));
     std::vector<INPUT> inputs;
     auto add = [&inputs](WORD key, bool up) {
         INPUT in{};
