@@ -24,7 +24,8 @@ struct FormContext {
     Timer CloseTimer;
     std::string SaveFolderPath;
     // Width that SaveFolder_Edit shows the folder in: the box's width plus its
-    // font's (negative) height, 281 - 12 at 96 DPI; the window scales it.
+    // font's (negative) height, 281 - 12 at 96 DPI; the window sets it for
+    // the screen's DPI before start-up fills the box.
     int saveFolderWidth = 281 - 12;
 
     std::string programFolder() const { return programFolderOf(programFile); }

@@ -74,6 +74,7 @@ Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) {
     entry.setFormWindow(window_->window());
     ports_ = std::make_unique<Ports>(application, window_->window(), window_->font(), icon_.get(), dpi);
     main_ = std::make_unique<MainForm>(ports_->platform(), ports_->notice);
+    main_->form.saveFolderWidth = saveFolderShownWidth(window_->font(), dpi);
     ports_->notice.attach(main_->dialog, [this] { main_->dialog.FormShow(); }, [this] { main_->NoticeOKClick(); });
     ports_->formWindow.onShow = [this] {
         ensurePages();

@@ -39,6 +39,13 @@ void SaveFolderBox::SaveFolder_EditExit() {
     transfer_.showSaveFolderShortened();
 }
 
+void SaveFolderBox::setShownWidth(int pixels) {
+    if (pixels == form_.saveFolderWidth) return;
+    form_.saveFolderWidth = pixels;
+    const ChangeReactionDetached detached(form_.controls.SaveFolder_Edit);
+    transfer_.showSaveFolderShortened();
+}
+
 std::string SaveFolderBox::storedSaveFolder() const {
     return form_.settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, form_.programFolder());
 }

@@ -59,5 +59,29 @@ read -r left top _ < <(drive rect TDialogForm)
 [[ $left == 123 && $top == 234 ]] || fail "notice opened at $left,$top"
 ok "after a restart the notice opens at the stored place"
 drive post TDialogForm 0x111 1 0
+drive wait-hidden TDialogForm 10 || fail "OK did not close the notice"
+
+# 5. Stored on a monitor that has gone since, the notice opens on screen; a
+#    chat window title wider than it stays on one line, centred and cut at
+#    both edges; the short file name is centred.
+stop_app
+printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n[FormPosition]\r\nDialogTop=-3000\r\nDialogLeft=-3000\r\n' \
+    "$(win_path "$work/logs")" >"$work/app/OrvexLog.ini"
+start_app "$work/app"
+title='Orvex3 - Saturday night talk: railways_and_stations_in_Kyoto'
+start_standin long --client --client-title="$title"
+drive post TMainForm 0x400 1 0x203
+drive wait-visible TDialogForm 60 || fail "no notice for the chat client's window"
+drive on-screen TDialogForm || fail "a notice stored off every screen opened at $(drive rect TDialogForm)"
+wait_until 10 "the notice to show the title" bash -c "$(declare -f drive notice_texts); build='$build' work='$work'; notice_texts | grep -qxF '$title'"
+file=$(notice_texts | grep -x '[0-9]*_[0-9]*\.rtf')
+read -r width from to first last < <(drive ink TDialogForm "$title" | tr -d '\r')
+((first >= 0 && first <= from + 2 && last >= to - 2)) ||
+    fail "the title is not one line cut at both edges: ink $first..$last of $from..$to"
+read -r width from to first last < <(drive ink TDialogForm "$file" | tr -d '\r')
+((first > from && (first + last - width + 1) ** 2 <= 9)) ||
+    fail "the file name is not centred: ink $first..$last of $width"
+ok "off every screen the notice opens on it; a ${#title}-character title on one line cut at both edges, the file name centred"
+drive post TDialogForm 0x111 1 0
 stop_app
 echo "notice end to end: all checks passed"

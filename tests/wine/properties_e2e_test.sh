@@ -63,8 +63,11 @@ must "text format clicked" click Plain_RadioButton
 must "text format checked" wait-checked Plain_RadioButton 1 10
 must "track bar to its end" key AutoSave_TrackBar 0x23
 must "120 minutes" wait-minutes AutoSave_Label 120 10
+# The label grew to the left: none of its old picture may stay on screen.
+must "the whole of 120 minutes on screen" shows-fresh AutoSave_Label 10
 must "track bar a page back" key AutoSave_TrackBar 0x21
 must "115 minutes" wait-minutes AutoSave_Label 115 10
+must "the whole of 115 minutes on screen" shows-fresh AutoSave_Label 10
 must "auto-save switched off" click AutoSave_CheckBox
 must "auto-save unchecked" wait-checked AutoSave_CheckBox 0 10
 must "track bar follows auto-save" wait-enabled AutoSave_TrackBar 0 10

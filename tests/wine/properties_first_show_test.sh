@@ -3,7 +3,8 @@
 # controls are built only when it is first shown, long after start-up loaded
 # the settings file; they must show what was loaded, with the reactions that
 # loading raised (disabled year choices, minutes label, sample name), and
-# nothing left to commit.
+# nothing left to commit; and the window opens where it was stored, unless
+# that is off every screen.
 #   properties_first_show_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -19,13 +20,15 @@ printf '%s\r\n' \
     '[FileName_GroupBox]' 'TopFileName_Edit=LOG' 'Year_CheckBox=0' 'Plain_RadioButton1=0' 'Plain_RadioButton2=1' \
     '[File_TabSheet]' 'RichText_RadioButton=0' 'Plain_RadioButton=1' \
     '[AutoSave_GroupBox]' 'AutoSave_TrackBar=115' \
-    '[Setting_GroupBox]' 'Dialog_CheckBox=0' >"$work/app/OrvexLog.ini"
+    '[Setting_GroupBox]' 'Dialog_CheckBox=0' '[FormPosition]' 'MainTop=-20' 'MainLeft=100' >"$work/app/OrvexLog.ini"
 
 props_start_app
 # Let start-up settle, so the controls are surely built after it.
 sleep 1
 
 must "window shown by the properties command" show 30
+# A stored position partly off screen is kept.
+[[ $(ui rect TMainForm | tr -d '\r') == "100 -20 "* ]] || fail "opened at $(ui rect TMainForm), not 100,-20"
 must "page 1 active" wait-page 0 10
 must "prefix loaded" wait-text TopFileName_Edit LOG 10
 must "year box unchecked" wait-checked Year_CheckBox 0 5
@@ -46,3 +49,21 @@ must "115 minutes" wait-minutes AutoSave_Label 115 5
 must "page 3" page 2 10
 must "notice switched off" wait-checked Dialog_CheckBox 0 5
 ok "pages 2 and 3 show the loaded settings"
+
+# At 144 DPI the box is half as wide again and so is its font: a folder that
+# fits the box there but not the 96-DPI width shows whole from the first show.
+props_stop_app
+props_set_dpi 144
+folder='C:\Orvex chat\saved logs\2026'
+# Stored on a monitor that has gone since: wholly off every screen.
+printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n[FormPosition]\r\nMainTop=-4000\r\nMainLeft=5000\r\n' "$folder" \
+    >"$work/app/OrvexLog.ini"
+props_start_app
+must "window shown at 144 DPI" show 30
+ui on-screen TMainForm || fail "a window stored off every screen opened at $(ui rect TMainForm)"
+ok "a stored position partly off screen kept, one off every screen brought onto it"
+must "page 2" page 1 10
+must "the whole folder shown at 144 DPI" wait-text SaveFolder_Edit "$folder" 5
+must "nothing to commit" wait-enabled Save_Button 0 5
+ok "the save folder fits the box at 144 DPI"
+props_stop_app

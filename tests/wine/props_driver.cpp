@@ -17,6 +17,7 @@
 #include "platform/win32/menu_ids.hpp"
 #include "platform/win32/properties_control_ids.hpp"
 #include "text/texts.hpp"
+#include "screen_pixels.hpp"
 
 namespace {
 
@@ -119,7 +120,11 @@ int usage() {
         "  wait-shown 0|1 SEC                wait until the window is shown / hidden\n"
         "  click NAME                        press a button, check box or radio button\n"
         "  mouse-click NAME                  mouse button pressed and released on a control\n"
+        "  focus-click NAME                  the click report that Windows' radio buttons send\n"
+        "                                    their parent when they only gain the focus\n"
         "  key NAME VK                       a key pressed on a control\n"
+        "  stroke NAME [ctrl+][shift+]VK     a key typed on the keyboard, modifiers held, while\n"
+        "                                    NAME has the focus\n"
         "  set-text NAME TEXT                the control's text becomes TEXT\n"
         "  type NAME TEXT                    TEXT typed into the control, one character at a time\n"
         "  type-named NAME TEXT-NAME         a named text typed into the control\n"
@@ -134,6 +139,8 @@ int usage() {
         "  wait-text NAME TEXT SEC           wait until the control's text is TEXT\n"
         "  wait-minutes NAME N SEC           wait until the text is N and the minutes suffix\n"
         "  wait-focus NAME SEC               wait until the control has the focus\n"
+        "  shows-fresh NAME SEC              exit 0 when what the screen shows of the control is\n"
+        "                                    what it paints when asked to paint itself anew\n"
         "  text NAME                         print the control's text (CP932)\n"
         "  answer-box CAPTION TEXT-NAME ok|yes|no SEC   a message box of the program:\n"
         "                                    check its text, press the button\n"
@@ -146,7 +153,6 @@ int usage() {
         "  dump OUTFILE                      every child window: depth, name, class, place in its\n"
         "                                    parent (left top width height), visible, enabled, text\n"
         "  dpi                               print the screen's pixels per inch\n"
-        "  tab-order NAME N                  the next N controls the Tab key reaches from NAME\n"
         "  arrow-order NAME N                the next N controls the arrow keys reach from NAME\n",
         stderr);
     return 2;
@@ -301,6 +307,55 @@ void postClick(HWND w) {
     PostMessageA(w, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
 }
 
+// A key as the keyboard delivers it, through the system's input queue to the
+// foreground window, so the program sees the modifiers held (GetKeyState).
+bool stroke(std::string keys) {
+    std::vector<WORD> held;
+    for (;;) {
+        if (keys.rfind("ctrl+", 0) == 0) {
+            held.push_back(VK_CONTROL);
+            keys.erase(0, 5);
+        } else if (keys.rfind("shift+", 0) == 0) {
+            held.push_back(VK_SHIFT);
+            keys.erase(0, 6);
+        } else {
+            break;
+        }
+    }
+    const WORD vk = static_cast<WORD>(std::strtoul(keys.c_str(), nullptr, 0));
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD key, bool up) {
+        INPUT in{};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key;
+        in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+        in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(in);
+    };
+    for (WORD key : held) add(key, false);
+    add(vk, false);
+    add(vk, true);
+    for (auto it = held.rbegin(); it != held.rend(); ++it) add(*it, true);
+    return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+// The screen's pixels of a control once no painting is pending and they have
+// stayed the same for a while (the system may show a paint a little later).
+std::vector<DWORD> settledPixels(HWND w, double limit) {
+    RECT r{};
+    if (!visibleRect(w, r)) return {};
+    waitFor(limit, [&] { return !GetUpdateRect(w, nullptr, FALSE) && !GetUpdateRect(GetParent(w), nullptr, FALSE); });
+    std::vector<DWORD> last = screenPixels(r);
+    int same = 0;
+    waitFor(limit, [&] {
+        std::vector<DWORD> now = screenPixels(r);
+        same = now == last ? same + 1 : 0;
+        last = std::move(now);
+        return same >= 6;
+    });
+    return last;
+}
+
 int result(bool ok, const char* what) {
     if (!ok) std::fprintf(stderr, "props_driver: %s failed\n", what);
     return ok ? 0 : 1;
@@ -410,6 +465,17 @@ int main(int argc, char** argv) {
         PostMessageA(w, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
         return 0;
     }
+    if (cmd == "focus-click" && argc == 3) {
+        HWND w = control(argv[2]);
+        return result(w != nullptr && PostMessageA(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), BN_CLICKED),
+                                                   reinterpret_cast<LPARAM>(w)),
+                      "focus click");
+    }
+    if (cmd == "stroke" && argc == 4) {
+        HWND w = control(argv[2]);
+        if (w == nullptr || !waitFor(10, [&] { return focusOf(w) == w; })) return result(false, "focus before the stroke");
+        return result(stroke(argv[3]), "typing the stroke");
+    }
     if (cmd == "set-text" && argc == 4) {
         HWND w = control(argv[2]);
         if (w == nullptr) return 1;
@@ -484,6 +550,14 @@ int main(int argc, char** argv) {
         return result(w != nullptr && waitFor(seconds(argv[3]), [&] { return focusOf(w) == w; }),
                       "waiting for the focus");
     }
+    if (cmd == "shows-fresh" && argc == 4) {
+        HWND w = control(argv[2]);
+        if (w == nullptr) return 1;
+        const std::vector<DWORD> shown = settledPixels(w, seconds(argv[3]));
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+        const std::vector<DWORD> fresh = settledPixels(w, seconds(argv[3]));
+        return result(!shown.empty() && shown == fresh, "the screen shows a stale picture");
+    }
     if (cmd == "text" && argc == 3) {
         HWND w = control(argv[2]);
         if (w == nullptr) return 1;
@@ -535,14 +609,14 @@ int main(int argc, char** argv) {
         std::fclose(out);
         return 0;
     }
-    if ((cmd == "tab-order" || cmd == "arrow-order") && argc == 4) {
+    if (cmd == "arrow-order" && argc == 4) {
         HWND form = mainForm();
         HWND w = control(argv[2]);
         if (form == nullptr || w == nullptr) return 1;
-        // As the dialog keys move: GetNextDlgTabItem / GetNextDlgGroupItem
-        // over the window's tree, containers included.
+        // As the arrow keys move: GetNextDlgGroupItem over the window's tree,
+        // containers included.
         for (int i = std::atoi(argv[3]); i > 0 && w != nullptr; --i) {
-            w = cmd == "tab-order" ? GetNextDlgTabItem(form, w, FALSE) : GetNextDlgGroupItem(form, w, FALSE);
+            w = GetNextDlgGroupItem(form, w, FALSE);
             std::printf("%s\n", w != nullptr ? nameOf(GetDlgCtrlID(w)) : "(none)");
         }
         return 0;

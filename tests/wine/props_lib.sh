@@ -5,6 +5,9 @@
 #                      then $props_cleanup run if a test set it
 #   props_start_app    OrvexLog.exe copied into $work/app (once) and started
 #                      there, alone in the session
+#   props_stop_app     "終了(&X)" from the tray menu; OrvexLog must end
+#   props_set_dpi DPI  the screen's pixels per inch for programs started from
+#                      now on; the session's own value returns on exit
 
 app=
 props_cleanup=
@@ -20,7 +23,29 @@ props_begin() {
 props_end() {
     [[ -n $app ]] && stop_process "$app"
     [[ -n $props_cleanup ]] && "$props_cleanup"
+    [[ -n $props_dpi_saved ]] && _props_write_dpi "${props_dpi_saved#=}"
     wine_session_leave
+}
+
+props_dpi_key='HKCU\Control Panel\Desktop'
+props_dpi_saved=
+_props_write_dpi() {
+    if [[ -n $1 ]]; then
+        wine reg add "$props_dpi_key" /v LogPixels /t REG_DWORD /d "$1" /f </dev/null >/dev/null 2>&1
+    else
+        wine reg delete "$props_dpi_key" /v LogPixels /f </dev/null >/dev/null 2>&1 || true
+    fi
+}
+props_set_dpi() {
+    # The session is shared by the run: remember its value ("=" and the
+    # decimal value, or "=" alone for none) the first time.
+    if [[ -z $props_dpi_saved ]]; then
+        local hex
+        hex=$(wine reg query "$props_dpi_key" /v LogPixels </dev/null 2>/dev/null | tr -d '\r' |
+            sed -n 's/.*REG_DWORD[[:space:]]*0x\([0-9a-fA-F]*\).*/\1/p' || true)
+        props_dpi_saved="=${hex:+$((16#$hex))}"
+    fi
+    _props_write_dpi "$1"
 }
 
 props_start_app() {
@@ -31,6 +56,12 @@ props_start_app() {
     must "OrvexLog started" wait-program 60
 }
 
+props_stop_app() {
+    ui post TMainForm 0x111 202 0 || fail "exit command"
+    wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
+    app=
+}
+
 fail() {
     echo "FAIL: $*" >&2
     [[ -s $work/driver.log ]] && { echo "--- driver" >&2; cat "$work/driver.log" >&2; }
@@ -38,6 +69,8 @@ fail() {
 }
 ok() { echo "ok: $*"; }
 drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
+# ui_driver.exe, for what it knows of any window (rect, on-screen, post).
+ui() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 # must WHAT COMMAND...: a driver step that has to succeed.
 must() {
     local what=$1

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/win32/unique_handle.hpp"
+#include "screen_pixels.hpp"
 
 namespace {
 
@@ -45,10 +46,13 @@ BOOL CALLBACK collectText(HWND child, LPARAM param) {
     return TRUE;
 }
 
+// The notice's one-line centred labels.
+constexpr const char* kValueLabelClass = "OrvexLogValueLabel";
+
 BOOL CALLBACK collectLines(HWND child, LPARAM param) {
     char cls[32] = {};
     GetClassNameA(child, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Static") == 0) {
+    if (lstrcmpiA(cls, "Static") == 0 || lstrcmpiA(cls, kValueLabelClass) == 0) {
         char text[4096] = {};
         GetWindowTextA(child, text, sizeof text);
         *reinterpret_cast<std::string*>(param) += std::string(text) + "\n";
@@ -149,6 +153,7 @@ int usage() {
         "  wait-hidden CLASS SEC             wait until no window of CLASS is visible\n"
         "  texts CLASS OUTFILE               the texts of its static controls, one a line\n"
         "  rect CLASS                        print its outer rectangle: left top right bottom\n"
+        "  on-screen CLASS                   exit 0 when it lies wholly in a monitor's work area\n"
         "  move CLASS LEFT TOP               move it, as a user's drag would\n"
         "  box-text TITLE SEC OUTFILE        wait for a message box, write its text\n"
         "  press TITLE BUTTON-ID SEC         press a button of a message box\n"
@@ -158,10 +163,54 @@ int usage() {
         "  icon-present CLASS                exit 0 when CLASS's tray icon 1 exists\n"
         "  icon-remove CLASS                 remove CLASS's tray icon 1, as a lost tray would\n"
         "  taskbar-created                   broadcast the shell's \"TaskbarCreated\"\n"
+        "  ink CLASS TEXT                    of the child window showing TEXT: its width, the\n"
+        "                                    first and last of its columns inside its parent's\n"
+        "                                    client area, and the first and last of those with\n"
+        "                                    ink on screen (not the button face; -1 -1 if none)\n"
         "  process-stats CLASS               print the USER and GDI objects, windows and\n"
         "                                    memory of the process owning CLASS\n",
         stderr);
     return 2;
+}
+
+struct TextSearch {
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK matchText(HWND child, LPARAM param) {
+    auto* search = reinterpret_cast<TextSearch*>(param);
+    char text[4096] = {};
+    GetWindowTextA(child, text, sizeof text);
+    if (std::strcmp(text, search->text) != 0) return TRUE;
+    search->found = child;
+    return FALSE;
+}
+
+// What the screen shows of a child window, column by column.
+int printInk(const char* cls, const char* text) {
+    HWND top = FindWindowA(cls, nullptr);
+    TextSearch search{text, nullptr};
+    if (top != nullptr) EnumChildWindows(top, matchText, reinterpret_cast<LPARAM>(&search));
+    RECT label{}, r{};
+    if (search.found == nullptr || !GetWindowRect(search.found, &label) || !visibleRect(search.found, r)) return 1;
+    const std::vector<DWORD> pixels = screenPixels(r);
+    if (pixels.empty()) return 1;
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    const int offset = r.left - label.left;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const DWORD faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    int first = -1, last = -1;
+    for (int x = 0; x < width; ++x)
+        for (int y = 0; y < height; ++y) {
+            if (pixels[static_cast<std::size_t>(y * width + x)] == faceRgb) continue;
+            if (first < 0) first = x;
+            last = x;
+            break;
+        }
+    std::printf("%ld %d %d %d %d\n", label.right - label.left, offset, offset + width - 1,
+                first < 0 ? -1 : offset + first, last < 0 ? -1 : offset + last);
+    return 0;
 }
 
 }  // namespace
@@ -203,12 +252,23 @@ int main(int argc, char** argv) {
         std::fclose(out);
         return 0;
     }
+    if (cmd == "ink" && argc == 4) return printInk(argv[2], argv[3]);
     if (cmd == "rect" && argc == 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         RECT r{};
         if (w == nullptr || !GetWindowRect(w, &r)) return 1;
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
         return 0;
+    }
+    if (cmd == "on-screen" && argc == 3) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        RECT r{}, inside{};
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (w == nullptr || !GetWindowRect(w, &r) ||
+            !GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &monitor))
+            return 1;
+        return IntersectRect(&inside, &r, &monitor.rcWork) && EqualRect(&inside, &r) ? 0 : 1;
     }
     if (cmd == "move" && argc == 5) {
         HWND w = FindWindowA(argv[2], nullptr);

@@ -85,7 +85,11 @@ void fitLabelToCaption(HWND label, bool rightAligned) {
     const int height = text.cy;
     const int left = rightAligned ? now.right - width : now.left;
     if (left == now.left && width == now.right - now.left && height == now.bottom - now.top) return;
-    SetWindowPos(label, nullptr, left, now.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The label may have painted its new caption into its old size already
+    // (a longer caption cut at the left of a right-aligned label): nothing
+    // of that picture is kept.
+    SetWindowPos(label, nullptr, left, now.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    InvalidateRect(label, nullptr, TRUE);
     InvalidateRect(GetParent(label), &now, TRUE);
 }
 
@@ -117,9 +121,13 @@ void ControlBinding::bind(RadioButton& model, HWND control) {
     };
     model.onView();
     // Clicked, or reached by the arrow keys (the dialog keys click an
-    // automatic radio button that they move to).
-    routes_[control].command = [this, &model](WORD code) {
-        if (code == BN_CLICKED) run([&model] { model.setChecked(true); });
+    // automatic radio button that they move to); the button has checked
+    // itself by then. A button that only gained the focus (Tab into a group
+    // with nothing chosen) reports a click on some systems without being
+    // checked: that chooses nothing.
+    routes_[control].command = [this, &model, control](WORD code) {
+        if (code == BN_CLICKED && SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED)
+            run([&model] { model.setChecked(true); });
     };
 }
 

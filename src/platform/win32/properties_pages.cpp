@@ -5,6 +5,7 @@
 #include "app/main_form.hpp"
 #include "platform/win32/gui_font.hpp"
 #include "platform/win32/properties_control_ids.hpp"
+#include "platform/win32/properties_keys.hpp"
 #include "platform/win32/properties_window.hpp"
 #include "text/texts.hpp"
 
@@ -22,6 +23,15 @@ constexpr int kThumbLength = 15;
 constexpr int kWindowFontHeight = 12;
 // Room of a check box's or radio button's mark and the gap before its text.
 constexpr int kMarkWidth = 20;
+constexpr Box kSaveFolderEdit{16, 16, 281, 20};
+
+// The folder is shown shortened to the box's width plus its font's height
+// value (negative): 281 - 12 at 96 DPI.
+int shownWidth(int boxWidth, HFONT font, int dpi) {
+    LOGFONTA lf{};
+    GetObjectA(font, sizeof lf, &lf);
+    return boxWidth + (lf.lfHeight != 0 ? lf.lfHeight : -scaleToDpi(kWindowFontHeight, dpi));
+}
 
 // Where the running system's font sets a caption wider than the designed
 // face does, the control grows to the right so the caption is not cut.
@@ -92,9 +102,10 @@ struct PropertiesPages::Builder {
         return w;
     }
 
-    void button(HWND parent, int id, Button& model, Box at) {
+    HWND button(HWND parent, int id, Button& model, Box at) {
         HWND w = child(parent, "BUTTON", model.caption().c_str(), BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, at, id);
         pages.binding_.bind(model, w);
+        return w;
     }
 
     void link(HWND parent, int id, const char* caption, Box at, std::function<void()> onClick) {
@@ -129,27 +140,27 @@ struct PropertiesPages::Builder {
         label(group, kIdNumberLabel, txt::kNumberLabel, {32, 117, 267, 12});
         check(group, kIdPlainCheck, c.Plain_CheckBox, txt::kPlainCheck, {16, 132, 145, 17});
         HWND divide = panel(group, kIdDividePanel, {32, 148, 249, 17}, Look::Plain);
-        radio(divide, kIdPlainRadio2, c.Plain_RadioButton2, txt::kPlainRadio2, {76, 0, 73, 17}, true);
-        radio(divide, kIdPlainRadio1, c.Plain_RadioButton1, txt::kPlainRadio1, {0, 0, 73, 17}, false);
+        // Radio buttons are made in their order on screen, which the arrow
+        // keys follow.
+        radio(divide, kIdPlainRadio1, c.Plain_RadioButton1, txt::kPlainRadio1, {0, 0, 73, 17}, true);
+        radio(divide, kIdPlainRadio2, c.Plain_RadioButton2, txt::kPlainRadio2, {76, 0, 73, 17}, false);
         radio(divide, kIdPlainRadio3, c.Plain_RadioButton3, txt::kPlainRadio3, {152, 0, 89, 17}, false);
         label(group, kIdFileNameSampleLabel, c.FileNameSample_Label, {184, 166, 14, 12});
     }
 
     void fileSavePage(HWND page, MainForm& form) {
         HWND textType = panel(page, kIdTextTypeGroup, {6, 8, 386, 57}, Look::GroupBox, txt::kTextTypeGroup);
-        radio(textType, kIdPlainTextRadio, c.Plain_RadioButton, txt::kPlainTextRadio, {16, 32, 129, 17}, true);
-        radio(textType, kIdRichTextRadio, c.RichText_RadioButton, txt::kRichTextRadio, {16, 16, 361, 17}, false);
+        radio(textType, kIdRichTextRadio, c.RichText_RadioButton, txt::kRichTextRadio, {16, 16, 361, 17}, true);
+        radio(textType, kIdPlainTextRadio, c.Plain_RadioButton, txt::kPlainTextRadio, {16, 32, 129, 17}, false);
 
         HWND folder = panel(page, kIdSaveFolderGroup, {6, 72, 386, 49}, Look::GroupBox, txt::kSaveFolderGroup);
-        HWND box = edit(folder, kIdSaveFolderEdit, c.SaveFolder_Edit, {16, 16, 281, 20});
+        HWND box = edit(folder, kIdSaveFolderEdit, c.SaveFolder_Edit, kSaveFolderEdit);
         button(folder, kIdSaveFolderButton, c.SaveFolder_Button, {304, 16, 75, 20});
-        // The folder is shown shortened to the box's width plus its font's
-        // height value (negative): 281 - 12 at 96 DPI.
+        // Start-up shortened the folder for the width the box was to have;
+        // the box as made decides.
         RECT r{};
         GetWindowRect(box, &r);
-        LOGFONTA lf{};
-        GetObjectA(font, sizeof lf, &lf);
-        form.form.saveFolderWidth = (r.right - r.left) + (lf.lfHeight != 0 ? lf.lfHeight : -px(kWindowFontHeight));
+        form.saveFolder.setShownWidth(shownWidth(r.right - r.left, font, dpi));
 
         HWND autoSave = panel(page, kIdAutoSaveGroup, {6, 128, 386, 65}, Look::GroupBox, txt::kAutoSaveGroup);
         check(autoSave, kIdAutoSaveCheck, c.AutoSave_CheckBox, txt::kAutoSaveCheck, {16, 16, 169, 17});
@@ -209,8 +220,9 @@ PropertiesPages::PropertiesPages(PropertiesWindow& window, MainForm& form)
 
     // The pages lie over the page control's display area and come before it
     // in the z-order, so the page control (WS_CLIPSIBLINGS) never paints
-    // over them; the tab order is therefore: the page's controls, the page
-    // tabs, then the buttons.
+    // over them. The Tab key therefore does not follow the z-order here:
+    // PropertiesKeys leads it from the tabs into the page, then to the
+    // buttons.
     pageControl_ = b.pageControl(root);
     RECT display{0, 0, b.px(kPageControl.width), b.px(kPageControl.height)};
     SendMessageA(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
@@ -233,9 +245,9 @@ PropertiesPages::PropertiesPages(PropertiesWindow& window, MainForm& form)
     b.actionPage(pageWindows[2]);
     b.versionPage(pageWindows[3], form);
 
-    b.button(root, kIdOkButton, c.OK_Button, {51, 230, 97, 25});
-    b.button(root, kIdCancelButton, c.Cancel_Button, {155, 230, 97, 25});
-    b.button(root, kIdSaveButton, c.Save_Button, {259, 230, 97, 25});
+    HWND ok = b.button(root, kIdOkButton, c.OK_Button, {51, 230, 97, 25});
+    HWND cancel = b.button(root, kIdCancelButton, c.Cancel_Button, {155, 230, 97, 25});
+    HWND save = b.button(root, kIdSaveButton, c.Save_Button, {259, 230, 97, 25});
 
     for (const auto& panel : panels_) panel->frameBehindControls();
 
@@ -245,9 +257,11 @@ PropertiesPages::PropertiesPages(PropertiesWindow& window, MainForm& form)
             selectPropertiesPage(tab, static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0)));
     });
     selectPropertiesPage(tab, 0);
+    keys_ = std::make_unique<PropertiesKeys>(window.window(), tab, std::vector<HWND>{ok, cancel, save});
 }
 
 PropertiesPages::~PropertiesPages() {
+    keys_.reset();
     binding_.detach();
     // Destroying the outermost container takes every control with it; the
     // objects of the containers and links then find their windows gone.
@@ -256,6 +270,10 @@ PropertiesPages::~PropertiesPages() {
 
 std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form) {
     return std::make_unique<PropertiesPages>(window, form);
+}
+
+int saveFolderShownWidth(HFONT font, int dpi) {
+    return shownWidth(scaleToDpi(kSaveFolderEdit.width, dpi), font, dpi);
 }
 
 void selectPropertiesPage(HWND pageControl, int index) {
@@ -274,28 +292,6 @@ void selectPropertiesPage(HWND pageControl, int index) {
     }
     if (shown != nullptr) ShowWindow(shown, SW_SHOWNA);
 }
-
-namespace {
-
-// The next window in the tab order: first child, else next sibling, else the
-// next sibling of the nearest container that has one.
-HWND nextInTabOrder(HWND top, HWND w) {
-    if (HWND first = GetWindow(w, GW_CHILD)) return first;
-    for (; w != nullptr && w != top; w = GetParent(w))
-        if (HWND next = GetWindow(w, GW_HWNDNEXT)) return next;
-    return nullptr;
-}
-
-bool canTakeFocus(HWND top, HWND w) {
-    if ((GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) == 0) return false;
-    for (; w != nullptr && w != top; w = GetParent(w)) {
-        const LONG style = GetWindowLongA(w, GWL_STYLE);
-        if ((style & WS_VISIBLE) == 0 || (style & WS_DISABLED) != 0) return false;
-    }
-    return w == top;
-}
-
-}  // namespace
 
 HWND firstTabStopAfter(HWND top, HWND marker) {
     if (marker == nullptr || (marker != top && !IsChild(top, marker))) return nullptr;

@@ -15,6 +15,7 @@
 #include "platform/win32/unique_handle.hpp"
 
 class MainForm;
+class PropertiesKeys;
 class PropertiesWindow;
 
 class PropertiesPages {
@@ -39,9 +40,14 @@ private:
     std::vector<std::unique_ptr<PropertiesPanel>> panels_;  // panels_[0] holds everything
     std::vector<std::unique_ptr<LinkLabel>> links_;
     HWND pageControl_ = nullptr;
+    std::unique_ptr<PropertiesKeys> keys_;
 };
 
 [[nodiscard]] std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form);
+
+// The width SaveFolder_Edit will show the save folder in, shortened, at this
+// DPI with the window's font: known before the box is made.
+int saveFolderShownWidth(HFONT font, int dpi);
 
 // Makes page `index` (0 to 3) of the page control the selected and only
 // visible page.

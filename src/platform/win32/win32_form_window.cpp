@@ -1,8 +1,11 @@
 #include "platform/win32/win32_form_window.hpp"
 
+#include "platform/win32/window_placement.hpp"
+
 void Win32FormWindow::show() {
     if (!visible()) {
         if (onShow) onShow();
+        bringOntoNearestMonitor(window_);
         ShowWindow(window_, SW_SHOWNORMAL);
     }
     SetForegroundWindow(window_);

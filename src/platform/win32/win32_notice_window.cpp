@@ -3,6 +3,8 @@
 #include "capture/dialog_form.hpp"
 #include "platform/win32/gui_font.hpp"
 #include "platform/win32/modal_loop.hpp"
+#include "platform/win32/value_label.hpp"
+#include "platform/win32/window_placement.hpp"
 #include "text/texts.hpp"
 
 namespace {
@@ -10,9 +12,9 @@ constexpr const char* kClassName = "TDialogForm";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION;  // fixed single border, no border icons
 constexpr int kClientWidth = 252, kClientHeight = 119;
 
-void bindLabel(Label& label, HWND control) {
-    SetWindowTextA(control, label.caption().c_str());
-    label.onView = [&label, control] { SetWindowTextA(control, label.caption().c_str()); };
+void bindLabel(Label& label, ValueLabel& control) {
+    control.setText(label.caption());
+    label.onView = [&label, &control] { control.setText(label.caption()); };
 }
 }  // namespace
 
@@ -48,14 +50,12 @@ HWND Win32NoticeWindow::ensureWindow() {
     createChild(hwnd(), "STATIC", form.Copy_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, px(31), px(16), px(190),
                 px(12), -1, font);
     // The value labels span the client width; their left edge stays at -4.
-    windowTitleLabel_ = createChild(hwnd(), "STATIC", "", SS_CENTER | SS_NOPREFIX, px(-4), px(32), clientWidth(),
-                                    px(12), -1, font);
+    windowTitleLabel_ = std::make_unique<ValueLabel>(hwnd(), px(-4), px(32), clientWidth(), px(12), font);
     createChild(hwnd(), "STATIC", form.FileName_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, px(40), px(48),
                 px(172), px(12), -1, font);
-    fileNameLabel_ = createChild(hwnd(), "STATIC", "", SS_CENTER | SS_NOPREFIX, px(-4), px(64), clientWidth(),
-                                 px(12), -1, font);
-    bindLabel(form.WindowTitleDialog_Label, windowTitleLabel_);
-    bindLabel(form.FileNameDialog_Label, fileNameLabel_);
+    fileNameLabel_ = std::make_unique<ValueLabel>(hwnd(), px(-4), px(64), clientWidth(), px(12), font);
+    bindLabel(form.WindowTitleDialog_Label, *windowTitleLabel_);
+    bindLabel(form.FileNameDialog_Label, *fileNameLabel_);
     return hwnd();
 }
 
@@ -63,6 +63,7 @@ bool Win32NoticeWindow::showModal() {
     if (open_ || ensureWindow() == nullptr) return false;
     if (onShow_) onShow_();
     open_ = true;
+    bringOntoNearestMonitor(hwnd());
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     SetFocus(GetDlgItem(hwnd(), IDOK));

@@ -5,12 +5,14 @@
 // (the notice's FormCreate places it after start-up has added the tray icon),
 // so that nothing delays the icon.
 #include <functional>
+#include <memory>
 
 #include "platform/notice_window_port.hpp"
 #include "platform/win32/unique_handle.hpp"
 #include "platform/win32/window_base.hpp"
 
 class DialogForm;
+class ValueLabel;
 
 class Win32NoticeWindow : public NoticeWindowPort, private WindowBase {
 public:
@@ -40,8 +42,8 @@ private:
     HWND application_;
     int dpi_;
     UniqueFont font_;
-    HWND windowTitleLabel_ = nullptr;
-    HWND fileNameLabel_ = nullptr;
+    std::unique_ptr<ValueLabel> windowTitleLabel_;
+    std::unique_ptr<ValueLabel> fileNameLabel_;
     DialogForm* form_ = nullptr;
     std::function<void()> onShow_, onOk_;
     bool open_ = false;

@@ -71,3 +71,14 @@ TEST_F(SaveFolderBoxTest, ChosenFolderIsShownShortAndMarksChangedWithoutWriting)
     EXPECT_TRUE(controls().Save_Button.enabled());
     EXPECT_EQ(setting("Setting_GroupBox", "OrvexLogPath"), kLongFolder);
 }
+
+TEST_F(SaveFolderBoxTest, TheBoxsRealWidthShortensTheFolderAgainWithoutMarkingChanged) {
+    Edit& box = controls().SaveFolder_Edit;
+    ASSERT_NE(box.text(), kLongFolder);
+    form().saveFolder.setShownWidth(10000);
+    EXPECT_EQ(box.text(), kLongFolder);
+    form().saveFolder.setShownWidth(100);
+    EXPECT_EQ(box.text(), shortened(kLongFolder));
+    EXPECT_NE(box.text(), kLongFolder);
+    EXPECT_FALSE(controls().Save_Button.enabled());
+}
