@@ -4,6 +4,9 @@
 #                       fault_pids are ended and whatever faults_mount
 #                       mounted is unmounted again
 #   save_command, show_properties   the tray menu's save and properties
+#   tray_double_click   as the tray sends it
+#   start_other_standin READY NAME ARGS...   a stand-in for a second host
+#                       program beside start_standin's, ended with the test
 
 fault_mounts=()
 fault_pids=()
@@ -25,8 +28,13 @@ faults_end() {
 
 skip() { echo "skip: $*"; }
 
+start_other_standin() { run_standin "fault_pids[${#fault_pids[@]}]" "$@"; }
+
 # The tray menu's commands, posted to the properties window as the menu does.
 save_command() { drive post TMainForm 0x111 102 0; }
+# The tray sends its messages (WM_USER, lParam = mouse message): they arrive
+# even while the program waits on another's window.
+tray_double_click() { drive notify TMainForm 0x400 1 0x203; }
 show_properties() { drive post TMainForm 0x111 201 0; }
 
 # faults_mount TARGET MOUNT-ARGS...: mount, remembered for faults_end. Fails

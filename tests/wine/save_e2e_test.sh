@@ -95,6 +95,16 @@ wait_until 60 "the text log" has_log "$logs" '*_1.txt'
 wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_of "$logs" '*_1.txt')"
 ok "chat client saved as Shift-JIS text"
 
+# An empty chat window gives an empty log; the clipboard's older text stays
+# out of it and is gone after the save, as after any other.
+start_standin empty --client --client-text=empty
+drive clipboard-set "another program's text" || fail "cannot set the clipboard"
+double_click
+wait_until 60 "the empty window's log" has_log "$logs" '*_2.txt'
+wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard still holds the older text"
+[[ ! -s $(logs_of "$logs" '*_2.txt') ]] || fail "the empty window's log holds: $(cat "$(logs_of "$logs" '*_2.txt')")"
+ok "empty chat window saved as an empty log"
+
 # 3. A save folder that no longer exists: the general error display names the
 #    file, nothing is written, the program runs on.
 cat >"$appdir/OrvexLog.ini" <<INI
@@ -131,7 +141,8 @@ fi
 stop_app
 
 # 5. No host window: the error box arms the close timer; unanswered, the
-#    program ends about 10 s later with its position stored.
+#    program ends about 10 s later with its position stored, even when a
+#    nested box was opened and answered meanwhile.
 stop_process "$standin"
 standin=
 new_app three <<INI
@@ -144,11 +155,17 @@ error='エラー'
 drive box-text "$error" 30 "$work/no-window.txt" || fail "no box for the missing log window"
 utf8 "$work/no-window.txt" | grep -q '保存対象ウィンドウが存在しません。' || fail "wrong text: $(utf8 "$work/no-window.txt")"
 started=$SECONDS
+# An auto-save tick under it opens a second box; answering that one must not
+# stop the count the first one announces.
+auto_save_tick
+drive wait-boxes "$error" 2 10 || fail "no second box from the tick"
+drive press "$error" 1 10
+drive wait-boxes "$error" 1 10 || fail "the inner box stayed"
 wait_until 40 "the close timer to end the program" _gone "$app" || fail "the program did not end by itself"
 elapsed=$((SECONDS - started))
 ((elapsed >= 5)) || fail "ended after ${elapsed}s, too early for the 10 s close timer"
 app=
 [[ -n $(ini_value "$appdir/OrvexLog.ini" MainTop) && -n $(ini_value "$appdir/OrvexLog.ini" MainLeft) ]] ||
     fail "position not stored by the close timer"
-ok "unanswered no-window box: program ended after ${elapsed}s with its position stored"
+ok "unanswered no-window box (a nested one answered): program ended after ${elapsed}s with its position stored"
 echo "save end to end: all checks passed"
