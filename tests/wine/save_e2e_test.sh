@@ -95,16 +95,6 @@ wait_until 60 "the text log" has_log "$logs" '*_1.txt'
 wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_of "$logs" '*_1.txt')"
 ok "chat client saved as Shift-JIS text"
 
-# An empty chat window gives an empty log; the clipboard's older text stays
-# out of it and is gone after the save, as after any other.
-start_standin empty --client --client-text=empty
-drive clipboard-set "another program's text" || fail "cannot set the clipboard"
-double_click
-wait_until 60 "the empty window's log" has_log "$logs" '*_2.txt'
-wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard still holds the older text"
-[[ ! -s $(logs_of "$logs" '*_2.txt') ]] || fail "the empty window's log holds: $(cat "$(logs_of "$logs" '*_2.txt')")"
-ok "empty chat window saved as an empty log"
-
 # 3. A save folder that no longer exists: the general error display names the
 #    file, nothing is written, the program runs on.
 cat >"$appdir/OrvexLog.ini" <<INI
@@ -127,6 +117,26 @@ drive wait-gone "#32770" "$title" 10 || fail "the error box stayed"
 [[ ! -e $work/gone ]] || fail "something was written for the missing folder"
 kill -0 "$app" 2>/dev/null || fail "the program ended after the error"
 ok "program still running after the error"
+
+# An empty chat window gives an empty log; the clipboard's older text stays
+# out of it and is gone after the save, as after any other.
+logs=$work/logs-empty
+mkdir -p "$logs"
+cat >"$appdir/OrvexLog.ini" <<INI
+[File_TabSheet]
+RichText_RadioButton=0
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Save_RadioButton=1
+Dialog_CheckBox=0
+INI
+start_standin empty --client --client-text=empty
+drive clipboard-set "another program's text" || fail "cannot set the clipboard"
+double_click
+wait_until 60 "the empty window's log" has_log "$logs" '*_1.txt'
+wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard still holds the older text"
+[[ ! -s $(logs_of "$logs" '*_1.txt') ]] || fail "the empty window's log holds: $(cat "$(logs_of "$logs" '*_1.txt')")"
+ok "empty chat window saved as an empty log"
 
 # 4. The tray icon comes back when the notification area is re-created.
 if drive icon-present TMainForm; then
