@@ -8,7 +8,6 @@
 #include "capture/file_naming.hpp"
 #include "capture/log_file_writer.hpp"
 #include "capture/log_name_pattern.hpp"
-#include "capture/log_window_search.hpp"
 #include "settings/setting_keys.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"
@@ -20,56 +19,126 @@ std::string formatWithPath(const char* format, const std::string& path) {
     if (at != std::string::npos) text.replace(at, 2, path);
     return text;
 }
+
+class BusyScope {
+public:
+    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
+    ~BusyScope() { busy_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& busy_;
+};
 }  // namespace
 
 void SaveCommand::Save_MenuItemClick() {
+    // While this thread waits on the log window, the tray's messages and ticks
+    // still arrive, and a save started there would empty the clipboard and
+    // replace the holder under this one. Such a request is dropped: the file
+    // this save writes holds the log as it stood when the request came, and
+    // running it afterwards would only write that log once more.
+    if (busy_) return;
     Platform& p = form_.platform;
     const unsigned errorBox = win::kMbOk | win::kMbIconError;
 
     LogSource source = findLogSource(p.hostWindows);
     if (source.window == 0) {
-        // Unanswered for 10 s, the close timer ends the program under the box.
-        form_.CloseTimer.setEnabled(true);
-        p.messageBox.show(txt::kNoLogWindow, txt::kCaptionError, errorBox);
-        form_.CloseTimer.setEnabled(false);
+        showNoLogWindow();
         return;
     }
     if (source.control == 0) {
         p.messageBox.show(txt::kNoSourceArea, txt::kCaptionError, errorBox);
         return;
     }
-    if (p.hostWindows.sendMessage(source.control, win::kWmGetTextLength, 0, 0) == 0) {
-        source = findChatClientSource(p.hostWindows);
-        if (source.control == 0) {
-            p.messageBox.show(txt::kNoSourceArea, txt::kCaptionError, errorBox);
-            return;
+
+    // Boxes and the notice come after the busy span, so that saves nested in
+    // them run in full as before.
+    Copy copy;
+    std::string path;
+    WriteResult result = WriteResult::Written;
+    {
+        const BusyScope busy(busy_);
+        copy = copyToHolder(source);
+        if (copy == Copy::Copied || copy == Copy::Empty) {
+            p.holder.setPlainText(!form_.settings.readFlag(keys::kFileTabSheet, keys::kRichTextRadioButton, true));
+            path = naming_.MakeLogFileName(chooseIdentifier());
+            result = writeLogFile(p.files, p.holder, path);
+            p.holder.clear();
+            if (result == WriteResult::Written) p.clipboard.empty();
         }
     }
-
-    const std::uint32_t clipboardBefore = p.clipboard.sequenceNumber();
-    p.hostWindows.sendMessage(source.control, win::kEmSetSel, 0, -1);
-    p.hostWindows.sendMessage(source.control, win::kWmCopy, 0, 0);
-    p.hostWindows.sendMessage(source.control, win::kEmSetSel, 0, 0);
-    // WM_COPY reports nothing. When the clipboard did not change, the copy
-    // never arrived (the window closed meanwhile, another program holds the
-    // clipboard open, or there was no text), and the paste would save
-    // whatever the clipboard held before as this log.
-    if (p.clipboard.sequenceNumber() == clipboardBefore) throw AppError(txt::kCannotCopyLog);
-    p.holder.paste();
-    p.holder.setPlainText(!form_.settings.readFlag(keys::kFileTabSheet, keys::kRichTextRadioButton, true));
-
-    const std::string path = naming_.MakeLogFileName(chooseIdentifier());
-    const WriteResult result = writeLogFile(p.files, p.holder, path);
-    p.holder.clear();
+    switch (copy) {
+        case Copy::NoSourceArea:
+            p.messageBox.show(txt::kNoSourceArea, txt::kCaptionError, errorBox);
+            return;
+        case Copy::NotAnswering:
+            p.messageBox.show(formatWithPath(txt::kHostNotAnsweringFmt, p.hostWindows.windowTitle(source.window)),
+                              txt::kCaptionError, errorBox);
+            return;
+        case Copy::Failed:
+            throw AppError(txt::kCannotCopyLog);
+        case Copy::Copied:
+        case Copy::Empty:
+            break;
+    }
     if (result == WriteResult::CannotCreate) throw AppError(formatWithPath(txt::kCannotCreateFileFmt, path));
     if (result == WriteResult::StreamFailed) throw AppError(txt::kStreamWriteFailed);
-    p.clipboard.empty();
 
     // The notice and auto-save are extras: nothing in them may fail the save.
     try {
         showNotice(source.window, path);
     } catch (...) {
     }
+}
+
+SaveCommand::Copy SaveCommand::copyToHolder(LogSource& source) {
+    HostWindowsPort& windows = form_.platform.hostWindows;
+    ClipboardPort& clipboard = form_.platform.clipboard;
+    // A host that is busy is waited for; one that stays silent is never taken
+    // for an empty window, which would save the chat client's log instead.
+    const HostAnswer length = windows.sendMessage(source.control, win::kWmGetTextLength, 0, 0);
+    if (length.status == HostAnswer::Status::NotAnswering) return Copy::NotAnswering;
+    if (length.value == 0) {
+        source = findChatClientSource(windows);
+        if (source.control == 0) return Copy::NoSourceArea;
+    }
+
+    const std::uint32_t clipboardBefore = clipboard.sequenceNumber();
+    if (windows.sendMessage(source.control, win::kEmSetSel, 0, -1).status == HostAnswer::Status::NotAnswering ||
+        windows.sendMessage(source.control, win::kWmCopy, 0, 0).status == HostAnswer::Status::NotAnswering)
+        return Copy::NotAnswering;
+    // The copy is made whether or not the selection is collapsed again.
+    windows.sendMessage(source.control, win::kEmSetSel, 0, 0);
+    if (clipboard.sequenceNumber() != clipboardBefore) {
+        form_.platform.holder.paste();
+        return Copy::Copied;
+    }
+    // WM_COPY reports nothing, and leaves the clipboard alone when there is
+    // nothing to copy. Only a source that says it holds no text gives an empty
+    // log; otherwise the copy never arrived (the window closed meanwhile,
+    // another program held the clipboard open), and a paste would save what
+    // the clipboard held before as this log.
+    const HostAnswer now = windows.sendMessage(source.control, win::kWmGetTextLength, 0, 0);
+    if (now.status == HostAnswer::Status::NotAnswering) return Copy::NotAnswering;
+    return now.answered() && now.value == 0 ? Copy::Empty : Copy::Failed;
+}
+
+void SaveCommand::showNoLogWindow() {
+    // Unanswered for 10 s, the close timer ends the program under the box. It
+    // runs while any such box is open: a nested one answered first must not
+    // stop the count that the outer one still announces.
+    struct OpenBox {
+        SaveCommand& save;
+        explicit OpenBox(SaveCommand& s) : save(s) {
+            ++save.noWindowBoxes_;
+            save.form_.CloseTimer.setEnabled(true);
+        }
+        ~OpenBox() {
+            if (--save.noWindowBoxes_ == 0) save.form_.CloseTimer.setEnabled(false);
+        }
+    } box(*this);
+    form_.platform.messageBox.show(txt::kNoLogWindow, txt::kCaptionError, win::kMbOk | win::kMbIconError);
 }
 
 std::string SaveCommand::chooseIdentifier() {

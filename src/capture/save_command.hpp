@@ -4,6 +4,7 @@
 // clipboard, and show the notice when so configured.
 #include <string>
 
+#include "capture/log_window_search.hpp"
 #include "platform/win_constants.hpp"
 
 class DialogForm;
@@ -21,10 +22,17 @@ public:
     void Save_MenuItemClick();
 
 private:
+    enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, Failed };
+
+    Copy copyToHolder(LogSource& source);
     std::string chooseIdentifier();
+    void showNoLogWindow();
     void showNotice(win::Handle logWindow, const std::string& path);
 
     FormContext& form_;
     FileNaming& naming_;
     DialogForm& notice_;
+    // Set from the first message to the log window until the file is written.
+    bool busy_ = false;
+    int noWindowBoxes_ = 0;  // "no log window" boxes open, nested ones included
 };

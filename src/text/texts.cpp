@@ -25,6 +25,9 @@ const char* const kCannotCreateFileFmt = "ファイル %s を作成できませ�
 const char* const kStreamWriteFailed = "ストリームへの書き込みに失敗しました";
 const char* const kCannotWriteFmt = "%s に書き込めません";
 const char* const kCannotCopyLog = "ログウィンドウの内容をクリップボードにコピーできません";
+const char* const kHostNotAnsweringFmt =
+    "ログウィンドウ「%s」が応答しないため、保存を中止しました。\r\n"
+    "しばらくしてからもう一度保存して下さい。";
 
 const char* const kSamplePrefix = "例: ";
 const char* const kSampleDesigned = "例:";

@@ -27,6 +27,7 @@ extern const char* const kCannotCreateFileFmt;  // %s = full path
 extern const char* const kStreamWriteFailed;
 extern const char* const kCannotWriteFmt;       // %s = settings file path
 extern const char* const kCannotCopyLog;
+extern const char* const kHostNotAnsweringFmt;  // %s = the log window's title
 
 // File naming
 extern const char* const kSamplePrefix;   // "例: "

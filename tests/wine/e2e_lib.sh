@@ -53,16 +53,23 @@ stop_app() {
 }
 
 # start_standin NAME ARGS...: the stand-in with ARGS, its expected texts first
-# dumped to $work/NAME.rtf and $work/NAME.txt.
+# dumped to $work/NAME.rtf and $work/NAME.txt, its ready file $work/ready.txt.
 start_standin() {
     [[ -n $standin ]] && stop_process "$standin"
-    local name=$1
-    shift
+    run_standin standin ready.txt "$@"
+}
+
+# run_standin VAR READY NAME ARGS...: as start_standin, with the ready file
+# $work/READY; VAR (a variable or array element) gets the pid before the wait,
+# so that whoever ends VAR's processes ends this one too.
+run_standin() {
+    local var=$1 ready=$work/$2 name=$3
+    shift 3
     wine_to "$work/$name.dump.log" "$build/host_standin.exe" "$@" --dump="$(win_path "$work/$name.rtf")"
     wine_to "$work/$name.dump.log" "$build/host_standin.exe" "$@" --dump="$(win_path "$work/$name.txt")"
-    rm -f "$work/ready.txt"
-    wine "$build/host_standin.exe" "$@" --timeout=280 --ready="$(win_path "$work/ready.txt")" \
+    rm -f "$ready"
+    wine "$build/host_standin.exe" "$@" --timeout=280 --ready="$(win_path "$ready")" \
         </dev/null >"$work/$name.standin.log" 2>&1 &
-    standin=$!
-    wait_until 60 "the stand-in's windows" test -s "$work/ready.txt"
+    printf -v "$var" '%s' "$!"
+    wait_until 60 "the stand-in's windows" test -s "$ready"
 }

@@ -3,7 +3,9 @@
 # window closing between the search and the copy, and another program
 # holding the clipboard open during the save. Either way the copy never
 # reaches the clipboard; the save must say so at once instead of writing
-# whatever the clipboard held before, and the program must run on.
+# whatever the clipboard held before, and the program must run on. Then a
+# log window that stops answering for a while, and a save asked for while
+# the copy is still under way.
 #   faults_host_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -90,5 +92,56 @@ wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$wo
 wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard is not empty after the save"
 ok "clipboard free again: $(basename "$(logs_matching "$logs" '*_1.rtf')") complete, clipboard emptied"
 
+# 3. The companion stops taking messages for a while (as when it loads a
+#    long log), beside a chat client that answers. Silent past the wait
+#    limit (60 s), the save stops with a message and writes nothing; it is
+#    never taken for an empty window, which would save the chat client's log.
+#    A save while it is still silent is waited for and saves its log.
+start_standin client --client
+start_other_standin busy.ready.txt busy --companion=100 --busy=90
+busy_host=${fault_pids[-1]}
+drive wait-hung StandinLogDisplay 30 || fail "the companion did not stop answering"
+started=$SECONDS
+save_command
+drive box-text 'エラー' 100 "$work/box.txt" || fail "no message about the silent companion"
+elapsed=$((SECONDS - started))
+message=$(iconv -f CP932 -t UTF-8 "$work/box.txt")
+[[ $message == 'ログウィンドウ「LogDisplay (100%)」が応答しないため、保存を中止しました。'* ]] || fail "message: $message"
+((elapsed >= 50 && elapsed < 90)) || fail "gave up on the companion after ${elapsed}s, not after the 60 s limit"
+drive press 'エラー' 1 10
+drive wait-gone "#32770" 'エラー' 10 || fail "the box stayed"
+[[ -z $(find "$logs" -type f -newer "$work/busy.ready.txt") ]] || fail "a log was written: $(ls "$logs")"
+ok "silent companion: message after ${elapsed}s, nothing written"
+drive wait-hung StandinLogDisplay 0 || fail "the companion answers again too early to test the wait"
+save_command
+wait_until 90 "the companion's log once it answers" has_log "$logs" '*_2.rtf'
+wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/busy.rtf" \
+    "$(logs_matching "$logs" '*_2.rtf')"
+ok "busy companion waited for: its own log saved"
 stop_app
+
+# 4. A tray double click (sent while the save waits on a slow WM_COPY) must
+#    not start a save inside the running one, which would empty the
+#    clipboard under it: one whole log, one copy.
+logs=$work/logs4
+mkdir -p "$logs"
+new_app_dir app4 <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Save_RadioButton=1
+Dialog_CheckBox=0
+INI
+start_app "$appdir"
+stop_process "$busy_host"
+start_standin slow --companion=100 --slow-copy=10
+save_command
+wait_until 30 "the slow copy to begin" grep -q '^copying=1' "$work/ready.txt"
+tray_double_click
+wait_until 60 "the log" has_log "$logs" '*_1.rtf'
+wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/slow.rtf" \
+    "$(logs_matching "$logs" '*_1.rtf')"
+stop_app
+[[ $(logs_matching "$logs" '*.rtf' | wc -l) == 1 ]] || fail "logs written: $(ls "$logs")"
+grep -q '^copying=2' "$work/ready.txt" && fail "a second copy was asked for inside the running save"
+ok "double click during the copy: one whole log"
 echo "host and clipboard faults: all checks passed"

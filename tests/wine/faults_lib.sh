@@ -1,5 +1,8 @@
 # Shared by the fault tests (faults_*_test.sh) and the soak: source it after
 # scripts/wine-env.sh and tests/wine/e2e_lib.sh, with $build set.
+#   start_other_standin READY NAME ARGS...   a stand-in for a second host
+#                       program beside start_standin's, ended with the test
+#   tray_double_click   sent as the tray sends it
 #   faults_begin NAME   as e2e_begin; on exit, the processes listed in
 #                       fault_pids are ended and whatever faults_mount
 #                       mounted is unmounted again
@@ -114,3 +117,9 @@ new_app_dir() {
 logs_matching() { find "$1" -maxdepth 1 -type f -name "$2" | sort; }
 has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }
 no_temporaries() { [[ -z $(find "$1" -name '~OrvexLog*.tmp') ]]; }
+
+start_other_standin() { run_standin "fault_pids[${#fault_pids[@]}]" "$@"; }
+
+# The tray sends its messages (WM_USER, lParam = mouse message): they arrive
+# even while the program waits on another program's window.
+tray_double_click() { drive notify TMainForm 0x400 1 0x203; }

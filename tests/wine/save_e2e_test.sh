@@ -144,6 +144,26 @@ drive wait-gone "#32770" "$title" 10 || fail "the error box stayed"
 kill -0 "$app" 2>/dev/null || fail "the program ended after the error"
 ok "program still running after the error"
 
+# An empty chat window gives an empty log; the clipboard's older text stays
+# out of it and is gone after the save, as after any other.
+logs=$work/logs-empty
+mkdir -p "$logs"
+cat >"$appdir/OrvexLog.ini" <<INI
+[File_TabSheet]
+RichText_RadioButton=0
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Save_RadioButton=1
+Dialog_CheckBox=0
+INI
+start_standin empty --client --client-text=empty
+drive clipboard-set "another program's text" || fail "cannot set the clipboard"
+double_click
+wait_until 60 "the empty window's log" has_log "$logs" '*_1.txt'
+wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard still holds the older text"
+[[ ! -s $(logs_of "$logs" '*_1.txt') ]] || fail "the empty window's log holds: $(cat "$(logs_of "$logs" '*_1.txt')")"
+ok "empty chat window saved as an empty log"
+
 # 4. The tray icon comes back when the notification area is re-created.
 if drive icon-present TMainForm; then
     drive icon-remove TMainForm
@@ -157,7 +177,8 @@ fi
 stop_app
 
 # 5. No host window: the error box arms the close timer; unanswered, the
-#    program ends about 10 s later with its position stored.
+#    program ends about 10 s later with its position stored, even when a
+#    nested box was opened and answered meanwhile.
 stop_process "$standin"
 standin=
 new_app three <<INI
@@ -170,11 +191,17 @@ error='エラー'
 drive box-text "$error" 30 "$work/no-window.txt" || fail "no box for the missing log window"
 utf8 "$work/no-window.txt" | grep -q '保存対象ウィンドウが存在しません。' || fail "wrong text: $(utf8 "$work/no-window.txt")"
 started=$SECONDS
+# An auto-save tick under it opens a second box; answering that one must not
+# stop the count the first one announces.
+auto_save_tick
+drive wait-boxes "$error" 2 10 || fail "no second box from the tick"
+drive press "$error" 1 10
+drive wait-boxes "$error" 1 10 || fail "the inner box stayed"
 wait_until 40 "the close timer to end the program" _gone "$app" || fail "the program did not end by itself"
 elapsed=$((SECONDS - started))
 ((elapsed >= 5)) || fail "ended after ${elapsed}s, too early for the 10 s close timer"
 app=
 [[ -n $(ini_value "$appdir/OrvexLog.ini" MainTop) && -n $(ini_value "$appdir/OrvexLog.ini" MainLeft) ]] ||
     fail "position not stored by the close timer"
-ok "unanswered no-window box: program ended after ${elapsed}s with its position stored"
+ok "unanswered no-window box (a nested one answered): program ended after ${elapsed}s with its position stored"
 echo "save end to end: all checks passed"

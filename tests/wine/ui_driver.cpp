@@ -146,6 +146,8 @@ int usage() {
     std::fputs(
         "commands:\n"
         "  post CLASS MSG WPARAM LPARAM      PostMessage to the first window of CLASS\n"
+        "  notify CLASS MSG WPARAM LPARAM    SendNotifyMessage to it, as the tray sends\n"
+        "  wait-hung CLASS SEC               wait until its program counts as hung\n"
         "  wait-window CLASS|- TITLE|- SEC   wait until such a top-level window exists\n"
         "  wait-gone CLASS|- TITLE|- SEC     wait until no such window exists\n"
         "  visible CLASS                     exit 0 when a window of CLASS is visible\n"
@@ -156,7 +158,8 @@ int usage() {
         "  on-screen CLASS                   exit 0 when it lies wholly in a monitor's work area\n"
         "  move CLASS LEFT TOP               move it, as a user's drag would\n"
         "  box-text TITLE SEC OUTFILE        wait for a message box, write its text\n"
-        "  press TITLE BUTTON-ID SEC         press a button of a message box\n"
+        "  wait-boxes TITLE N SEC            wait until exactly N such boxes are open\n"
+        "  press TITLE BUTTON-ID SEC         press a button of a message box (the top one)\n"
         "  clipboard-empty                   exit 0 when the clipboard holds nothing\n"
         "  clipboard-set TEXT                put text on the clipboard\n"
         "  clipboard-hold SEC                keep the clipboard open for SEC seconds\n"
@@ -218,11 +221,19 @@ int printInk(const char* cls, const char* text) {
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const std::string cmd = argv[1];
-    if (cmd == "post" && argc == 6) {
+    if ((cmd == "post" || cmd == "notify") && argc == 6) {
         HWND w = FindWindowA(argv[2], nullptr);
         if (w == nullptr) return 1;
-        return PostMessageA(w, static_cast<UINT>(number(argv[3])), number(argv[4]),
-                            static_cast<LPARAM>(number(argv[5]))) ? 0 : 1;
+        const auto send = cmd == "post" ? PostMessageA : SendNotifyMessageA;
+        return send(w, static_cast<UINT>(number(argv[3])), number(argv[4]), static_cast<LPARAM>(number(argv[5])))
+                   ? 0
+                   : 1;
+    }
+    if (cmd == "wait-hung" && argc == 4) {
+        return waitFor(std::atof(argv[3]), [&] {
+                   HWND w = FindWindowA(argv[2], nullptr);
+                   return w != nullptr && IsHungAppWindow(w);
+               }) ? 0 : 1;
     }
     if ((cmd == "wait-window" || cmd == "wait-gone") && argc == 5) {
         const bool present = cmd == "wait-window";
@@ -286,6 +297,14 @@ int main(int argc, char** argv) {
         std::fwrite(text.data(), 1, text.size(), out);
         std::fclose(out);
         return 0;
+    }
+    if (cmd == "wait-boxes" && argc == 5) {
+        const int want = static_cast<int>(number(argv[3]));
+        return waitFor(std::atof(argv[4]), [&] {
+                   int n = 0;
+                   for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", argv[2])) != nullptr;) ++n;
+                   return n == want;
+               }) ? 0 : 1;
     }
     if (cmd == "press" && argc == 5) {
         HWND box = nullptr;

@@ -2,6 +2,8 @@
 
 #include <richedit.h>
 
+#include <cstdio>
+
 #include "sample_text.hpp"
 
 namespace standin {
@@ -19,6 +21,27 @@ const char kRichEditClass[] = "RICHEDIT";
 WNDPROC g_richEditProc = nullptr;
 WNDPROC g_editProc = nullptr;
 
+// --slow-copy: a WM_COPY from another program is answered this long after
+// the copy, and noted in the notes file first.
+DWORD g_copyDelayMs = 0;
+std::string g_copyNotes;
+int g_slowCopies = 0;
+
+LRESULT copySlowly(WNDPROC original, HWND hwnd, WPARAM wp, LPARAM lp) {
+    const LRESULT result = CallWindowProcA(original, hwnd, WM_COPY, wp, lp);
+    ++g_slowCopies;
+    if (!g_copyNotes.empty()) {
+        if (FILE* out = std::fopen(g_copyNotes.c_str(), "ab")) {
+            std::fprintf(out, "copying=%d\r\n", g_slowCopies);
+            std::fclose(out);
+        }
+    }
+    Sleep(g_copyDelayMs);
+    return result;
+}
+
+bool slowCopyAsked(UINT msg) { return msg == WM_COPY && g_copyDelayMs > 0 && InSendMessage(); }
+
 // A rich edit asked for WM_GETTEXTLENGTH from another process answers 0 under
 // Wine when it holds double-byte text, where Windows answers the byte count.
 // The hosts we stand in for answer like Windows, so the text controls are
@@ -27,6 +50,7 @@ WNDPROC g_editProc = nullptr;
 // in the other process still receives the exact count, because Wine measures
 // the text again when it carries the answer across.)
 LRESULT CALLBACK richEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (slowCopyAsked(msg)) return copySlowly(g_richEditProc, hwnd, wp, lp);
     if (msg == WM_GETTEXTLENGTH) {
         GETTEXTLENGTHEX query{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
         return CallWindowProcA(g_richEditProc, hwnd, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0);
@@ -35,6 +59,7 @@ LRESULT CALLBACK richEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK editProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (slowCopyAsked(msg)) return copySlowly(g_editProc, hwnd, wp, lp);
     // Through the ANSI procedure the edit control counts CP932 bytes.
     return CallWindowProcA(g_editProc, hwnd, msg, wp, lp);
 }
@@ -105,6 +130,11 @@ bool registerClass(HINSTANCE instance, const char* name, WNDPROC proc, int backg
 std::string lastError(const std::string& what) { return what + " failed, error " + std::to_string(GetLastError()); }
 
 }  // namespace
+
+void setSlowCopy(unsigned long seconds, const std::string& notesFile) {
+    g_copyDelayMs = static_cast<DWORD>(seconds * 1000);
+    g_copyNotes = notesFile;
+}
 
 std::string companionTitle(int percent) {
     const char* opening = percent >= 100 ? "(" : percent >= 10 ? "( " : "(  ";

@@ -132,11 +132,15 @@ int run(HINSTANCE instance) {
         report(error + "\n", true);
         return 1;
     }
+    setSlowCopy(o.slowCopySeconds, o.readyFile);
     windows.showAll();
     if (!o.readyFile.empty() && !writeReadyFile(o.readyFile, windows)) {
         report("cannot write " + o.readyFile + "\n", true);
         return 1;
     }
+    // A host loading a long log takes no messages meanwhile; after 5 s the
+    // system counts it as hung.
+    if (o.busySeconds > 0) Sleep(static_cast<DWORD>(o.busySeconds * 1000));
 
     // A safety net for tests: the stand-in ends by itself even if a test
     // never closes it.

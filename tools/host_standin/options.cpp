@@ -104,6 +104,10 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             o.dumpFile = std::string(value);
         } else if (name == "--timeout" && hasValue) {
             ok = parseNumber(value, o.timeoutSeconds);
+        } else if (name == "--busy" && hasValue) {
+            ok = parseNumber(value, o.busySeconds);
+        } else if (name == "--slow-copy" && hasValue) {
+            ok = parseNumber(value, o.slowCopySeconds);
         } else if (name == "--record") {
             o.record = true;
             o.recordFile = std::string(value);
@@ -139,6 +143,12 @@ const char* usageText() {
            "  --ready=PATH         once the windows are up, write key=value lines\n"
            "                       (pid, window handles, text lengths) to PATH\n"
            "  --timeout=SEC        end by itself after SEC seconds\n"
+           "  --busy=SEC           once the windows are up (and the ready file written),\n"
+           "                       take no messages for SEC seconds, as a host loading\n"
+           "                       a long log\n"
+           "  --slow-copy=SEC      answer each WM_COPY from another program SEC seconds\n"
+           "                       after copying, having appended copying=N to the\n"
+           "                       ready file\n"
            "  --dump=PATH          write what the controls would hold and exit: the\n"
            "                       companion's Rich Text when PATH ends in .rtf, else\n"
            "                       the chat client's CP932 text\n"

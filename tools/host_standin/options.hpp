@@ -24,6 +24,8 @@ struct Options {
     std::string readyFile;               // written once the windows are up
     std::string dumpFile;                // write a control's content and exit
     unsigned long timeoutSeconds = 0;    // 0: run until closed
+    unsigned long busySeconds = 0;       // takes no messages for this long once up
+    unsigned long slowCopySeconds = 0;   // each WM_COPY from outside takes this long
     bool record = false;                 // record how we were started
     std::string recordFile;              // empty: environment or beside the exe
     bool help = false;

@@ -66,12 +66,19 @@ win::Handle SimHostWindows::findChild(win::Handle parent, const char* className,
     return find(parent, className, title);
 }
 
-std::intptr_t SimHostWindows::sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
-                                          std::intptr_t lParam) {
-    sent.push_back({window, message, wParam, lParam});
+HostAnswer SimHostWindows::sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
+                                       std::intptr_t lParam) {
+    const Sent record{window, message, wParam, lParam};
+    sent.push_back(record);
     auto it = windows_.find(window);
-    if (it == windows_.end()) return 0;
-    SimWindow& w = it->second;
+    if (it == windows_.end()) return {HostAnswer::Status::Gone, 0};
+    if (!it->second.answering) return {HostAnswer::Status::NotAnswering, 0};
+    const std::intptr_t value = act(it->second, message, wParam, lParam);
+    if (whileAnswering) whileAnswering(record);
+    return {HostAnswer::Status::Answered, value};
+}
+
+std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
     switch (message) {
         case win::kWmGetTextLength:
             return static_cast<std::intptr_t>(w.text.size());

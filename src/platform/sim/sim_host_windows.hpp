@@ -1,6 +1,7 @@
 #pragma once
 // Windows of other programs on the simulated desktop, with the text controls
 // that the save command copies from.
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@ struct SimWindow {
     std::string text;  // the control's plain text (CP932)
     std::string rtf;   // Rich Text offered on copy, when not empty
     long selStart = 0, selEnd = 0;
+    bool answering = true;  // false: a hung host, messages go unanswered
 };
 
 class SimHostWindows : public HostWindowsPort {
@@ -36,8 +38,8 @@ public:
 
     win::Handle findWindow(const char* className, const char* title) override;
     win::Handle findChild(win::Handle parent, const char* className, const char* title) override;
-    std::intptr_t sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    HostAnswer sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
+                           std::intptr_t lParam) override;
     std::string windowTitle(win::Handle window) override;
 
     // Messages sent to controls, in order, for assertions.
@@ -48,8 +50,13 @@ public:
         std::intptr_t lParam;
     };
     std::vector<Sent> sent;
+    // Runs while a message is being answered, after the window has acted on
+    // it: what reaches the waiting thread meanwhile (the tray's sent
+    // messages, a tick dispatched by a paste's inner loop).
+    std::function<void(const Sent&)> whileAnswering;
 
 private:
+    std::intptr_t act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
     win::Handle find(win::Handle parent, const char* className, const char* title);
 
     SimClipboard& clipboard_;

@@ -5,7 +5,7 @@ class Win32HostWindows : public HostWindowsPort {
 public:
     win::Handle findWindow(const char* className, const char* title) override;
     win::Handle findChild(win::Handle parent, const char* className, const char* title) override;
-    std::intptr_t sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
-                              std::intptr_t lParam) override;
+    HostAnswer sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
+                           std::intptr_t lParam) override;
     std::string windowTitle(win::Handle window) override;
 };

@@ -5,6 +5,9 @@
 #include "app/app_error.hpp"
 #include "text/texts.hpp"
 
+using sim::SimHostWindows;
+using sim::SimWindow;
+
 namespace {
 const std::string kLogsIni = "[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n";
 // Two-digit year, month, day, "_", sequence number.
@@ -85,6 +88,42 @@ TEST_F(SaveCommandTest, NoLogWindowArmsTheCloseTimerOnlyWhileItsBoxIsOpen) {
     EXPECT_FALSE(form().form.CloseTimer.enabled());
 }
 
+// A host that does not answer is neither empty nor replaced by the chat
+// client: the save stops with a message naming it, and saves its own log once
+// it answers again.
+TEST_F(SaveCommandTest, SilentCompanionStopsTheSaveAndIsSavedOnceItAnswers) {
+    const win::Handle companion = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+    SimWindow& control = d.windows.window(d.windows.findChild(companion, "RichEdit", nullptr));
+    d.windows.addChatClient("chat text");
+    d.clipboard.set("someone else's text", "");
+    std::string notAnswering = txt::kHostNotAnsweringFmt;
+    notAnswering.replace(notAnswering.find("%s"), 2, "LogDisplay (100%)");
+
+    control.answering = false;  // silent from the start
+    saveWithoutNotice();
+    // Silent from the copy on: what the clipboard holds is not this log.
+    control.answering = true;
+    d.windows.whileAnswering = [&](const SimHostWindows::Sent& s) {
+        if (s.message == win::kEmSetSel && s.lParam == -1) control.answering = false;
+    };
+    saveWithoutNotice();
+    ASSERT_EQ(d.boxes.shown.size(), 2u);
+    for (const auto& box : d.boxes.shown) {
+        EXPECT_EQ(box.text, notAnswering);
+        EXPECT_EQ(box.caption, txt::kCaptionError);
+        EXPECT_EQ(box.flags, win::kMbOk | win::kMbIconError);
+    }
+    EXPECT_TRUE(listFolder("C:\\Logs").empty());
+    EXPECT_EQ(d.clipboard.text(), "someone else's text");
+    EXPECT_FALSE(d.timers.running(TimerId::Close));
+
+    d.windows.whileAnswering = nullptr;
+    control.answering = true;
+    saveWithoutNotice();
+    EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "{\\rtf1 companion log}");
+    EXPECT_EQ(d.boxes.shown.size(), 2u);
+}
+
 TEST_F(SaveCommandTest, LowestFreeNumberIsTakenAndAFolderCountsAsTaken) {
     d.windows.addChatClient("text");
     writeFile("C:\\Logs\\240105_1.rtf", "one");
@@ -138,9 +177,10 @@ TEST_F(SaveCommandTest, AfterASaveTheClipboardAndTheHolderAreEmpty) {
     saveWithoutNotice();
     EXPECT_FALSE(d.clipboard.holdsData());
     EXPECT_TRUE(d.holder.empty());
-    // The source was selected whole, copied, and left without a selection.
+    // The source was selected whole, copied, and left without a selection:
+    // four messages to the other program, no more.
     const auto& s = d.windows.sent;
-    ASSERT_GE(s.size(), 4u);
+    ASSERT_EQ(s.size(), 4u);
     EXPECT_EQ(s[0].message, win::kWmGetTextLength);
     EXPECT_EQ(s[1].message, win::kEmSetSel);
     EXPECT_EQ(s[1].lParam, -1);

@@ -44,11 +44,28 @@ TEST_F(SaveCopyFailureTest, ClipboardHeldOpenByAnotherProgramSavesNothing) {
     EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "{\\rtf1 companion log}");
 }
 
-TEST_F(SaveCopyFailureTest, EmptyChatClientAfterAnEmptyCompanionSavesNothing) {
-    // The chat client's control replaces the empty companion one without a
-    // length test of its own; it has nothing to copy.
+// A source with no text copies nothing either, but that is an empty log, not
+// a failure: it is written and announced like any other, and the clipboard's
+// older content stays out of it.
+TEST_F(SaveCopyFailureTest, EmptySourceGivesAnEmptyLogWithTheNotice) {
+    // The chat client replaces an empty companion without a length query of
+    // its own beforehand.
     d.windows.addCompanion(100, "");
-    d.windows.addChatClient("");
+    d.windows.addChatClient("", "empty chat");
     form().Save_MenuItemClick();
-    expectCopyErrorAndNothingSaved();
+    EXPECT_TRUE(d.boxes.shown.empty());
+    const std::string log = readFile("C:\\Logs\\240105_1.rtf");
+    EXPECT_EQ(log.find("someone"), std::string::npos);
+    EXPECT_EQ(log.back(), '}');
+    EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_EQ(form().dialog.WindowTitleDialog_Label.caption(), "empty chat");
+    EXPECT_TRUE(form().form.AutoSave_Timer.enabled());
+
+    writeSettings(kIni + "[File_TabSheet]\r\nRichText_RadioButton=0\r\n");
+    d.clipboard.set("someone else's text", "");
+    form().Save_MenuItemClick();
+    EXPECT_TRUE(d.boxes.shown.empty());
+    EXPECT_TRUE(exists("C:\\Logs\\240105_1.txt"));
+    EXPECT_EQ(readFile("C:\\Logs\\240105_1.txt"), "");
+    EXPECT_FALSE(d.clipboard.holdsData());
 }

@@ -114,3 +114,62 @@ TEST_F(TimersTest, ATickInsideTheNoWindowBoxSavesWhileTheCloseTimerKeepsCounting
     EXPECT_FALSE(d.formWindow.closed);
     EXPECT_FALSE(d.timers.running(TimerId::Close));
 }
+
+// While the save waits on the log window's copy, the tray's double click and
+// a tick still reach the program. A save started there would empty the
+// clipboard under the running one, which would then write an empty log; such
+// requests are dropped, and later ones save as usual.
+TEST_F(TimersTest, SavesRequestedDuringTheCopyAreDroppedAndTheRunningOneWritesTheLog) {
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\nSave_RadioButton=1\r\n");
+    d.windows.addChatClient("text");
+    start();
+    form().form.controls.Dialog_CheckBox.setChecked(false);
+    leftMenu(TrayMenuItem::AutoSave);
+    d.timers.advance(60 * kMinute - 1);
+    int copies = 0;
+    d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent& s) {
+        if (s.message != win::kWmCopy || ++copies > 1) return;
+        tray(win::kWmLButtonDblClk);
+        d.timers.advance(1);  // auto-save tick
+    };
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(copies, 1);
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
+    EXPECT_NE(readFile("C:\\Logs\\20240105_1.rtf").find("text"), std::string::npos);
+    EXPECT_FALSE(d.clipboard.holdsData());
+    EXPECT_TRUE(d.holder.empty());
+
+    d.timers.advance(60 * kMinute);
+    tray(win::kWmLButtonDblClk);
+    EXPECT_EQ(listFolder("C:\\Logs"), (std::vector<std::string>{"20240105_1.rtf", "20240105_2.rtf", "20240105_3.rtf"}));
+    EXPECT_NE(readFile("C:\\Logs\\20240105_3.rtf").find("text"), std::string::npos);
+}
+
+// A tick under the no-window box opens a second one. Answering the inner box
+// must not cancel the end that the outer one announces: the close timer runs
+// until the last of them is answered.
+TEST_F(TimersTest, CloseTimerRunsUntilTheLastNoWindowBoxIsAnswered) {
+    start();
+    form().form.controls.Dialog_CheckBox.setChecked(false);
+    leftMenu(TrayMenuItem::AutoSave);
+    d.timers.advance(60 * kMinute - 3000);
+    const auto tickUnderTheBox = [&] {
+        d.timers.advance(3000);  // auto-save tick: the inner box, answered at once
+        EXPECT_TRUE(d.timers.running(TimerId::Close));
+        EXPECT_EQ(d.timers.remaining(TimerId::Close), 7000u);
+    };
+    d.boxes.script.push({win::kIdOk, {tickUnderTheBox}});
+    d.boxes.script.pushButton(win::kIdOk);
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(d.boxes.shown.size(), 2u);
+    EXPECT_FALSE(d.timers.running(TimerId::Close));
+    EXPECT_FALSE(d.formWindow.closed);
+
+    // Left unanswered, the outer box ends the program 10 s after it appeared.
+    d.timers.advance(60 * kMinute - 3000);
+    d.boxes.script.push({win::kIdOk, {tickUnderTheBox, [&] { d.timers.advance(7000); }}});
+    d.boxes.script.pushButton(win::kIdOk);
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_TRUE(d.formWindow.closed);
+    EXPECT_EQ(d.boxes.shown.size(), 4u);
+}
