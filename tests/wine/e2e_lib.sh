@@ -27,6 +27,9 @@ ok() { echo "ok: $*"; }
 
 # ui_driver.exe, its complaints collected in the work folder.
 drive() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
+# props_driver.exe, for what it checks across the program's windows (the
+# taskbar entries).
+props_drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 
 # ini_value FILE KEY: the first value of KEY in an INI file.
 ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }

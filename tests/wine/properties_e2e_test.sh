@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End to end with the real OrvexLog.exe under Wine: the properties window
-# opened by the tray's properties command, options changed
+# opened by the tray's properties command, its taskbar entry, options changed
 # through its controls (clicks, typing, keys), OK and the settings file, a
 # missing save folder created with Yes or dropped with No while the window
 # takes no clicks, キャンセル restoring what is stored, the window always
@@ -33,9 +33,12 @@ expect_full_folder() {
 
 props_start_app
 program_folder=$(win_path "$work/app")
+must "nothing on the taskbar after start-up" wait-taskbar 0 5
 
 # 1. Opened from the tray without a settings file: the designed states.
 must "window shown by the properties command" show 30
+must "one taskbar entry while shown" wait-taskbar 1 10
+must "the entry brings the window forward" taskbar-activate 10
 must "page 1 active" wait-page 0 10
 must "focus in the prefix box" wait-focus TopFileName_Edit 10
 must "update button disabled" wait-enabled Save_Button 0 5
@@ -94,6 +97,7 @@ must "question answered with Yes" real-answer-box warning ask-create-folder yes 
 must "OK hides the window" wait-shown 0 20
 must "no second question" wait-no-dialog warning 10
 must "window enabled again" wait-window-enabled form 1 10
+must "taskbar entry gone with the window" wait-taskbar 0 10
 [[ -d $work/logs/a/b ]] || fail "the folder chain was not created"
 ok "folder chain created"
 expect_ini Setting_GroupBox OrvexLogPath "$chain"
