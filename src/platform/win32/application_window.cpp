@@ -10,6 +10,7 @@ constexpr const char* kClassName = "TApplication";
 // Posted to itself when activated: the activation moves on to a form once
 // the entry's own activation has finished.
 constexpr UINT kForwardActivation = WM_APP + 1;
+constexpr int kOffScreen = -32000;
 
 HICON loadProgramIcon(int metricX, int metricY) {
     return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), ORVEXLOG_ICON_NAME, IMAGE_ICON,
@@ -63,8 +64,11 @@ void ApplicationWindow::updateTaskbarEntry() {
     EnumThreadWindows(GetCurrentThreadId(), findVisibleForm, reinterpret_cast<LPARAM>(&search));
     const bool wanted = search.found != nullptr;
     if (wanted == (IsWindowVisible(hwnd()) != 0)) return;
-    SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (wanted ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+    // Without size and far off every monitor, where minimised windows go:
+    // the entry needs the window visible, the screen must not show it (nor
+    // must a window manager under Wine decorate it).
+    SetWindowPos(hwnd(), nullptr, kOffScreen, kOffScreen, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (wanted ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
 }
 
 LRESULT ApplicationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -15,10 +15,10 @@ public:
     // A close request to the application window closes the properties window.
     std::function<void()> onCloseRequest;
 
-    // The taskbar entry: the window is on screen, without size and without
-    // taking the activation, exactly while one of the forms it owns (the
-    // properties window, the notice) is visible. Call after a form was shown
-    // or hidden.
+    // The taskbar entry: the window is shown, without size, off screen and
+    // without taking the activation, exactly while one of the forms it owns
+    // (the properties window, the notice) is visible. Call after a form was
+    // shown or hidden.
     void updateTaskbarEntry();
 
 private:
