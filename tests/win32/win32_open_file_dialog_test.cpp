@@ -152,7 +152,8 @@ TEST(Win32OpenFileDialog, OtherWindowsAreDisabledUnderItAndUnderABoxInsideIt) {
     const std::string wanted = windowsFolder() + "\\QUORLA.EXE";
     bool formEnabledUnderDialog = true, dialogEnabledUnderBox = true, formEnabledAfterBox = true,
          dialogEnabledAfterBox = false;
-    const auto chosen = runScripted(request(""), {windowsFolder() + "\\notepad.exe", wanted}, [&](const std::string& path) {
+    const std::vector<std::string> names{windowsFolder() + "\\notepad.exe", wanted};
+    const auto chosen = runScripted(request(""), names, [&](const std::string& path) {
         HWND dialog = nullptr;
         EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
         formEnabledUnderDialog = IsWindowEnabled(form) != 0;
