@@ -63,7 +63,8 @@ file(CONFIGURE OUTPUT ${ORVEXLOG_GENERATED_DIR}/orvexlog_version.h CONTENT
 
 set(ORVEXLOG_RESOURCE ${CMAKE_SOURCE_DIR}/res/orvexlog.rc)
 set_property(SOURCE ${ORVEXLOG_RESOURCE} APPEND PROPERTY OBJECT_DEPENDS
-             ${CMAKE_SOURCE_DIR}/res/orvexlog.ico ${CMAKE_SOURCE_DIR}/res/hand.cur
+             ${CMAKE_SOURCE_DIR}/res/orvexlog.ico ${CMAKE_SOURCE_DIR}/res/orvexlog_window.ico
+             ${CMAKE_SOURCE_DIR}/res/hand.cur
              ${CMAKE_SOURCE_DIR}/res/orvexlog.manifest ${ORVEXLOG_GENERATED_DIR}/orvexlog_version.h)
 
 add_executable(OrvexLog WIN32 ${ORVEXLOG_WIN32_ENTRY} ${ORVEXLOG_RESOURCE})

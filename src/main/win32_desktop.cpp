@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "platform/win32/application_window.hpp"
 #include "platform/win32/com_session.hpp"
 #include "platform/win32/gui_font.hpp"
 #include "platform/win32/menu_ids.hpp"
@@ -64,12 +65,12 @@ struct Win32Desktop::Ports {
     Win32NoticeWindow notice;
 };
 
-Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) {
+Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) : application_(entry.application()) {
     const HWND application = entry.application()->window();
     const int dpi = screenDpi();
     // The window's own 16 x 16 icon, also the tray icon's image.
     icon_.reset(static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), ORVEXLOG_ICON_NAME, IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+        LoadImageA(GetModuleHandleA(nullptr), ORVEXLOG_WINDOW_ICON_NAME, IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
     window_ = std::make_unique<PropertiesWindow>(application, icon_.get(), dpi);
     entry.setFormWindow(window_->window());
     ports_ = std::make_unique<Ports>(application, window_->window(), window_->font(), icon_.get(), dpi);
@@ -82,6 +83,10 @@ Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) {
     };
     wireMessages();
     entry.application()->onCloseRequest = [this] { ports_->formWindow.close(); };
+    // The taskbar entry is there while the properties window or the notice
+    // is: a notice shown alone waits for its OK and can fall behind the chat
+    // window, so it too must be reachable from the taskbar and Alt+Tab.
+    ports_->notice.onShownOrHidden = [this] { application_->updateTaskbarEntry(); };
 }
 
 Win32Desktop::~Win32Desktop() = default;
@@ -112,5 +117,6 @@ void Win32Desktop::wireMessages() {
     };
     events.closing = [this] { main_->FormClose(); };
     events.taskbarCreated = [this] { main_->TaskbarCreated(); };
+    events.shownOrHidden = [this] { application_->updateTaskbarEntry(); };
     window_->setEvents(std::move(events));
 }

@@ -10,6 +10,7 @@
 #include "platform/win32/properties_window.hpp"
 #include "platform/win32/unique_handle.hpp"
 
+class ApplicationWindow;
 class PropertiesPages;
 class Win32ProgramEntry;
 
@@ -28,6 +29,7 @@ private:
     void wireMessages();
     void ensurePages();
 
+    ApplicationWindow* application_;
     UniqueIcon icon_;
     std::unique_ptr<PropertiesWindow> window_;
     std::unique_ptr<Ports> ports_;

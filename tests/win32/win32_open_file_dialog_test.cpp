@@ -1,7 +1,7 @@
 // The open-file dialog on the real comdlg32: title, filter and starting name
 // as requested, a refused file keeps it open, an accepted one closes it and
-// comes back, and an exception from the check gets out only after the dialog
-// has closed.
+// comes back, an exception from the check gets out only after the dialog
+// has closed, and the program's other windows take no input while it is up.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/modal_loop.hpp"
 #include "platform/win32/win32_open_file_dialog.hpp"
 
 namespace {
@@ -138,4 +139,39 @@ TEST(Win32OpenFileDialog, AnErrorInTheCheckComesOutAfterTheDialogHasClosed) {
     HWND left = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&left));
     EXPECT_EQ(left, nullptr);
+}
+
+// The refusal box inside the dialog disables the dialog, and when it goes it
+// enables the dialog again but not the windows the dialog itself disabled;
+// when the dialog goes, the window that was active is active again.
+TEST(Win32OpenFileDialog, OtherWindowsAreDisabledUnderItAndUnderABoxInsideIt) {
+    HWND form = CreateWindowExA(0, "STATIC", "form", WS_POPUP | WS_CAPTION | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                                nullptr, nullptr, nullptr);
+    ASSERT_NE(form, nullptr);
+    SetActiveWindow(form);
+    const std::string wanted = windowsFolder() + "\\QUORLA.EXE";
+    bool formEnabledUnderDialog = true, dialogEnabledUnderBox = true, formEnabledAfterBox = true,
+         dialogEnabledAfterBox = false;
+    const std::vector<std::string> names{windowsFolder() + "\\notepad.exe", wanted};
+    const auto chosen = runScripted(request(""), names, [&](const std::string& path) {
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), findDialog, reinterpret_cast<LPARAM>(&dialog));
+        formEnabledUnderDialog = IsWindowEnabled(form) != 0;
+        if (path == wanted) return true;
+        {
+            const ModalScope refusalBox;
+            dialogEnabledUnderBox = IsWindowEnabled(dialog) != 0;
+        }
+        formEnabledAfterBox = IsWindowEnabled(form) != 0;
+        dialogEnabledAfterBox = IsWindowEnabled(dialog) != 0;
+        return false;
+    });
+    EXPECT_EQ(chosen, wanted);
+    EXPECT_FALSE(formEnabledUnderDialog);
+    EXPECT_FALSE(dialogEnabledUnderBox);
+    EXPECT_FALSE(formEnabledAfterBox);
+    EXPECT_TRUE(dialogEnabledAfterBox);
+    EXPECT_TRUE(IsWindowEnabled(form));
+    EXPECT_EQ(GetActiveWindow(), form);
+    DestroyWindow(form);
 }

@@ -27,6 +27,9 @@ ok() { echo "ok: $*"; }
 
 # ui_driver.exe, its complaints collected in the work folder.
 drive() { wine "$build/ui_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
+# props_driver.exe, for what it checks across the program's windows (the
+# taskbar entries).
+props_drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 
 # write_settings DIR: DIR/OrvexLog.ini from stdin, with CRLF line ends; a
 # running program reads it at its next use of a setting.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# End to end under Wine: the saved-log notice after a save, its position
-# remembered across a restart, and a save nested inside the open notice.
+# End to end under Wine: the saved-log notice after a save, with the
+# program's taskbar entry while it is up, its position remembered across a
+# restart, and a save nested inside the open notice.
 #   notice_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -22,6 +23,7 @@ start_standin sample --companion=100
 cp "$build/OrvexLog.exe" "$work/app/"
 printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n' "$(win_path "$work/logs")" >"$work/app/OrvexLog.ini"
 start_app "$work/app"
+props_drive wait-taskbar 0 5 || fail "a taskbar entry after start-up"
 
 # 1. A double click saves and shows the notice with the window title and file.
 drive post TMainForm 0x400 1 0x203
@@ -31,6 +33,9 @@ grep -qx 'LogDisplay (100%)' <<<"$texts" || fail "notice does not name the windo
 grep -qx '[0-9]*_1.rtf' <<<"$texts" || fail "notice does not name the file: $texts"
 grep -qx '下記のウィンドウから保存されました。' <<<"$texts" || fail "notice text: $texts"
 ok "notice names the window and $(grep -x '[0-9]*_1.rtf' <<<"$texts")"
+# Shown alone it waits for OK and may lie behind the chat window: the
+# program's taskbar entry leads to it.
+props_drive wait-taskbar 1 10 || fail "no taskbar entry for the notice"
 
 # 2. An auto-save tick while the notice is open runs a whole nested save: a
 #    second file, the open notice shows it, and it stays the only notice.
@@ -44,6 +49,7 @@ ok "nested save inside the open notice wrote $(basename "$(find "$work/logs" -na
 drive move TDialogForm 123 234
 drive post TDialogForm 0x111 1 0
 drive wait-hidden TDialogForm 10 || fail "OK did not close the notice"
+props_drive wait-taskbar 0 10 || fail "the taskbar entry stayed after the notice"
 stored() { [[ $(ini_value "$work/app/OrvexLog.ini" DialogLeft) == 123 ]]; }
 wait_until 10 "the stored position" stored || true
 [[ $(ini_value "$work/app/OrvexLog.ini" DialogTop) == 234 && $(ini_value "$work/app/OrvexLog.ini" DialogLeft) == 123 ]] ||

@@ -3,7 +3,9 @@
 # launch locates a host program through the real open-file dialog. With the
 # companion installed and no path stored: its warning, the dialog in
 # companion mode, notepad.exe refused with the message while the dialog stays
-# open, QUORLA.EXE accepted in any letter case and stored at once. Then the
+# open (and takes no input while the message is up), QUORLA.EXE accepted in
+# any letter case and stored at once, the properties window disabled under
+# the dialog and active again with the focus where it was. Then the
 # chat client's dialog (its folder lands in orvex3.ini), a cancelled dialog
 # leaving the update button as it was, and forgetting the companion path.
 #   open_dialog_e2e_test.sh BUILD_DIR
@@ -46,12 +48,18 @@ must "page 3" page 2 10
 # 1. Companion mode: refused, then accepted.
 must "start-up launch turned on" click Create_CheckBox
 must "companion warning" answer-box warning quorla-installed ok 20
+must "properties window disabled under the dialog" wait-window-enabled form 0 10
 must "notepad.exe chosen" file-dialog quorla-dialog notepad.exe 20
+must "the dialog disabled under the refusal" wait-window-enabled quorla-dialog 0 10
 must "notepad.exe refused with the message" answer-box error only-quorla ok 20
 must "the dialog stays open" wait-dialog quorla-dialog 10
+must "the dialog enabled again" wait-window-enabled quorla-dialog 1 10
 companion=$(win_path "$work/Quorla")\\QUORLA.EXE
 must "QUORLA.EXE chosen" file-dialog quorla-dialog "$companion" 20
 must "the dialog closes" wait-no-dialog quorla-dialog 20
+must "properties window enabled again" wait-window-enabled form 1 10
+must "properties window active again" wait-active 10
+must "focus back on the option" wait-focus Create_CheckBox 10
 must "the option is on" wait-checked Create_CheckBox 1 10
 must "delete button enabled" wait-enabled DeleteQuorlaPath_Button 1 10
 must "marked changed" wait-enabled Save_Button 1 10

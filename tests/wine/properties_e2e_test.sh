@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # End to end with the real OrvexLog.exe under Wine: the properties window
-# opened by the tray's properties command, options changed through its
-# controls (clicks, typing, keys), OK and the settings file, a missing save
-# folder created with Yes or dropped with No (and not stored when Yes creates
-# nothing), キャンセル restoring what is stored, the window always opening on
-# page 1 with the focus in the prefix box, and the prefix box's limit of 14
-# bytes.
+# opened by the tray's properties command, its taskbar entry, options changed
+# through its controls (clicks, typing, keys), OK and the settings file, a
+# missing save folder created with Yes or dropped with No while the window
+# takes no clicks (and not stored when Yes creates nothing), キャンセル
+# restoring what is stored, the window always opening on page 1 with the
+# focus in the prefix box, and the prefix box's limit of 14 bytes.
 #   properties_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -33,9 +33,12 @@ expect_full_folder() {
 
 props_start_app
 program_folder=$(win_path "$work/app")
+must "nothing on the taskbar after start-up" wait-taskbar 0 5
 
 # 1. Opened from the tray without a settings file: the designed states.
 must "window shown by the properties command" show 30
+must "one taskbar entry while shown" wait-taskbar 1 10
+must "the entry brings the window forward" taskbar-activate 10
 must "page 1 active" wait-page 0 10
 must "focus in the prefix box" wait-focus TopFileName_Edit 10
 must "update button disabled" wait-enabled Save_Button 0 5
@@ -89,8 +92,15 @@ expect_full_folder "$program_folder"
 chain=$(win_path "$work/logs/a/b")
 must "folder typed" set-text SaveFolder_Edit "$chain"
 must "OK" click OK_Button
-must "question answered with Yes" answer-box warning ask-create-folder yes 20
+# While the question is up the window takes no clicks: OK again would start a
+# second commit inside the first.
+must "window disabled under the question" wait-window-enabled form 0 20
+must "a click on OK under the question" real-click OK_Button
+must "question answered with Yes" real-answer-box warning ask-create-folder yes 20
 must "OK hides the window" wait-shown 0 20
+must "no second question" wait-no-dialog warning 10
+must "window enabled again" wait-window-enabled form 1 10
+must "taskbar entry gone with the window" wait-taskbar 0 10
 [[ -d $work/logs/a/b ]] || fail "the folder chain was not created"
 ok "folder chain created"
 expect_ini Setting_GroupBox OrvexLogPath "$chain"
@@ -140,6 +150,7 @@ must "missing folder typed" set-text SaveFolder_Edit "$missing"
 must "text format off again" click RichText_RadioButton
 must "update" click Save_Button
 must "question answered with No" answer-box warning ask-create-folder no 20
+must "the window is active again after the question" wait-active 10
 must "update button disabled after the update" wait-enabled Save_Button 0 10
 drive wait-shown 1 1 || fail "the update button hid the window"
 [[ ! -e $work/missing ]] || fail "the refused folder was created"

@@ -144,6 +144,15 @@ int usage() {
         "  text NAME                         print the control's text (CP932)\n"
         "  answer-box CAPTION TEXT-NAME ok|yes|no SEC   a message box of the program:\n"
         "                                    check its text, press the button\n"
+        "  real-answer-box CAPTION TEXT-NAME ok|yes|no SEC   the same with a real mouse click\n"
+        "  real-click NAME                   a real mouse click (system input) on a control\n"
+        "  wait-window-enabled form|TITLE-NAME 0|1 SEC   wait until the properties window or\n"
+        "                                    a dialog of the program is enabled / disabled\n"
+        "  wait-active SEC                   wait until the properties window is the active one\n"
+        "  wait-taskbar N SEC                wait until the program has N taskbar entries, each\n"
+        "                                    titled as the program, with no window menu\n"
+        "  taskbar-activate SEC              choose the entry as the taskbar does; wait until\n"
+        "                                    the properties window is in front\n"
         "  file-dialog TITLE-NAME PATH SEC   type PATH into the open-file dialog, press Open\n"
         "  cancel-dialog TITLE-NAME SEC      press the open-file dialog's Cancel\n"
         "  wait-no-dialog TITLE-NAME SEC     wait until no such dialog is open\n"
@@ -361,7 +370,67 @@ int result(bool ok, const char* what) {
     return ok ? 0 : 1;
 }
 
-int answerBox(const char* captionName, const char* textName, const char* buttonName, double limit) {
+// A mouse click as the system delivers it: to whatever window is under the
+// pointer, and to nothing inside a disabled window. The control's centre must
+// not be covered by another window of the program.
+bool realClick(HWND w) {
+    RECT r{};
+    if (w == nullptr || !GetWindowRect(w, &r)) return false;
+    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    HWND under = WindowFromPoint(centre);
+    if (under == nullptr || GetAncestor(under, GA_ROOT) != GetAncestor(w, GA_ROOT)) {
+        std::fprintf(stderr, "props_driver: the control is covered\n");
+        return false;
+    }
+    INPUT input[3] = {};
+    for (INPUT& i : input) {
+        i.type = INPUT_MOUSE;
+        i.mi.dx = MulDiv(centre.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        i.mi.dy = MulDiv(centre.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
+    input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(3, input, sizeof(INPUT)) == 3;
+}
+
+// The program's taskbar entries as the shell counts them: visible top-level
+// windows of its process that are unowned and no tool windows, or that ask
+// for an entry (WS_EX_APPWINDOW).
+struct EntrySearch {
+    DWORD process;
+    std::vector<HWND> entries;
+};
+
+BOOL CALLBACK collectEntry(HWND w, LPARAM param) {
+    auto* search = reinterpret_cast<EntrySearch*>(param);
+    DWORD process = 0;
+    GetWindowThreadProcessId(w, &process);
+    if (process != search->process || !IsWindowVisible(w)) return TRUE;
+    const LONG exStyle = GetWindowLongA(w, GWL_EXSTYLE);
+    const bool owned = GetWindow(w, GW_OWNER) != nullptr;
+    if ((exStyle & WS_EX_APPWINDOW) != 0 || (!owned && (exStyle & WS_EX_TOOLWINDOW) == 0)) search->entries.push_back(w);
+    return TRUE;
+}
+
+std::vector<HWND> taskbarEntries() {
+    HWND form = mainForm();
+    if (form == nullptr) return {};
+    EntrySearch search{0, {}};
+    GetWindowThreadProcessId(form, &search.process);
+    EnumWindows(collectEntry, reinterpret_cast<LPARAM>(&search));
+    return search.entries;
+}
+
+// What is wrong with an entry, or empty. (Its icon is checked inside the
+// process: Wine does not answer WM_GETICON or class icons across processes.)
+std::string entryFault(HWND entry) {
+    if (textOf(entry) != txt::kAppTitle) return "title [" + utf8(textOf(entry)) + "]";
+    if ((GetWindowLongA(entry, GWL_STYLE) & WS_SYSMENU) != 0) return "a window menu";
+    return {};
+}
+
+int answerBox(const char* captionName, const char* textName, const char* buttonName, double limit, bool real) {
     const char* caption = namedText(captionName);
     const char* want = std::strcmp(textName, "-") == 0 ? nullptr : namedText(textName);
     if (caption == nullptr) return 2;
@@ -379,7 +448,8 @@ int answerBox(const char* captionName, const char* textName, const char* buttonN
             return 1;
         }
     }
-    if (!pressButton(box, button)) return result(false, "pressing the box's button");
+    if (real ? !realClick(GetDlgItem(box, button)) : !pressButton(box, button))
+        return result(false, "pressing the box's button");
     return result(waitFor(limit, [&] { return !IsWindow(box) || !IsWindowVisible(box); }), "closing the box");
 }
 
@@ -564,7 +634,57 @@ int main(int argc, char** argv) {
         std::fputs(textOf(w).c_str(), stdout);
         return 0;
     }
-    if (cmd == "answer-box" && argc == 6) return answerBox(argv[2], argv[3], argv[4], seconds(argv[5]));
+    if ((cmd == "answer-box" || cmd == "real-answer-box") && argc == 6)
+        return answerBox(argv[2], argv[3], argv[4], seconds(argv[5]), cmd == "real-answer-box");
+    if (cmd == "real-click" && argc == 3) return result(realClick(control(argv[2])), "real click");
+    if (cmd == "wait-window-enabled" && argc == 5) {
+        const char* title = std::strcmp(argv[2], "form") == 0 ? nullptr : namedText(argv[2]);
+        const bool want = std::atoi(argv[3]) != 0;
+        const bool ok = waitFor(seconds(argv[4]), [&] {
+            HWND w = title == nullptr ? mainForm() : programDialog(title);
+            return w != nullptr && (IsWindowEnabled(w) != 0) == want;
+        });
+        return result(ok, "waiting for the window's enabled state");
+    }
+    if (cmd == "wait-active" && argc == 3) {
+        const bool ok = waitFor(seconds(argv[2]), [] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof info;
+            HWND form = mainForm();
+            return form != nullptr && GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info) &&
+                   info.hwndActive == form;
+        });
+        return result(ok, "waiting for the properties window to be active");
+    }
+    if (cmd == "wait-taskbar" && argc == 4) {
+        const std::size_t want = static_cast<std::size_t>(std::atoi(argv[2]));
+        std::string fault;
+        const bool ok = waitFor(seconds(argv[3]), [&] {
+            const std::vector<HWND> entries = taskbarEntries();
+            fault = entries.size() == want ? "" : std::to_string(entries.size()) + " entries";
+            for (HWND entry : entries)
+                if (fault.empty()) fault = entryFault(entry);
+            return fault.empty();
+        });
+        if (!ok) std::fprintf(stderr, "props_driver: taskbar: %s\n", fault.c_str());
+        return result(ok, "waiting for the taskbar entries");
+    }
+    if (cmd == "taskbar-activate" && argc == 3) {
+        const std::vector<HWND> entries = taskbarEntries();
+        if (entries.size() != 1) return result(false, "finding the one taskbar entry");
+        // Another program in front first, so that the entry has something
+        // to bring the window forward from.
+        HWND other = CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,
+                                     nullptr, nullptr, nullptr);
+        SetForegroundWindow(other);
+        const bool away = waitFor(seconds(argv[2]), [&] { return GetForegroundWindow() == other; });
+        // What the taskbar does with a click on an entry.
+        SwitchToThisWindow(entries[0], TRUE);
+        const bool forward = waitFor(seconds(argv[2]), [] { return GetForegroundWindow() == mainForm(); });
+        DestroyWindow(other);
+        if (!away) return result(false, "putting another window in front");
+        return result(forward, "bringing the properties window forward");
+    }
     if (cmd == "file-dialog" && argc == 5) return fileDialog(argv[2], argv[3], seconds(argv[4]));
     if (cmd == "cancel-dialog" && argc == 4) {
         const char* title = namedText(argv[2]);

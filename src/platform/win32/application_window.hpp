@@ -3,6 +3,7 @@
 // application title and stands for the program on the taskbar.
 #include <functional>
 
+#include "platform/win32/unique_handle.hpp"
 #include "platform/win32/window_base.hpp"
 
 class ApplicationWindow : private WindowBase {
@@ -14,6 +15,16 @@ public:
     // A close request to the application window closes the properties window.
     std::function<void()> onCloseRequest;
 
+    // The taskbar entry: the window is shown, without size, off screen and
+    // without taking the activation, exactly while one of the forms it owns
+    // (the properties window, the notice) is visible. Call after a form was
+    // shown or hidden.
+    void updateTaskbarEntry();
+
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The owned form that an activation of the entry brings forward.
+    HWND formToActivate() const;
+
+    UniqueIcon bigIcon_, smallIcon_;
 };

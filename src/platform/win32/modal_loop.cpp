@@ -1,42 +1,31 @@
 #include "platform/win32/modal_loop.hpp"
 
-#include <vector>
+ModalScope::ModalScope(HWND keep) : keep_(keep), active_(GetActiveWindow()), focus_(GetFocus()) {
+    EnumThreadWindows(GetCurrentThreadId(), &ModalScope::disableOne, reinterpret_cast<LPARAM>(this));
+}
 
-namespace {
-struct DisabledWindows {
-    HWND keep;
-    std::vector<HWND> windows;
-};
-
-BOOL CALLBACK disableOne(HWND hwnd, LPARAM param) {
-    auto* state = reinterpret_cast<DisabledWindows*>(param);
-    if (hwnd != state->keep && IsWindowEnabled(hwnd)) {
+BOOL CALLBACK ModalScope::disableOne(HWND hwnd, LPARAM param) {
+    auto* self = reinterpret_cast<ModalScope*>(param);
+    if (hwnd != self->keep_ && IsWindowEnabled(hwnd)) {
         EnableWindow(hwnd, FALSE);
-        state->windows.push_back(hwnd);
+        self->disabled_.push_back(hwnd);
     }
     return TRUE;
 }
 
-// Re-enables what it disabled on every path out of the loop.
-class TaskWindowsDisabled {
-public:
-    explicit TaskWindowsDisabled(HWND keep) : state_{keep, {}} {
-        EnumThreadWindows(GetCurrentThreadId(), disableOne, reinterpret_cast<LPARAM>(&state_));
-    }
-    ~TaskWindowsDisabled() {
-        for (HWND hwnd : state_.windows)
-            if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
-    }
-    TaskWindowsDisabled(const TaskWindowsDisabled&) = delete;
-    TaskWindowsDisabled& operator=(const TaskWindowsDisabled&) = delete;
+ModalScope::~ModalScope() {
+    for (HWND hwnd : disabled_)
+        if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+    // The box's end activates its owner, the hidden application window, or
+    // nothing: the user would type into nowhere.
+    if (active_ == nullptr || !IsWindow(active_) || !IsWindowVisible(active_) || !IsWindowEnabled(active_)) return;
+    if (GetActiveWindow() != active_) SetActiveWindow(active_);
+    if (focus_ != nullptr && IsWindow(focus_) && (focus_ == active_ || IsChild(active_, focus_)) &&
+        IsWindowVisible(focus_) && IsWindowEnabled(focus_) && GetFocus() != focus_)
+        SetFocus(focus_);
+}
 
-private:
-    DisabledWindows state_;
-};
-}  // namespace
-
-void runModalLoop(HWND modalWindow, HWND, const std::function<bool()>& running) {
-    TaskWindowsDisabled disabled(modalWindow);
+void runModalLoop(HWND modalWindow, const std::function<bool()>& running) {
     MSG msg;
     while (running()) {
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);

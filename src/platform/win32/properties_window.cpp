@@ -50,6 +50,11 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             return defaultHandling(message, wParam, lParam);
+        case WM_WINDOWPOSCHANGED:
+            if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 &&
+                events_.shownOrHidden)
+                events_.shownOrHidden();
+            return defaultHandling(message, wParam, lParam);
         case WM_CLOSE:
             if (events_.closing) events_.closing();
             PostQuitMessage(0);

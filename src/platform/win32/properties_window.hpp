@@ -15,6 +15,7 @@ public:
         std::function<void(unsigned)> command;       // WM_COMMAND from a menu
         std::function<void()> closing;               // the window is being closed
         std::function<void()> taskbarCreated;        // the notification area was re-created
+        std::function<void()> shownOrHidden;         // the window appeared or went
     };
 
     PropertiesWindow(HWND applicationWindow, HICON icon, int dpi);

@@ -3,6 +3,7 @@
 #include <objbase.h>
 #include <shlobj.h>
 
+#include "platform/win32/modal_loop.hpp"
 #include "platform/win32/unique_handle.hpp"
 #include "text/texts.hpp"
 
@@ -34,7 +35,11 @@ std::optional<std::string> Win32FolderBrowser::run(const std::string& initialFol
     info.lpfn = browseFolderCallback;
     info.lParam = reinterpret_cast<LPARAM>(initialFolder.c_str());
     info.iImage = 0;
-    const UniqueItemList chosen(SHBrowseForFolderA(&info));
+    UniqueItemList chosen;
+    {
+        const ModalScope modal;
+        chosen.reset(SHBrowseForFolderA(&info));
+    }
     if (!chosen) return std::nullopt;
 
     char path[MAX_PATH] = {};

@@ -63,13 +63,18 @@ bool Win32NoticeWindow::showModal() {
     if (open_ || ensureWindow() == nullptr) return false;
     if (onShow_) onShow_();
     open_ = true;
-    bringOntoNearestMonitor(hwnd());
-    ShowWindow(hwnd(), SW_SHOW);
-    SetForegroundWindow(hwnd());
-    SetFocus(GetDlgItem(hwnd(), IDOK));
-    runModalLoop(hwnd(), application_, [this] { return open_; });
-    open_ = false;
-    ShowWindow(hwnd(), SW_HIDE);
+    {
+        // Taken before the notice shows, so the window active now is the
+        // one given the activation back.
+        const ModalScope modal(hwnd());
+        bringOntoNearestMonitor(hwnd());
+        ShowWindow(hwnd(), SW_SHOW);
+        SetForegroundWindow(hwnd());
+        SetFocus(GetDlgItem(hwnd(), IDOK));
+        runModalLoop(hwnd(), [this] { return open_; });
+        open_ = false;
+        ShowWindow(hwnd(), SW_HIDE);
+    }
     return true;
 }
 
@@ -123,6 +128,11 @@ LRESULT Win32NoticeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             if (LOWORD(wParam) == IDOK && onOk_) onOk_();
             return 0;
+        case WM_WINDOWPOSCHANGED:
+            if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 &&
+                onShownOrHidden)
+                onShownOrHidden();
+            return defaultHandling(message, wParam, lParam);
         case WM_CLOSE:  // no close box; Alt+F4 does nothing either
             return 0;
         case WM_CTLCOLORSTATIC:

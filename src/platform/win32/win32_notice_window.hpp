@@ -32,6 +32,7 @@ public:
     int clientWidth() override;
 
     HWND window() const { return hwnd(); }
+    std::function<void()> onShownOrHidden;  // the notice appeared or went
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

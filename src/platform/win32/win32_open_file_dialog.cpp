@@ -6,6 +6,8 @@
 #include <exception>
 #include <vector>
 
+#include "platform/win32/modal_loop.hpp"
+
 namespace {
 
 struct HookState {
@@ -98,12 +100,17 @@ std::optional<std::string> Win32OpenFileDialog::run(const OpenFileRequest& reque
     dialog.lCustData = reinterpret_cast<LPARAM>(&state);
     dialog.lpfnHook = openDialogHook;
 
-    BOOL chosen = GetOpenFileNameA(&dialog);
-    if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME && file[0] != '\0') {
-        // The remembered name cannot stand in the name box (the dialog then
-        // does not even open): open it with an empty one instead.
-        std::fill(file.begin(), file.end(), '\0');
+    BOOL chosen = FALSE;
+    {
+        // The dialog disables only its owner, the hidden application window.
+        const ModalScope modal;
         chosen = GetOpenFileNameA(&dialog);
+        if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME && file[0] != '\0') {
+            // The remembered name cannot stand in the name box (the dialog
+            // then does not even open): open it with an empty one instead.
+            std::fill(file.begin(), file.end(), '\0');
+            chosen = GetOpenFileNameA(&dialog);
+        }
     }
     if (state.error) std::rethrow_exception(state.error);
     if (!chosen) return std::nullopt;

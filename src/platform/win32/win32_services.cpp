@@ -4,7 +4,11 @@
 
 #include <vector>
 
+#include "platform/win32/modal_loop.hpp"
+
 int Win32MessageBoxes::show(const std::string& text, const std::string& caption, unsigned flags) {
+    // MessageBoxA disables only its owner, the hidden application window.
+    const ModalScope modal;
     return MessageBoxA(owner_, text.c_str(), caption.c_str(), flags);
 }
 
