@@ -3,7 +3,9 @@
 # window closing between the search and the copy, and another program
 # holding the clipboard open during the save. Either way the copy never
 # reaches the clipboard; the save must say so at once instead of writing
-# whatever the clipboard held before, and the program must run on.
+# whatever the clipboard held before, and the program must run on. Last,
+# messages that only the system or our own tray icon should send, sent by
+# another program: none may crash the program or be acted on.
 #   faults_host_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -90,5 +92,34 @@ wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$wo
 wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard is not empty after the save"
 ok "clipboard free again: $(basename "$(logs_matching "$logs" '*_1.rtf')") complete, clipboard emptied"
 
+# 3. Another program's messages: a double click reported for an icon that is
+#    not ours (id 2), then creation data naming an object of its making, a
+#    destruction notice and a control notification pointing nowhere, sent
+#    to every window of ours. None may be acted on or crash the program; the
+#    count of logs once it has ended shows that only our icon's click saved.
+cat >"$appdir/OrvexLog.ini" <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Dialog_CheckBox=0
+Save_RadioButton=1
+INI
+drive post TMainForm 0x400 2 0x203
+drive post TMainForm 0x400 1 0x203
+wait_until 60 "our icon's double click to save" has_log "$logs" '*_2.rtf' || fail "our icon's double click did not save"
+show_properties
+drive wait-visible TMainForm 30 || fail "the properties window did not show"
+for class in TApplication TMainForm TDialogForm OrvexLogPanel OrvexLogLinkLabel; do
+    for kind in nccreate ncdestroy notify; do
+        drive forge "$kind" "$class" >>"$work/forge.log" || fail "no $class window to send $kind to"
+    done
+done
+still_running || fail "the program did not survive another program's messages: $(cat "$work/forge.log")"
+save_command
+wait_until 60 "a save after them" has_log "$logs" '*_3.rtf' || fail "no save after another program's messages"
+wait_until 10 "that log to be complete" python3 "$here/check_capture.py" rtf "$work/sample.rtf" \
+    "$(logs_matching "$logs" '*_3.rtf')"
 stop_app
+[[ $(logs_matching "$logs" '*' | wc -l) == 3 ]] || fail "logs: $(ls "$logs") (another icon's double click saved)"
+ok "another icon's double click ignored; forged creation, destruction and notification messages survived"
+
 echo "host and clipboard faults: all checks passed"
