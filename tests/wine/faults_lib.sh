@@ -4,6 +4,8 @@
 #                       fault_pids are ended and whatever faults_mount
 #                       mounted is unmounted again
 #   save_command, show_properties   the tray menu's save and properties
+#   folder_of_length, earlier_logs, changed_log   deep folders, and logs of
+#                       the minute for saves that replace them (below)
 
 fault_mounts=()
 fault_pids=()
@@ -95,4 +97,38 @@ new_app_dir() {
 # logs_matching DIR PATTERN: the files of DIR whose names match, sorted.
 logs_matching() { find "$1" -maxdepth 1 -type f -name "$2" | sort; }
 has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }
-no_temporaries() { [[ -z $(find "$1" -name '~OrvexLog*.tmp') ]]; }
+no_temporaries() { [[ -z $(find "$1" -name '~OrvexLog*.tmp' -o -name '~OL*.tmp') ]]; }
+
+# folder_of_length DIR N: makes a folder below DIR whose Windows path is N
+# bytes long and prints it.
+folder_of_length() {
+    local dir=$1 want=$2 len
+    while len=$(win_path "$dir" | wc -c); ((want - len > 101)); do dir=$dir/$(printf '%099d' 0); done
+    ((want - len >= 2)) || return 1
+    dir=$dir/$(printf "%0$((want - len - 1))d" 0)
+    (($(win_path "$dir" | wc -c) == want)) || return 1
+    mkdir -p "$dir"
+    echo "$dir"
+}
+
+# earlier_logs DIR NAME-FORMAT: for a time-identifier save, logs named (date
+# +NAME-FORMAT, then ".rtf") for this minute and the next two, so that a
+# minute turning over cannot miss the target; changed_log then prints the
+# first of them that no longer holds what it held.
+declare -A earlier=()
+earlier_logs() {
+    local m f
+    earlier=()
+    for m in 0 1 2; do
+        f=$1/$(date -d "+$m min" +"$2").rtf
+        echo "{\\rtf1 an earlier log of $f}" >"$f"
+        earlier[$f]=$(md5sum <"$f")
+    done
+}
+changed_log() {
+    local f
+    for f in "${!earlier[@]}"; do
+        [[ $(md5sum <"$f") != "${earlier[$f]}" ]] && echo "$f" && return 0
+    done
+    return 1
+}
