@@ -38,9 +38,9 @@ bool readOnly(const struct stat& st) { return (st.st_mode & S_IWUSR) == 0; }
 
 class SimWritableFile : public WritableFile {
 public:
-    SimWritableFile(int fd, std::string hostPath, std::shared_ptr<SimFileSystem::Faults> faults)
-        : fd_(fd), hostPath_(std::move(hostPath)), faults_(std::move(faults)) {
-        faults_->open.push_back(hostPath_);
+    SimWritableFile(int fd, std::string hostPath, std::shared_ptr<SimFileSystem::Shared> shared)
+        : fd_(fd), hostPath_(std::move(hostPath)), shared_(std::move(shared)) {
+        shared_->open.push_back(hostPath_);
     }
     ~SimWritableFile() override { close(); }
     SimWritableFile(const SimWritableFile&) = delete;
@@ -49,7 +49,7 @@ public:
     bool write(std::string_view bytes) override {
         if (fd_ < 0) return false;
         bool full = false;
-        if (auto& budget = faults_->writeBudget) {
+        if (auto& budget = shared_->writeBudget) {
             if (bytes.size() > *budget) {
                 bytes = bytes.substr(0, static_cast<std::size_t>(*budget));
                 full = true;
@@ -71,7 +71,7 @@ public:
         if (fd_ < 0) return false;
         const bool synced = ::fsync(fd_) == 0;
         const bool closed = close();
-        return synced && closed && !faults_->finish;
+        return synced && closed && !shared_->finish;
     }
 
 private:
@@ -79,19 +79,19 @@ private:
         if (fd_ < 0) return false;
         const bool closed = ::close(fd_) == 0;
         fd_ = -1;
-        auto& open = faults_->open;
+        auto& open = shared_->open;
         open.erase(std::find(open.begin(), open.end(), hostPath_));
         return closed;
     }
 
     int fd_;
     std::string hostPath_;
-    std::shared_ptr<SimFileSystem::Faults> faults_;
+    std::shared_ptr<SimFileSystem::Shared> shared_;
 };
 
 }  // namespace
 
-SimFileSystem::SimFileSystem() : faults_(std::make_shared<Faults>()) {}
+SimFileSystem::SimFileSystem() : shared_(std::make_shared<Shared>()) {}
 
 std::uint32_t SimFileSystem::attributes(const std::string& path) {
     struct stat st {};
@@ -110,22 +110,22 @@ bool SimFileSystem::createDirectory(const std::string& path) {
 }
 
 std::unique_ptr<WritableFile> SimFileSystem::createNew(const std::string& path) {
-    if (!namable(path) || faults_->create) return nullptr;
+    if (!namable(path) || shared_->create) return nullptr;
     std::string host = hostPath(path);
     const int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
-    return std::make_unique<SimWritableFile>(fd, std::move(host), faults_);
+    return std::make_unique<SimWritableFile>(fd, std::move(host), shared_);
 }
 
 // A file being written is open without sharing: it can be neither moved nor
 // deleted until it is closed (a sharing violation on Windows).
 bool SimFileSystem::isOpen(const std::string& path) const {
     const std::string host = hostPath(path);
-    return std::find(faults_->open.begin(), faults_->open.end(), host) != faults_->open.end();
+    return std::find(shared_->open.begin(), shared_->open.end(), host) != shared_->open.end();
 }
 
 bool SimFileSystem::replace(const std::string& from, const std::string& to) {
-    if (!namable(from) || !namable(to) || faults_->replace || isOpen(from) || isOpen(to)) return false;
+    if (!namable(from) || !namable(to) || shared_->replace || isOpen(from) || isOpen(to)) return false;
     struct stat target {};
     if (statPath(to, target) && readOnly(target)) return false;  // access denied on Windows
     return std::rename(hostPath(from).c_str(), hostPath(to).c_str()) == 0;
@@ -155,9 +155,9 @@ std::vector<std::string> SimFileSystem::fileNames(const std::string& folder, con
     return names;
 }
 
-void SimFileSystem::failWritesAfter(std::optional<std::uintmax_t> bytes) { faults_->writeBudget = bytes; }
-void SimFileSystem::failCreate(bool fail) { faults_->create = fail; }
-void SimFileSystem::failFinish(bool fail) { faults_->finish = fail; }
-void SimFileSystem::failReplace(bool fail) { faults_->replace = fail; }
+void SimFileSystem::failWritesAfter(std::optional<std::uintmax_t> bytes) { shared_->writeBudget = bytes; }
+void SimFileSystem::failCreate(bool fail) { shared_->create = fail; }
+void SimFileSystem::failFinish(bool fail) { shared_->finish = fail; }
+void SimFileSystem::failReplace(bool fail) { shared_->replace = fail; }
 
 }  // namespace sim

@@ -37,7 +37,7 @@ public:
     // replace fails and leaves both files as they were.
     void failReplace(bool fail);
 
-    struct Faults {
+    struct Shared {
         std::optional<std::uintmax_t> writeBudget;
         bool create = false;
         bool finish = false;
@@ -48,8 +48,9 @@ public:
 private:
     bool isOpen(const std::string& path) const;
 
-    // Shared with the open files, which may outlive this object.
-    std::shared_ptr<Faults> faults_;
+    // The injected faults and the files being written, shared with the open
+    // files, which may outlive this object.
+    std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace sim
