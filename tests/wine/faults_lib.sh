@@ -4,8 +4,6 @@
 #                       fault_pids are ended and whatever faults_mount
 #                       mounted is unmounted again
 #   save_command, show_properties   the tray menu's save and properties
-#   folder_of_length, earlier_logs, changed_log   deep folders, and logs of
-#                       the minute for saves that replace them (below)
 
 fault_mounts=()
 fault_pids=()
