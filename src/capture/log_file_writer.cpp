@@ -2,11 +2,18 @@
 
 #include <memory>
 
+#include "platform/win_constants.hpp"
 #include "text/sjis.hpp"
 
 namespace {
-constexpr const char* kTempStem = "~OrvexLog";
+// "~OrvexLogN.tmp" where it fits; "~OLN.tmp" in a folder so deep that only a
+// short name does: at 8 characters it is no longer than the shortest log name
+// that can exist already ("hhnn.rtf", the time identifier), so wherever an
+// earlier log may be replaced, a temporary file fits beside it.
+constexpr const char* kTempStems[] = {"~OrvexLog", "~OL"};
 constexpr const char* kTempExtension = ".tmp";
+// Matches both stems; the exact form is checked by isTemporaryLogName.
+constexpr const char* kTempPattern = "~O*.tmp";
 constexpr int kTempAttempts = 100;
 
 class FileSink : public ByteSink {
@@ -17,29 +24,77 @@ public:
 private:
     WritableFile& file_;
 };
+
+bool isDigits(std::string_view s) {
+    if (s.empty()) return false;
+    for (const char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+// Temporary files left by a save that never finished (the program was ended,
+// the power went). A temporary file that a running save is writing, in this
+// process (a nested save) or in another session's copy, is open without
+// delete sharing, so removing it fails and it is left alone.
+void removeStaleTemporaries(FileSystemPort& files, const std::string& folder) {
+    for (const std::string& name : files.fileNames(folder, kTempPattern))
+        if (isTemporaryLogName(name)) files.remove(folder + name);
+}
+
+std::unique_ptr<WritableFile> createTemporary(FileSystemPort& files, const std::string& folder,
+                                              std::string& tempPath) {
+    for (int n = 1; n <= kTempAttempts; ++n) {
+        for (const char* stem : kTempStems) {
+            tempPath = folder + stem + std::to_string(n) + kTempExtension;
+            if (auto file = files.createNew(tempPath)) return file;
+        }
+    }
+    tempPath.clear();
+    return nullptr;
+}
+
+// Streams the holder into a file and closes it; false when either fails.
+bool streamInto(RichHolderPort& holder, std::unique_ptr<WritableFile> file) {
+    FileSink sink(*file);
+    const bool streamed = holder.streamOut(sink);
+    const bool finished = file->finish();
+    return streamed && finished;
+}
+
+// Without a temporary name, the log is written in place, and only as a new
+// file: an earlier log of that name would be lost if the write failed, so
+// it is never opened. A sequence number is always a free name; a time
+// identifier's log of the same minute always leaves room for a temporary.
+WriteResult writeInPlace(FileSystemPort& files, RichHolderPort& holder, const std::string& path) {
+    if (files.attributes(path) != win::kInvalidFileAttributes) return WriteResult::CannotCreate;
+    auto file = files.createNew(path);
+    if (!file) return WriteResult::CannotCreate;
+    if (!streamInto(holder, std::move(file))) {
+        files.remove(path);
+        return WriteResult::StreamFailed;
+    }
+    return WriteResult::Written;
+}
 }  // namespace
 
 bool isTemporaryLogName(const std::string& fileName) {
-    const std::string stem = kTempStem;
-    return fileName.rfind(stem, 0) == 0 && fileName.size() > 4 &&
-           fileName.compare(fileName.size() - 4, 4, kTempExtension) == 0;
+    const std::string_view name = fileName;
+    const std::string_view extension = kTempExtension;
+    if (name.size() <= extension.size() || name.substr(name.size() - extension.size()) != extension) return false;
+    const std::string_view stemAndNumber = name.substr(0, name.size() - extension.size());
+    for (const std::string_view stem : kTempStems)
+        if (stemAndNumber.substr(0, stem.size()) == stem && isDigits(stemAndNumber.substr(stem.size()))) return true;
+    return false;
 }
 
 WriteResult writeLogFile(FileSystemPort& files, RichHolderPort& holder, const std::string& path) {
     const std::string folder(sjis::folderPart(path));
-    std::unique_ptr<WritableFile> file;
+    removeStaleTemporaries(files, folder);
     std::string tempPath;
-    for (int n = 1; n <= kTempAttempts && !file; ++n) {
-        tempPath = folder + kTempStem + std::to_string(n) + kTempExtension;
-        file = files.createNew(tempPath);
-    }
-    if (!file) return WriteResult::CannotCreate;
+    auto file = createTemporary(files, folder, tempPath);
+    if (!file) return writeInPlace(files, holder, path);
 
-    FileSink sink(*file);
-    const bool streamed = holder.streamOut(sink);
-    const bool finished = file->finish();
-    file.reset();
-    if (!streamed || !finished) {
+    if (!streamInto(holder, std::move(file))) {
         files.remove(tempPath);
         return WriteResult::StreamFailed;
     }

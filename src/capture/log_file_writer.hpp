@@ -3,6 +3,9 @@
 // half-written log: the data goes to a temporary file in the same folder,
 // which replaces the target only once it is complete and flushed. A failure
 // leaves any earlier log of that name untouched and removes the temporary.
+// Temporary files that an earlier, interrupted save left in the folder are
+// removed first. Where not even a short temporary name fits below the path
+// limit, a log of a name not yet taken is written in place.
 #include <string>
 
 #include "platform/file_system_port.hpp"

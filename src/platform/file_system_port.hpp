@@ -1,9 +1,12 @@
 #pragma once
-// Files and folders, named by Windows paths (CP932 byte strings).
+// Files and folders, named by Windows paths (CP932 byte strings). As with
+// Windows' ANSI file functions, a path of MAX_PATH (260) characters or more
+// names nothing: nothing is seen, created, replaced or removed there.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class WritableFile {
 public:
@@ -27,5 +30,12 @@ public:
     // Moves `from` over `to`, replacing it whole (MoveFileExA with
     // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH).
     virtual bool replace(const std::string& from, const std::string& to) = 0;
+    // DeleteFileA: fails for a folder, a read-only file, and a file that is
+    // open without delete sharing (as every file from createNew is until
+    // finished), in this process or another.
     virtual bool remove(const std::string& path) = 0;
+    // FindFirstFileA on folder + pattern ("*" and "?" wildcards, any case):
+    // the names of the matching files, folders left out. `folder` is empty or
+    // ends with "\".
+    virtual std::vector<std::string> fileNames(const std::string& folder, const std::string& pattern) = 0;
 };

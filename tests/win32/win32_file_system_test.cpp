@@ -1,6 +1,7 @@
 // The Win32 file system and the folder routines against the real API.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -93,6 +94,22 @@ TEST_F(Win32FileSystemTest, CreateNewWritesOnlyFilesThatDoNotExist) {
     EXPECT_EQ(readFile(at("dropped.rtf")), "abc");
     EXPECT_TRUE(files_.remove(at("dropped.rtf")));
     EXPECT_EQ(files_.attributes(at("dropped.rtf")), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(Win32FileSystemTest, AFileBeingWrittenCannotBeRemovedAndFileNamesListOnlyFiles) {
+    auto file = files_.createNew(at("~OrvexLog1.tmp"));
+    ASSERT_NE(file, nullptr);
+    // Another save's temporary file, still open: a cleanup must not take it.
+    EXPECT_FALSE(files_.remove(at("~OrvexLog1.tmp")));
+    writeFile(at("~OrvexLog2.tmp"), "x");
+    writeFile(at("log.rtf"), "x");
+    ASSERT_TRUE(CreateDirectoryA(at("~OrvexLog3.tmp").c_str(), nullptr));
+    std::vector<std::string> names = files_.fileNames(root_ + "\\", "~o*.TMP");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"~OrvexLog1.tmp", "~OrvexLog2.tmp"}));
+    EXPECT_TRUE(files_.fileNames(at("none\\"), "*").empty());
+    EXPECT_TRUE(file->finish());
+    EXPECT_TRUE(files_.remove(at("~OrvexLog1.tmp")));
 }
 
 TEST_F(Win32FileSystemTest, ReplaceMovesOverAnExistingFile) {

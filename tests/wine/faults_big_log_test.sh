@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A big log, with the real OrvexLog.exe under Wine: a coloured Rich Text log
 # from the companion and a Shift-JIS text log from the chat client, each far
-# past the rich edit's default limit of 64,000 characters, must arrive whole.
+# past the rich edit's default limit of 64,000 characters, must arrive whole;
+# and a big save cut short by the end of the program must cost nothing.
 #   faults_big_log_test.sh BUILD_DIR
 # Sizes: FAULT_BIG_RTF_KB (default 1024, of Rich Text) and FAULT_BIG_TEXT_KB
 # (default 2048, of CP932 text).
@@ -75,7 +76,51 @@ chars=$(characters "$work/big.rtf" rtf)
 ok "Rich Text log of $(stat -c %s "$log") bytes, $chars characters, whole and in colour, $((SECONDS - started))s"
 still_running || fail "the program ended after the big save"
 
-# 2. Shift-JIS text from the chat client, saved as text.
+# 2. The program ended in the middle of the big save (as by a power cut):
+#    its temporary file stays behind and the earlier log of that name stays
+#    whole. Started again, the next save writes the log and removes the
+#    leftover; a folder holding 100 leftovers still takes a save.
+killed=$work/killed
+mkdir -p "$killed"
+cat >"$appdir/OrvexLog.ini" <<INI
+[FileName_GroupBox]
+Number_CheckBox=0
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$killed")
+Dialog_CheckBox=0
+INI
+earlier_logs "$killed" %Y%m%d_%H%M
+save_command
+# The temporary file lives only while the holder is written out: end the
+# program the moment it appears.
+deadline=$((SECONDS + 240))
+until compgen -G "$killed/~OrvexLog*.tmp" >/dev/null; do
+    ((SECONDS < deadline)) || fail "no temporary file appeared"
+done
+kill -KILL "$app"
+wait_until 30 "the program to be gone" _gone "$app" || fail "the program did not end"
+app=
+leftover=$(compgen -G "$killed/~OrvexLog*.tmp") || fail "the save ended before the program did; nothing left to test"
+changed_log && fail "the earlier log $(changed_log) was changed by the ended save"
+ok "ended mid-save: $(basename "$leftover") of $(stat -c %s "$leftover") bytes left, the earlier logs whole"
+start_app "$appdir"
+save_command
+wait_until 240 "the log of this minute to be replaced" changed_log >/dev/null || fail "no log after the restart"
+wait_until 30 "it to be complete" python3 "$here/check_capture.py" rtf "$work/big.rtf" "$(changed_log)" ||
+    fail "the log is not the whole log"
+no_temporaries "$killed" || fail "temporary files remain: $(ls "$killed")"
+ok "started again: $(basename "$(changed_log)") replaced whole, the leftover removed"
+
+for n in $(seq 1 100); do echo "part of a log" >"$killed/~OrvexLog$n.tmp"; done
+sed -i 's/^Number_CheckBox=0/Number_CheckBox=1/' "$appdir/OrvexLog.ini"
+save_command
+wait_until 240 "a log beside 100 leftovers" has_log "$killed" '*_1.rtf' || fail "no log beside 100 leftovers"
+wait_until 30 "it to be complete" python3 "$here/check_capture.py" rtf "$work/big.rtf" \
+    "$(logs_matching "$killed" '*_1.rtf')"
+no_temporaries "$killed" || fail "temporary files remain: $(find "$killed" -name '~*' | wc -l)"
+ok "100 leftovers: $(basename "$(logs_matching "$killed" '*_1.rtf')") written, all of them removed"
+
+# 3. Shift-JIS text from the chat client, saved as text.
 python3 - "$work/big.txt" "$text_kb" <<'PY'
 import sys
 path, kb = sys.argv[1], int(sys.argv[2])

@@ -69,20 +69,7 @@ Number_CheckBox=0
 OrvexLogPath=$(win_path "$full")
 Dialog_CheckBox=0
 INI
-    # The name holds the minute of the save: an earlier log for this one and
-    # the next two, so that a minute turning over cannot miss the target.
-    for m in 0 1 2; do
-        head -c 2000 "$work/sample.rtf" >"$full/$(date -d "+$m min" +%Y%m%d_%H%M).rtf"
-    done
-    declare -A earlier
-    for f in "$full"/*.rtf; do earlier[$f]=$(md5sum <"$f"); done
-    changed_log() {
-        local f
-        for f in "${!earlier[@]}"; do
-            [[ $(md5sum <"$f") != "${earlier[$f]}" ]] && echo "$f" && return 0
-        done
-        return 1
-    }
+    earlier_logs "$full" %Y%m%d_%H%M
     free_kb=$(df -k --output=avail "$full" | tail -n 1 | tr -d ' ')
     # About 40 KB left for a log of some 200 KB.
     head -c $(((free_kb - 40) * 1024)) /dev/zero >"$full/filler"
@@ -144,8 +131,44 @@ message=$(error_box 60) || fail "no error box when the log's name does not fit"
 answer_error_box
 [[ $(<"$hidden") == "a log the existence test cannot see" ]] || fail "the unseen log was replaced"
 [[ $(find "$work/edge" -type f) == "$hidden" ]] || fail "files left: $(find "$work/edge" -type f)"
-still_running || fail "the program ended after the long paths"
 ok "name past 260 bytes in a folder of $(win_path "$edge" | wc -c): not created, the unseen log kept, no temporary file"
+
+# 4. Below the limit every log is written, however deep its folder: 246 bytes
+#    and the two-digit year end the path at 259, where "~OrvexLog1.tmp"
+#    would pass it. In 253 bytes only a bare "1.rtf" fits and no temporary
+#    name does: the free name is written in place.
+start_standin sample --companion=100
+fit=$(folder_of_length "$work/fit" 246) || fail "cannot make a folder of 246 bytes"
+cat >"$appdir/OrvexLog.ini" <<INI
+[FileName_GroupBox]
+Year2_RadioButton=1
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$fit")
+Dialog_CheckBox=0
+INI
+save_command
+wait_until 60 "the log in a folder of 246 bytes" has_log "$fit" '*_1.rtf' || fail "no log: $(error_box 1)"
+wait_until 10 "it to be complete" python3 "$here/check_capture.py" rtf "$work/sample.rtf" "$(logs_matching "$fit" '*_1.rtf')"
+no_temporaries "$fit" || fail "a temporary file was left in the deep folder"
+ok "folder of 246 bytes: $(basename "$(logs_matching "$fit" '*_1.rtf')") written"
+
+bare=$(folder_of_length "$work/bare" 253) || fail "cannot make a folder of 253 bytes"
+cat >"$appdir/OrvexLog.ini" <<INI
+[FileName_GroupBox]
+Year_CheckBox=0
+Month_CheckBox=0
+Day_CheckBox=0
+Plain_CheckBox=0
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$bare")
+Dialog_CheckBox=0
+INI
+save_command
+wait_until 60 "the log in a folder of 253 bytes" test -f "$bare/1.rtf" || fail "no log: $(error_box 1)"
+wait_until 10 "it to be complete" python3 "$here/check_capture.py" rtf "$work/sample.rtf" "$bare/1.rtf"
+[[ $(find "$bare" -type f) == "$bare/1.rtf" ]] || fail "files left: $(find "$bare" -type f)"
+still_running || fail "the program ended after the long paths"
+ok "folder of 253 bytes: 1.rtf written in place"
 
 stop_app
 echo "disk faults: all checks passed"

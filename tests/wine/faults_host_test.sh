@@ -3,9 +3,11 @@
 # window closing between the search and the copy, and another program
 # holding the clipboard open during the save. Either way the copy never
 # reaches the clipboard; the save must say so at once instead of writing
-# whatever the clipboard held before, and the program must run on. Then a
-# log window that stops answering for a while, and a save asked for while
-# the copy is still under way.
+# whatever the clipboard held before, and the program must run on. Then
+# messages that only the system or our own tray icon should send, sent by
+# another program: none may crash the program or be acted on. Last, a log
+# window that stops answering for a while, and a save asked for while the
+# copy is still under way.
 #   faults_host_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -92,11 +94,49 @@ wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$wo
 wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard is not empty after the save"
 ok "clipboard free again: $(basename "$(logs_matching "$logs" '*_1.rtf')") complete, clipboard emptied"
 
-# 3. The companion stops taking messages for a while (as when it loads a
+# 3. Another program's messages: a double click reported for an icon that is
+#    not ours (id 2), then creation data naming an object of its making, a
+#    destruction notice and a control notification pointing nowhere, sent
+#    to every window of ours. None may be acted on or crash the program; the
+#    count of logs once it has ended shows that only our icon's click saved.
+cat >"$appdir/OrvexLog.ini" <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Dialog_CheckBox=0
+Save_RadioButton=1
+INI
+drive post TMainForm 0x400 2 0x203
+drive post TMainForm 0x400 1 0x203
+wait_until 60 "our icon's double click to save" has_log "$logs" '*_2.rtf' || fail "our icon's double click did not save"
+show_properties
+drive wait-visible TMainForm 30 || fail "the properties window did not show"
+for class in TApplication TMainForm TDialogForm OrvexLogPanel OrvexLogLinkLabel; do
+    for kind in nccreate ncdestroy notify; do
+        drive forge "$kind" "$class" >>"$work/forge.log" || fail "no $class window to send $kind to"
+    done
+done
+still_running || fail "the program did not survive another program's messages: $(cat "$work/forge.log")"
+save_command
+wait_until 60 "a save after them" has_log "$logs" '*_3.rtf' || fail "no save after another program's messages"
+wait_until 10 "that log to be complete" python3 "$here/check_capture.py" rtf "$work/sample.rtf" \
+    "$(logs_matching "$logs" '*_3.rtf')"
+stop_app
+[[ $(logs_matching "$logs" '*' | wc -l) == 3 ]] || fail "logs: $(ls "$logs") (another icon's double click saved)"
+ok "another icon's double click ignored; forged creation, destruction and notification messages survived"
+
+# 4. The companion stops taking messages for a while (as when it loads a
 #    long log), beside a chat client that answers. Silent past the wait
 #    limit (60 s), the save stops with a message and writes nothing; it is
 #    never taken for an empty window, which would save the chat client's log.
 #    A save while it is still silent is waited for and saves its log.
+logs=$work/logs4
+mkdir -p "$logs"
+new_app_dir app4 <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Dialog_CheckBox=0
+INI
+start_app "$appdir"
 start_standin client --client
 start_other_standin busy.ready.txt busy --companion=100 --busy=90
 busy_host=${fault_pids[-1]}
@@ -114,18 +154,18 @@ drive wait-gone "#32770" 'エラー' 10 || fail "the box stayed"
 ok "silent companion: message after ${elapsed}s, nothing written"
 drive wait-hung StandinLogDisplay 0 || fail "the companion answers again too early to test the wait"
 save_command
-wait_until 90 "the companion's log once it answers" has_log "$logs" '*_2.rtf'
+wait_until 90 "the companion's log once it answers" has_log "$logs" '*_1.rtf'
 wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/busy.rtf" \
-    "$(logs_matching "$logs" '*_2.rtf')"
+    "$(logs_matching "$logs" '*_1.rtf')"
 ok "busy companion waited for: its own log saved"
 stop_app
 
-# 4. A tray double click (sent while the save waits on a slow WM_COPY) must
+# 5. A tray double click (sent while the save waits on a slow WM_COPY) must
 #    not start a save inside the running one, which would empty the
 #    clipboard under it: one whole log, one copy.
-logs=$work/logs4
+logs=$work/logs5
 mkdir -p "$logs"
-new_app_dir app4 <<INI
+new_app_dir app5 <<INI
 [Setting_GroupBox]
 OrvexLogPath=$(win_path "$logs")
 Save_RadioButton=1

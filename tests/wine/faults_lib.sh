@@ -116,7 +116,41 @@ new_app_dir() {
 # logs_matching DIR PATTERN: the files of DIR whose names match, sorted.
 logs_matching() { find "$1" -maxdepth 1 -type f -name "$2" | sort; }
 has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }
-no_temporaries() { [[ -z $(find "$1" -name '~OrvexLog*.tmp') ]]; }
+no_temporaries() { [[ -z $(find "$1" -name '~OrvexLog*.tmp' -o -name '~OL*.tmp') ]]; }
+
+# folder_of_length DIR N: makes a folder below DIR whose Windows path is N
+# bytes long and prints it.
+folder_of_length() {
+    local dir=$1 want=$2 len
+    while len=$(win_path "$dir" | wc -c); ((want - len > 101)); do dir=$dir/$(printf '%099d' 0); done
+    ((want - len >= 2)) || return 1
+    dir=$dir/$(printf "%0$((want - len - 1))d" 0)
+    (($(win_path "$dir" | wc -c) == want)) || return 1
+    mkdir -p "$dir"
+    echo "$dir"
+}
+
+# earlier_logs DIR NAME-FORMAT: for a time-identifier save, logs named (date
+# +NAME-FORMAT, then ".rtf") for this minute and the next two, so that a
+# minute turning over cannot miss the target; changed_log then prints the
+# first of them that no longer holds what it held.
+declare -A earlier=()
+earlier_logs() {
+    local m f
+    earlier=()
+    for m in 0 1 2; do
+        f=$1/$(date -d "+$m min" +"$2").rtf
+        echo "{\\rtf1 an earlier log of $f}" >"$f"
+        earlier[$f]=$(md5sum <"$f")
+    done
+}
+changed_log() {
+    local f
+    for f in "${!earlier[@]}"; do
+        [[ $(md5sum <"$f") != "${earlier[$f]}" ]] && echo "$f" && return 0
+    done
+    return 1
+}
 
 start_other_standin() { run_standin "fault_pids[${#fault_pids[@]}]" "$@"; }
 

@@ -142,6 +142,67 @@ int processStats(const char* className) {
     return 0;
 }
 
+struct Forged {
+    const char* className;
+    UINT message;
+    int reached = 0, answered = 0;
+};
+
+// Zeroed memory in the process that owns the window: an object whose table
+// of virtual functions is at address 0, as a program that means harm could
+// place one of its own making there.
+void* objectInProcessOf(HWND w) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    const UniqueKernelHandle process(OpenProcess(PROCESS_VM_OPERATION, FALSE, pid));
+    if (!process) return nullptr;
+    return VirtualAllocEx(process.get(), nullptr, 4096, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+}
+
+void sendForged(HWND w, Forged& f) {
+    char cls[64] = {};
+    GetClassNameA(w, cls, sizeof cls);
+    if (lstrcmpiA(cls, f.className) != 0) return;
+    ++f.reached;
+    // An address that no program has mapped.
+    LPARAM lParam = 0x100;
+    CREATESTRUCTA creation{};
+    if (f.message == WM_NCCREATE) {
+        creation.lpCreateParams = objectInProcessOf(w);
+        creation.lpszName = "forged";
+        creation.lpszClass = f.className;
+        lParam = reinterpret_cast<LPARAM>(&creation);
+    }
+    DWORD_PTR result = 0;
+    if (SendMessageTimeoutA(w, f.message, 0, lParam, SMTO_ABORTIFHUNG, 5000, &result)) ++f.answered;
+}
+
+BOOL CALLBACK forgeChild(HWND w, LPARAM param) {
+    sendForged(w, *reinterpret_cast<Forged*>(param));
+    return TRUE;
+}
+
+BOOL CALLBACK forgeTop(HWND w, LPARAM param) {
+    sendForged(w, *reinterpret_cast<Forged*>(param));
+    EnumChildWindows(w, forgeChild, param);
+    return TRUE;
+}
+
+// Sends what only the system should send a window, from this process, to
+// every window of CLASS: creation data naming an object of our making, a
+// destruction notice, or a control notification whose pointer points
+// nowhere. Prints how many windows it reached and how many answered.
+int forge(const char* kind, const char* className) {
+    Forged f{className, 0};
+    if (std::strcmp(kind, "nccreate") == 0) f.message = WM_NCCREATE;
+    else if (std::strcmp(kind, "ncdestroy") == 0) f.message = WM_NCDESTROY;
+    else if (std::strcmp(kind, "notify") == 0) f.message = WM_NOTIFY;
+    else return 2;
+    EnumWindows(forgeTop, reinterpret_cast<LPARAM>(&f));
+    std::printf("%s to %s: reached %d, answered %d\n", kind, className, f.reached, f.answered);
+    return f.reached > 0 ? 0 : 1;
+}
+
 int usage() {
     std::fputs(
         "commands:\n"
@@ -171,7 +232,10 @@ int usage() {
         "                                    client area, and the first and last of those with\n"
         "                                    ink on screen (not the button face; -1 -1 if none)\n"
         "  process-stats CLASS               print the USER and GDI objects, windows and\n"
-        "                                    memory of the process owning CLASS\n",
+        "                                    memory of the process owning CLASS\n"
+        "  forge nccreate|ncdestroy|notify CLASS\n"
+        "                                    send that message, as only the system should,\n"
+        "                                    to every window of CLASS (see forge())\n",
         stderr);
     return 2;
 }
@@ -357,5 +421,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cmd == "process-stats" && argc == 3) return processStats(argv[2]);
+    if (cmd == "forge" && argc == 4) return forge(argv[2], argv[3]);
     return usage();
 }

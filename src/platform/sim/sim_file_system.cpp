@@ -1,14 +1,18 @@
 #include "platform/sim/sim_file_system.hpp"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <fnmatch.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 
 #include "platform/sim/sim_paths.hpp"
 #include "platform/win_constants.hpp"
+#include "text/sjis.hpp"
 
 namespace sim {
 namespace {
@@ -16,10 +20,16 @@ namespace {
 constexpr std::uint32_t kReadOnly = 0x01;
 constexpr std::uint32_t kArchive = 0x20;
 
+constexpr std::size_t kMaxPath = 260;
+
+// Windows' ANSI file functions name nothing at MAX_PATH characters or more
+// (every CP932 character is one UTF-16 character).
+bool namable(const std::string& path) { return !path.empty() && sjis::charCount(path) < kMaxPath; }
+
 // Windows knows no file by the empty name, while the mapped host path of ""
 // would be the simulated current folder.
 bool statPath(const std::string& path, struct stat& st) {
-    return !path.empty() && ::stat(hostPath(path).c_str(), &st) == 0;
+    return namable(path) && ::stat(hostPath(path).c_str(), &st) == 0;
 }
 
 // Tests run as root too, where access(W_OK) always succeeds, so the
@@ -28,18 +38,18 @@ bool readOnly(const struct stat& st) { return (st.st_mode & S_IWUSR) == 0; }
 
 class SimWritableFile : public WritableFile {
 public:
-    SimWritableFile(int fd, std::shared_ptr<SimFileSystem::Faults> faults)
-        : fd_(fd), faults_(std::move(faults)) {}
-    ~SimWritableFile() override {
-        if (fd_ >= 0) ::close(fd_);
+    SimWritableFile(int fd, std::string hostPath, std::shared_ptr<SimFileSystem::Shared> shared)
+        : fd_(fd), hostPath_(std::move(hostPath)), shared_(std::move(shared)) {
+        shared_->open.push_back(hostPath_);
     }
+    ~SimWritableFile() override { close(); }
     SimWritableFile(const SimWritableFile&) = delete;
     SimWritableFile& operator=(const SimWritableFile&) = delete;
 
     bool write(std::string_view bytes) override {
         if (fd_ < 0) return false;
         bool full = false;
-        if (auto& budget = faults_->writeBudget) {
+        if (auto& budget = shared_->writeBudget) {
             if (bytes.size() > *budget) {
                 bytes = bytes.substr(0, static_cast<std::size_t>(*budget));
                 full = true;
@@ -60,19 +70,28 @@ public:
     bool finish() override {
         if (fd_ < 0) return false;
         const bool synced = ::fsync(fd_) == 0;
-        const bool closed = ::close(fd_) == 0;
-        fd_ = -1;
-        return synced && closed && !faults_->finish;
+        const bool closed = close();
+        return synced && closed && !shared_->finish;
     }
 
 private:
+    bool close() {
+        if (fd_ < 0) return false;
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        auto& open = shared_->open;
+        open.erase(std::find(open.begin(), open.end(), hostPath_));
+        return closed;
+    }
+
     int fd_;
-    std::shared_ptr<SimFileSystem::Faults> faults_;
+    std::string hostPath_;
+    std::shared_ptr<SimFileSystem::Shared> shared_;
 };
 
 }  // namespace
 
-SimFileSystem::SimFileSystem() : faults_(std::make_shared<Faults>()) {}
+SimFileSystem::SimFileSystem() : shared_(std::make_shared<Shared>()) {}
 
 std::uint32_t SimFileSystem::attributes(const std::string& path) {
     struct stat st {};
@@ -91,14 +110,22 @@ bool SimFileSystem::createDirectory(const std::string& path) {
 }
 
 std::unique_ptr<WritableFile> SimFileSystem::createNew(const std::string& path) {
-    if (path.empty() || faults_->create) return nullptr;
-    const int fd = ::open(hostPath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (!namable(path) || shared_->create) return nullptr;
+    std::string host = hostPath(path);
+    const int fd = ::open(host.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return nullptr;
-    return std::make_unique<SimWritableFile>(fd, faults_);
+    return std::make_unique<SimWritableFile>(fd, std::move(host), shared_);
+}
+
+// A file being written is open without sharing: it can be neither moved nor
+// deleted until it is closed (a sharing violation on Windows).
+bool SimFileSystem::isOpen(const std::string& path) const {
+    const std::string host = hostPath(path);
+    return std::find(shared_->open.begin(), shared_->open.end(), host) != shared_->open.end();
 }
 
 bool SimFileSystem::replace(const std::string& from, const std::string& to) {
-    if (from.empty() || to.empty() || faults_->replace) return false;
+    if (!namable(from) || !namable(to) || shared_->replace || isOpen(from) || isOpen(to)) return false;
     struct stat target {};
     if (statPath(to, target) && readOnly(target)) return false;  // access denied on Windows
     return std::rename(hostPath(from).c_str(), hostPath(to).c_str()) == 0;
@@ -106,13 +133,31 @@ bool SimFileSystem::replace(const std::string& from, const std::string& to) {
 
 bool SimFileSystem::remove(const std::string& path) {
     struct stat st {};
-    if (!statPath(path, st) || S_ISDIR(st.st_mode) || readOnly(st)) return false;
+    if (!statPath(path, st) || S_ISDIR(st.st_mode) || readOnly(st) || isOpen(path)) return false;
     return ::unlink(hostPath(path).c_str()) == 0;
 }
 
-void SimFileSystem::failWritesAfter(std::optional<std::uintmax_t> bytes) { faults_->writeBudget = bytes; }
-void SimFileSystem::failCreate(bool fail) { faults_->create = fail; }
-void SimFileSystem::failFinish(bool fail) { faults_->finish = fail; }
-void SimFileSystem::failReplace(bool fail) { faults_->replace = fail; }
+std::vector<std::string> SimFileSystem::fileNames(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    if (!namable(folder + pattern)) return names;
+    // The host folder that names in `folder` map into.
+    std::string host = hostPath(folder + "x");
+    host.erase(host.rfind('/'));
+    DIR* dir = ::opendir(host.c_str());
+    if (dir == nullptr) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        struct stat st {};
+        if (::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) != 0) continue;
+        if (::stat((host + "/" + name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+void SimFileSystem::failWritesAfter(std::optional<std::uintmax_t> bytes) { shared_->writeBudget = bytes; }
+void SimFileSystem::failCreate(bool fail) { shared_->create = fail; }
+void SimFileSystem::failFinish(bool fail) { shared_->finish = fail; }
+void SimFileSystem::failReplace(bool fail) { shared_->replace = fail; }
 
 }  // namespace sim

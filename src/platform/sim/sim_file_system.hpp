@@ -1,11 +1,14 @@
 #pragma once
 // Files and folders of the simulated desktop: real host files under the test's
 // root folder (see sim_paths.hpp), with Windows' rules where they differ from
-// POSIX (a read-only file cannot be replaced or deleted, an empty path names
-// nothing). Faults can be injected to stand in for a full or failing disk.
+// POSIX (a read-only file or one still being written cannot be replaced or
+// deleted, an empty path or one of MAX_PATH characters names nothing).
+// Faults can be injected to stand in for a full or failing disk.
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/file_system_port.hpp"
 
@@ -21,6 +24,7 @@ public:
     std::unique_ptr<WritableFile> createNew(const std::string& path) override;
     bool replace(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;
+    std::vector<std::string> fileNames(const std::string& folder, const std::string& pattern) override;
 
     // The disk fills up after this many more bytes, written through any file
     // of this file system: the write that crosses the limit stores what fits
@@ -33,16 +37,20 @@ public:
     // replace fails and leaves both files as they were.
     void failReplace(bool fail);
 
-    struct Faults {
+    struct Shared {
         std::optional<std::uintmax_t> writeBudget;
         bool create = false;
         bool finish = false;
         bool replace = false;
+        std::vector<std::string> open;  // host paths of the files being written
     };
 
 private:
-    // Shared with the open files, which may outlive this object.
-    std::shared_ptr<Faults> faults_;
+    bool isOpen(const std::string& path) const;
+
+    // The injected faults and the files being written, shared with the open
+    // files, which may outlive this object.
+    std::shared_ptr<Shared> shared_;
 };
 
 }  // namespace sim

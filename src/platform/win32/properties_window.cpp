@@ -1,6 +1,7 @@
 #include "platform/win32/properties_window.hpp"
 
 #include "platform/win32/gui_font.hpp"
+#include "platform/win32/win32_tray.hpp"
 #include "text/texts.hpp"
 
 namespace {
@@ -30,7 +31,9 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case WM_USER:
-            if (events_.trayMessage) events_.trayMessage(lParam);
+            // Only our icon's messages; WM_USER is too common a number to
+            // take another program's for a click on the icon.
+            if (wParam == Win32Tray::kIconId && events_.trayMessage) events_.trayMessage(lParam);
             return 0;
         case WM_TIMER:
             if (events_.timer) events_.timer(wParam);

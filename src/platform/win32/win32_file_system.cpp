@@ -79,4 +79,20 @@ bool Win32FileSystem::replace(const std::string& from, const std::string& to) {
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool Win32FileSystem::remove(const std::string& path) { return DeleteFileA(path.c_str()) != 0; }
+bool Win32FileSystem::remove(const std::string& path) {
+    if (!withinMaxPath(path)) return false;
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+std::vector<std::string> Win32FileSystem::fileNames(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    const std::string search = folder + pattern;
+    if (!withinMaxPath(search)) return names;
+    WIN32_FIND_DATAA found{};
+    const UniqueFind handle(FindFirstFileA(search.c_str(), &found));
+    if (!handle) return names;
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
+    } while (FindNextFileA(handle.get(), &found));
+    return names;
+}

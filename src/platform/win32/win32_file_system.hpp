@@ -12,4 +12,5 @@ public:
     std::unique_ptr<WritableFile> createNew(const std::string& path) override;
     bool replace(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;
+    std::vector<std::string> fileNames(const std::string& folder, const std::string& pattern) override;
 };

@@ -54,9 +54,14 @@ UINT_PTR onFileOk(HWND hookDialog, const OFNOTIFYA& notify) {
 }
 
 UINT_PTR CALLBACK openDialogHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
+    // Both carry pointers and come only from the dialog itself, on this
+    // thread; sent from another program they would point where it chose.
+    if ((message == WM_INITDIALOG || message == WM_NOTIFY) && InSendMessageEx(nullptr) != ISMEX_NOSEND) return 0;
     switch (message) {
         case WM_INITDIALOG:
-            SetWindowLongPtrA(hookDialog, GWLP_USERDATA, reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
+            if (GetWindowLongPtrA(hookDialog, GWLP_USERDATA) == 0)
+                SetWindowLongPtrA(hookDialog, GWLP_USERDATA,
+                                  reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
             return 0;
         case WM_NOTIFY: {
             const auto* notify = reinterpret_cast<const OFNOTIFYA*>(lParam);

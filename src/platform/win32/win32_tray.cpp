@@ -9,14 +9,12 @@
 #include "text/texts.hpp"
 
 namespace {
-constexpr UINT kIconId = 1;
-
 // The record in its first, 88-byte form, which every shell understands.
 NOTIFYICONDATAA iconRecord(HWND window) {
     NOTIFYICONDATAA data{};
     data.cbSize = NOTIFYICONDATAA_V1_SIZE;
     data.hWnd = window;
-    data.uID = kIconId;
+    data.uID = Win32Tray::kIconId;
     return data;
 }
 

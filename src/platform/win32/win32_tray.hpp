@@ -6,6 +6,10 @@
 
 class Win32Tray : public TrayPort {
 public:
+    // The identifier of our one icon; its callback messages carry it in
+    // wParam. WM_USER with any other value comes from elsewhere.
+    static constexpr UINT kIconId = 1;
+
     // propertiesWindow receives the icon's callback messages; the menus open
     // for the application window, which is brought to the foreground first.
     Win32Tray(HWND propertiesWindow, HWND applicationWindow, HICON windowIcon)

@@ -14,10 +14,40 @@ void WindowBase::registerClass(const char* className, HICON icon) {
     RegisterClassExA(&wc);
 }
 
+namespace {
+// The object whose window this thread is creating right now. Creations nest
+// (a window may create another while it is being created), so each creation
+// puts back the one it interrupted.
+thread_local WindowBase* t_creating = nullptr;
+
+// True when the message was sent from another thread, and so perhaps from
+// another program. Only the system sends the messages below, and only from
+// the window's own thread; Wine copies WM_NCCREATE's creation data across
+// processes, so another program could otherwise hand us an address of its
+// choosing, and on Windows a WM_NOTIFY from outside carries a pointer into
+// our memory that its sender chose.
+bool fromAnotherThread() { return InSendMessageEx(nullptr) != ISMEX_NOSEND; }
+
+bool onlyFromOwnThread(UINT message) {
+    switch (message) {
+        case WM_NCCREATE:
+        case WM_CREATE:
+        case WM_DESTROY:
+        case WM_NCDESTROY:
+        case WM_NOTIFY: return true;
+        default: return false;
+    }
+}
+}  // namespace
+
 HWND WindowBase::createWindow(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
                               int width, int height, HWND parent) {
-    return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, nullptr,
-                           GetModuleHandleA(nullptr), this);
+    WindowBase* const interrupted = t_creating;
+    t_creating = this;
+    HWND window = CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, nullptr,
+                                  GetModuleHandleA(nullptr), this);
+    t_creating = interrupted;
+    return window;
 }
 
 LRESULT WindowBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -25,12 +55,21 @@ LRESULT WindowBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK WindowBase::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (onlyFromOwnThread(message) && fromAnotherThread()) return 0;
+    auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<WindowBase*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        // The object is bound once, at its own window's creation: the window
+        // has none yet and this thread is inside createWindow for it. Any
+        // other WM_NCCREATE is refused.
+        const auto* creation = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        if (self != nullptr || t_creating == nullptr || creation == nullptr ||
+            creation->lpCreateParams != t_creating)
+            return FALSE;
+        self = t_creating;
+        t_creating = nullptr;
         self->hwnd_ = hwnd;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);

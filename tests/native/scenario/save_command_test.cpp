@@ -206,6 +206,65 @@ TEST_F(SaveCommandTest, FailedWriteKeepsTheEarlierLogAndLeavesNoTemporaryFile) {
     EXPECT_EQ(d.notice.shows, 0);
 }
 
+TEST_F(SaveCommandTest, EveryLogPathBelowThePathLimitIsWritten) {
+    // 246 characters: "\240105_1.rtf" ends the path at 259, where
+    // "\~OrvexLog1.tmp" would pass the limit of 260.
+    const std::string deep = "C:\\" + std::string(120, 'a') + "\\" + std::string(122, 'b');
+    ASSERT_EQ(deep.size(), 246u);
+    makeFolder(deep);
+    const std::string names = "[FileName_GroupBox]\r\nYear2_RadioButton=1\r\n";
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=" + deep + "\r\n" + names);
+    d.windows.addChatClient("deep log");
+    saveWithoutNotice();
+    EXPECT_TRUE(d.boxes.shown.empty());
+    EXPECT_NE(readFile(deep + "\\240105_1.rtf").find("deep log"), std::string::npos);
+
+    // The log of this minute ("_0905.rtf") is replaced whole, through a
+    // shorter temporary.
+    const std::string noDate = "[FileName_GroupBox]\r\nYear_CheckBox=0\r\nMonth_CheckBox=0\r\nDay_CheckBox=0\r\n";
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=" + deep + "\r\n" + noDate + "Number_CheckBox=0\r\n");
+    writeFile(deep + "\\_0905.rtf", "earlier log");
+    saveWithoutNotice();
+    EXPECT_NE(readFile(deep + "\\_0905.rtf").find("deep log"), std::string::npos);
+    EXPECT_EQ(listFolder(deep), (std::vector<std::string>{"240105_1.rtf", "_0905.rtf"}));
+
+    // 253 characters: only a bare "1.rtf" fits, no temporary name does. The
+    // name is free, so it is written in place; a failed write leaves nothing.
+    const std::string deeper = deep + std::string(7, 'c');
+    makeFolder(deeper);
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=" + deeper + "\r\n" + noDate + "Plain_CheckBox=0\r\n");
+    saveWithoutNotice();
+    EXPECT_TRUE(d.boxes.shown.empty());
+    EXPECT_NE(readFile(deeper + "\\1.rtf").find("deep log"), std::string::npos);
+    d.files.failWritesAfter(3);
+    saveWithoutNotice();
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, std::string(txt::kStreamWriteFailed) + ".");
+    EXPECT_EQ(listFolder(deeper), std::vector<std::string>{"1.rtf"});
+}
+
+TEST_F(SaveCommandTest, LeftoverTemporariesNeverStopASaveAndAreRemoved) {
+    // What interrupted saves left, more than a save would try names for.
+    for (int n = 1; n <= 100; ++n) writeFile("C:\\Logs\\~OrvexLog" + std::to_string(n) + ".tmp", "part");
+    writeFile("C:\\Logs\\~OL1.tmp", "part");
+    // Not ours.
+    writeFile("C:\\Logs\\~OrvexLogX.tmp", "keep");
+    writeFile("C:\\Logs\\~other.tmp", "keep");
+    // Still being written by a running save: it must survive.
+    auto running = d.files.createNew("C:\\Logs\\~OrvexLog101.tmp");
+    ASSERT_NE(running, nullptr);
+    ASSERT_TRUE(running->write("being written"));
+
+    d.windows.addChatClient("log text");
+    saveWithoutNotice();
+    EXPECT_TRUE(d.boxes.shown.empty());
+    EXPECT_NE(readFile("C:\\Logs\\240105_1.rtf").find("log text"), std::string::npos);
+    EXPECT_EQ(listFolder("C:\\Logs"),
+              (std::vector<std::string>{"240105_1.rtf", "~OrvexLog101.tmp", "~OrvexLogX.tmp", "~other.tmp"}));
+    EXPECT_TRUE(running->finish());
+    EXPECT_EQ(readFile("C:\\Logs\\~OrvexLog101.tmp"), "being written");
+}
+
 TEST_F(SaveCommandTest, MissingSaveFolderReportsTheFileThatCannotBeCreated) {
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Gone\r\n");
     d.windows.addChatClient("text");
