@@ -35,6 +35,19 @@ props_drive() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.
 # running program reads it at its next use of a setting.
 write_settings() { sed 's/$/\r/' >"$1/OrvexLog.ini"; }
 
+# new_app_dir NAME: a fresh program folder $work/NAME with OrvexLog.exe and
+# its settings (CRLF) from stdin; sets $appdir.
+new_app_dir() {
+    appdir=$work/$1
+    mkdir -p "$appdir"
+    cp "$build/OrvexLog.exe" "$appdir/"
+    write_settings "$appdir"
+}
+
+# logs_matching DIR PATTERN: the files of DIR whose names match, sorted.
+logs_matching() { find "$1" -maxdepth 1 -type f -name "$2" | sort; }
+has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }
+
 # ini_value FILE KEY: the first value of KEY in an INI file.
 ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }
 

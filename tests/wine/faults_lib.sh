@@ -104,18 +104,6 @@ still_running() {
     kill -0 "$app" 2>/dev/null && drive wait-window TMainForm - 5
 }
 
-# new_app_dir NAME: a fresh program folder with OrvexLog.exe, settings (CRLF)
-# from stdin; prints nothing, sets $appdir.
-new_app_dir() {
-    appdir=$work/$1
-    mkdir -p "$appdir"
-    cp "$build/OrvexLog.exe" "$appdir/"
-    sed 's/$/\r/' >"$appdir/OrvexLog.ini"
-}
-
-# logs_matching DIR PATTERN: the files of DIR whose names match, sorted.
-logs_matching() { find "$1" -maxdepth 1 -type f -name "$2" | sort; }
-has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }
 no_temporaries() { [[ -z $(find "$1" -name '~OrvexLog*.tmp' -o -name '~OL*.tmp') ]]; }
 
 # folder_of_length DIR N: makes a folder below DIR whose Windows path is N

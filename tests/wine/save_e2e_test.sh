@@ -20,26 +20,12 @@ double_click() { drive post TMainForm 0x400 1 0x203; }
 auto_save_tick() { drive post TMainForm 0x113 1 0; }
 exit_command() { drive post TMainForm 0x111 202 0; }
 
-
-# new_app NAME: a fresh program folder with OrvexLog.exe; settings from stdin.
-new_app() {
-    appdir=$work/$1
-    mkdir -p "$appdir"
-    cp "$build/OrvexLog.exe" "$appdir/"
-    sed 's/$/\r/' >"$appdir/OrvexLog.ini"
-}
-
-
-
-logs_of() { find "$1" -maxdepth 1 -name "$2" | sort; }
-has_log() { [[ -n $(logs_of "$1" "$2") ]]; }
-
 # 1. Companion log, coloured Japanese RTF, by double click; a second copy; an
 #    auto-save tick; the clipboard; exit without the window ever shown.
 start_standin sample --companion=57
 logs=$work/logs1
 mkdir -p "$logs"
-new_app one <<INI
+new_app_dir one <<INI
 [Setting_GroupBox]
 OrvexLogPath=$(win_path "$logs")
 Save_RadioButton=1
@@ -58,16 +44,16 @@ ok "a second copy ends with 0 and the first runs on"
 
 double_click
 wait_until 60 "the first log" has_log "$logs" '*_1.rtf'
-first=$(logs_of "$logs" '*_1.rtf')
+first=$(logs_matching "$logs" '*_1.rtf')
 wait_until 10 "the first log to be complete" python3 "$here/check_capture.py" rtf "$work/sample.rtf" "$first"
 ok "double click saved $(basename "$first") with the companion's colours and Japanese text"
 drive clipboard-empty || fail "the clipboard is not empty after the save"
 ok "clipboard empty after the save"
-[[ -z $(logs_of "$logs" '~*') ]] || fail "a temporary file was left behind"
+[[ -z $(logs_matching "$logs" '~*') ]] || fail "a temporary file was left behind"
 
 auto_save_tick
 wait_until 60 "the auto-saved log" has_log "$logs" '*_2.rtf'
-ok "an auto-save tick saved $(basename "$(logs_of "$logs" '*_2.rtf')")"
+ok "an auto-save tick saved $(basename "$(logs_matching "$logs" '*_2.rtf')")"
 
 stop_app
 top=$(ini_value "$appdir/OrvexLog.ini" MainTop)
@@ -81,7 +67,7 @@ ok "終了 stored the start-up position $left,$top"
 start_standin client --client
 logs=$work/logs2
 mkdir -p "$logs"
-new_app two <<INI
+new_app_dir two <<INI
 [File_TabSheet]
 RichText_RadioButton=0
 [Setting_GroupBox]
@@ -92,7 +78,7 @@ INI
 start_app "$appdir"
 double_click
 wait_until 60 "the text log" has_log "$logs" '*_1.txt'
-wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_of "$logs" '*_1.txt')"
+wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_matching "$logs" '*_1.txt')"
 ok "chat client saved as Shift-JIS text"
 
 # 2b. Prefixes put into the settings file behind the program's back: one that
@@ -161,7 +147,7 @@ drive clipboard-set "another program's text" || fail "cannot set the clipboard"
 double_click
 wait_until 60 "the empty window's log" has_log "$logs" '*_1.txt'
 wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard still holds the older text"
-[[ ! -s $(logs_of "$logs" '*_1.txt') ]] || fail "the empty window's log holds: $(cat "$(logs_of "$logs" '*_1.txt')")"
+[[ ! -s $(logs_matching "$logs" '*_1.txt') ]] || fail "the empty window's log holds: $(cat "$(logs_matching "$logs" '*_1.txt')")"
 ok "empty chat window saved as an empty log"
 
 # 4. The tray icon comes back when the notification area is re-created.
@@ -181,7 +167,7 @@ stop_app
 #    nested box was opened and answered meanwhile.
 stop_process "$standin"
 standin=
-new_app three <<INI
+new_app_dir three <<INI
 [Setting_GroupBox]
 Save_RadioButton=1
 INI
