@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "platform/win_constants.hpp"
 #include "text/sjis.hpp"
 
 namespace {
@@ -63,10 +62,10 @@ bool streamInto(RichHolderPort& holder, std::unique_ptr<WritableFile> file) {
 
 // Without a temporary name, the log is written in place, and only as a new
 // file: an earlier log of that name would be lost if the write failed, so
-// it is never opened. A sequence number is always a free name; a time
-// identifier's log of the same minute always leaves room for a temporary.
+// it is never opened (createNew refuses a name that is taken). A sequence
+// number is always a free name; a time identifier's log of the same minute
+// always leaves room for a temporary.
 WriteResult writeInPlace(FileSystemPort& files, RichHolderPort& holder, const std::string& path) {
-    if (files.attributes(path) != win::kInvalidFileAttributes) return WriteResult::CannotCreate;
     auto file = files.createNew(path);
     if (!file) return WriteResult::CannotCreate;
     if (!streamInto(holder, std::move(file))) {

@@ -53,6 +53,10 @@ HWND ApplicationWindow::formToActivate() const {
     // A box or the notice over the forms comes first, as the taskbar does it.
     const HWND popup = GetLastActivePopup(hwnd());
     if (popup != nullptr && popup != hwnd() && IsWindowVisible(popup) && IsWindowEnabled(popup)) return popup;
+    return visibleForm();
+}
+
+HWND ApplicationWindow::visibleForm() const {
     OwnedForms search{hwnd(), nullptr};
     EnumThreadWindows(GetCurrentThreadId(), findVisibleForm, reinterpret_cast<LPARAM>(&search));
     return search.found;
@@ -60,9 +64,7 @@ HWND ApplicationWindow::formToActivate() const {
 
 void ApplicationWindow::updateTaskbarEntry() {
     if (hwnd() == nullptr) return;
-    OwnedForms search{hwnd(), nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), findVisibleForm, reinterpret_cast<LPARAM>(&search));
-    const bool wanted = search.found != nullptr;
+    const bool wanted = visibleForm() != nullptr;
     if (wanted == (IsWindowVisible(hwnd()) != 0)) return;
     // Without size and far off every monitor, where minimised windows go:
     // the entry needs the window visible, the screen must not show it (nor

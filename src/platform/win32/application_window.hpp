@@ -25,6 +25,8 @@ private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     // The owned form that an activation of the entry brings forward.
     HWND formToActivate() const;
+    // A visible form that this window owns (not a box or common dialog).
+    HWND visibleForm() const;
 
     UniqueIcon bigIcon_, smallIcon_;
 };

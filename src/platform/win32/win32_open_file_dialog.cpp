@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32/modal_loop.hpp"
+#include "platform/win32/window_base.hpp"
 
 namespace {
 
@@ -56,7 +57,7 @@ UINT_PTR onFileOk(HWND hookDialog, const OFNOTIFYA& notify) {
 UINT_PTR CALLBACK openDialogHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
     // Both carry pointers and come only from the dialog itself, on this
     // thread; sent from another program they would point where it chose.
-    if ((message == WM_INITDIALOG || message == WM_NOTIFY) && InSendMessageEx(nullptr) != ISMEX_NOSEND) return 0;
+    if ((message == WM_INITDIALOG || message == WM_NOTIFY) && sentFromAnotherThread()) return 0;
     switch (message) {
         case WM_INITDIALOG:
             if (GetWindowLongPtrA(hookDialog, GWLP_USERDATA) == 0)

@@ -20,14 +20,11 @@ namespace {
 // puts back the one it interrupted.
 thread_local WindowBase* t_creating = nullptr;
 
-// True when the message was sent from another thread, and so perhaps from
-// another program. Only the system sends the messages below, and only from
-// the window's own thread; Wine copies WM_NCCREATE's creation data across
-// processes, so another program could otherwise hand us an address of its
-// choosing, and on Windows a WM_NOTIFY from outside carries a pointer into
-// our memory that its sender chose.
-bool fromAnotherThread() { return InSendMessageEx(nullptr) != ISMEX_NOSEND; }
-
+// Only the system sends these, and only from the window's own thread; Wine
+// copies WM_NCCREATE's creation data across processes, so another program
+// could otherwise hand us an address of its choosing, and on Windows a
+// WM_NOTIFY from outside carries a pointer into our memory that its sender
+// chose.
 bool onlyFromOwnThread(UINT message) {
     switch (message) {
         case WM_NCCREATE:
@@ -55,7 +52,7 @@ LRESULT WindowBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK WindowBase::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (onlyFromOwnThread(message) && fromAnotherThread()) return 0;
+    if (onlyFromOwnThread(message) && sentFromAnotherThread()) return 0;
     auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
         // The object is bound once, at its own window's creation: the window

@@ -28,6 +28,11 @@ private:
     HWND hwnd_ = nullptr;
 };
 
+// True when the message being handled was sent from another thread, and so
+// perhaps from another program: messages that carry pointers (creation data,
+// notifications) are taken only from the window's own thread.
+inline bool sentFromAnotherThread() { return InSendMessageEx(nullptr) != ISMEX_NOSEND; }
+
 // A child control created on a window, with the window's font.
 HWND createChild(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int width,
                  int height, int id, HFONT font, DWORD exStyle = 0);
