@@ -2,13 +2,16 @@
 // Win32 controls: a user's action reaches the model through the dispatch
 // function, the model's changes reach the control, and the program's own
 // changes do not come back as a user's. Also the link label, the tab-order
-// search behind FormShow, and the page switch.
+// search behind FormShow, the page switch, and our windows created while a
+// message from another thread is handled.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <stdexcept>
+#include <utility>
 #include <string>
 
 #include "platform/win32/control_binding.hpp"
@@ -17,6 +20,7 @@
 #include "platform/win32/properties_pages.hpp"
 #include "platform/win32/properties_panel.hpp"
 #include "platform/win32/unique_handle.hpp"
+#include "platform/win32/value_label.hpp"
 #include "platform/win32/window_base.hpp"
 #include "text/texts.hpp"
 
@@ -332,4 +336,42 @@ TEST(PageSwitch, ShowsOnlyTheSelectedPage) {
     selectPropertiesPage(tab, 0);
     EXPECT_TRUE(shown(pages[0]));
     EXPECT_FALSE(shown(pages[2]));
+}
+
+namespace {
+// WM_APP creates one of our windows in it, as the tray's callback shows the
+// properties window or a save makes the notice.
+LRESULT CALLBACK createOnApp(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_APP) return DefWindowProcA(w, message, wParam, lParam);
+    *reinterpret_cast<std::unique_ptr<ValueLabel>*>(lParam) = std::make_unique<ValueLabel>(w, 0, 0, 50, 12, nullptr);
+    return 0;
+}
+
+DWORD WINAPI sendApp(void* target) {
+    auto* t = static_cast<std::pair<HWND, std::unique_ptr<ValueLabel>*>*>(target);
+    SendMessageA(t->first, WM_APP, 0, reinterpret_cast<LPARAM>(t->second));
+    return 0;
+}
+}  // namespace
+
+TEST(WindowBase, WindowsCreatedWhileHandlingAMessageSentFromAnotherThreadAreWhole) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = createOnApp;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvexLogSentTest";
+    RegisterClassA(&wc);
+    UniqueHwnd target(CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                      wc.hInstance, nullptr));
+    std::unique_ptr<ValueLabel> label;
+    std::pair<HWND, std::unique_ptr<ValueLabel>*> request{target.get(), &label};
+    const UniqueKernelHandle sender(CreateThread(nullptr, 0, sendApp, &request, 0, nullptr));
+    // The sent message is handled on this thread while it waits for messages.
+    for (const DWORD start = GetTickCount(); !label && GetTickCount() - start < 10000;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+    WaitForSingleObject(sender.get(), 10000);
+    ASSERT_TRUE(label);
+    EXPECT_NE(label->window(), nullptr);
 }
