@@ -11,7 +11,6 @@
 
 #include <memory>
 #include <stdexcept>
-#include <utility>
 #include <string>
 
 #include "platform/win32/control_binding.hpp"
@@ -339,19 +338,14 @@ TEST(PageSwitch, ShowsOnlyTheSelectedPage) {
 }
 
 namespace {
-// WM_APP creates one of our windows in it, as the tray's callback shows the
-// properties window or a save makes the notice.
+// WM_APP creates one of our windows, as the tray's callback shows the
+// properties window; another thread sends it, as the shell does.
+std::unique_ptr<ValueLabel> g_created;
 LRESULT CALLBACK createOnApp(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_APP) return DefWindowProcA(w, message, wParam, lParam);
-    *reinterpret_cast<std::unique_ptr<ValueLabel>*>(lParam) = std::make_unique<ValueLabel>(w, 0, 0, 50, 12, nullptr);
-    return 0;
+    if (message == WM_APP) g_created = std::make_unique<ValueLabel>(w, 0, 0, 50, 12, nullptr);
+    return DefWindowProcA(w, message, wParam, lParam);
 }
-
-DWORD WINAPI sendApp(void* target) {
-    auto* t = static_cast<std::pair<HWND, std::unique_ptr<ValueLabel>*>*>(target);
-    SendMessageA(t->first, WM_APP, 0, reinterpret_cast<LPARAM>(t->second));
-    return 0;
-}
+DWORD WINAPI sendApp(void* target) { return static_cast<DWORD>(SendMessageA(static_cast<HWND>(target), WM_APP, 0, 0)); }
 }  // namespace
 
 TEST(WindowBase, WindowsCreatedWhileHandlingAMessageSentFromAnotherThreadAreWhole) {
@@ -360,18 +354,17 @@ TEST(WindowBase, WindowsCreatedWhileHandlingAMessageSentFromAnotherThreadAreWhol
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "OrvexLogSentTest";
     RegisterClassA(&wc);
-    UniqueHwnd target(CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                      wc.hInstance, nullptr));
-    std::unique_ptr<ValueLabel> label;
-    std::pair<HWND, std::unique_ptr<ValueLabel>*> request{target.get(), &label};
-    const UniqueKernelHandle sender(CreateThread(nullptr, 0, sendApp, &request, 0, nullptr));
-    // The sent message is handled on this thread while it waits for messages.
-    for (const DWORD start = GetTickCount(); !label && GetTickCount() - start < 10000;) {
+    UniqueHwnd target(
+        CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, wc.hInstance, nullptr));
+    const UniqueKernelHandle sender(CreateThread(nullptr, 0, sendApp, target.get(), 0, nullptr));
+    // This thread handles the sent message while it looks for messages.
+    for (const DWORD start = GetTickCount(); !g_created && GetTickCount() - start < 10000;) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_SENDMESSAGE);
     }
     WaitForSingleObject(sender.get(), 10000);
-    ASSERT_TRUE(label);
-    EXPECT_NE(label->window(), nullptr);
+    ASSERT_TRUE(g_created);
+    EXPECT_NE(g_created->window(), nullptr);
+    g_created.reset();
 }
