@@ -59,12 +59,12 @@ wine "$demo/OrvexLog/OrvexLog.exe" </dev/null >"$demo/orvexlog.log" 2>&1 &
 app=$!
 drive wait-window TMainForm - 60
 echo "OrvexLog.exe runs in the tray; choosing 保存(&S) from its menu..."
-# The tray menu's "保存(&S)" arrives at the properties window as command 102.
-drive post TMainForm 0x111 102 0
+# A left press on the icon, as the shell sends it, and 保存(&S) from its menu.
+drive tray TMainForm left S 30
 drive wait-visible TDialogForm 120
 WINE_SESSION_DIR=$demo/wine bash scripts/screenshot.sh "保存ログ情報" "$demo/notice.png" >/dev/null
 drive post TDialogForm 0x111 1 0
-drive post TMainForm 0x111 202 0
+drive tray TMainForm right X 30
 wait_until 30 "OrvexLog to end" _gone "$app"
 app=
 saved=$(find "$demo/logs" -maxdepth 1 -name '*.rtf' | sort | tail -n 1)

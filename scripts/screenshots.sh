@@ -74,8 +74,12 @@ printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' 'C:\OrvexLog\logs' >"$work/Or
 app=$!
 must "OrvexLog started" wait-program 60
 
-# The four pages, as the tray's properties command opens the window.
-must "window shown" show 30
+# The four pages, the window opened as a user does: a real right click on
+# the icon in Wine's notification area, then the menu's 「プロパティ(&R)」.
+tray_icon_click "$build/ui_driver.exe" 3 || fail "no icon in Wine's notification area"
+ui wait-menu TMainForm 1 10 || fail "no menu on a right click"
+menu_top_item_click "$build/ui_driver.exe"
+must "window shown" wait-shown 1 30
 pages=(properties-1-filename properties-2-save properties-3-action properties-4-version)
 for i in 0 1 2 3; do
     must "page $((i + 1))" page "$i" 10
@@ -103,14 +107,15 @@ must "dialog closed" wait-no-dialog orvex-dialog 20
 must "window hidden" click Cancel_Button
 must "window hidden" wait-shown 0 20
 
-# The notice after a save from the tray menu (command 102, 保存(&S)); its
-# log goes to a folder of this run.
-printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' "$(win_path "$work/logs")" >"$work/OrvexLog/OrvexLog.ini"
-ui post TMainForm 0x111 102 0 || fail "save command"
+# The notice after a save by a real double click on the icon, set to save;
+# its log goes to a folder of this run.
+printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n' "$(win_path "$work/logs")" \
+    >"$work/OrvexLog/OrvexLog.ini"
+tray_icon_click "$build/ui_driver.exe" 1 2 || fail "no icon in Wine's notification area"
 ui wait-visible TDialogForm 120 || fail "no notice"
 shot notice notice.png
 ui post TDialogForm 0x111 1 0 || true
 
-ui post TMainForm 0x111 202 0 || true
+ui tray TMainForm right X 30 || true
 wait_until 30 "OrvexLog to end" _gone "$app" || true
 app=

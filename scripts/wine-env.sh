@@ -152,3 +152,22 @@ stop_process() {
     kill "$pid" 2>/dev/null || return 0
     wait_until 10 "process $pid to end" _gone "$pid" || kill -9 "$pid" 2>/dev/null || true
 }
+
+# Real mouse input (X events through xdotool), as a user's hand gives it:
+#   tray_icon_click UI_DRIVER BUTTON [COUNT]   on the first icon in Wine's
+#       notification area, the "Wine System Tray" window Wine shows on a
+#       display without a desktop shell; COUNT presses 80 ms apart make a
+#       double click
+#   menu_top_item_click UI_DRIVER   on the top item of the pop-up menu on
+#       screen (below the menu's border; any font's item is taller than that)
+tray_icon_click() {
+    local point
+    point=$(wine "$1" tray-icon-point </dev/null 2>/dev/null | tr -d '\r') || return 1
+    # shellcheck disable=SC2086 # "x y"
+    xdotool mousemove $point click --repeat "${3:-1}" --delay 80 "$2"
+}
+menu_top_item_click() {
+    local left top right bottom
+    read -r left top right bottom < <(wine "$1" rect '#32768' </dev/null 2>/dev/null | tr -d '\r') || return 1
+    xdotool mousemove "$(((left + right) / 2))" "$((top + 10))" click 1
+}

@@ -7,7 +7,9 @@ struct ScreenPoint {
 };
 
 // An item chosen from a tray menu; separators are never chosen.
-enum class TrayMenuItem { None, AutoSave, Save, Properties, Exit };
+// SecondPress: no item, the left menu was closed by a second press on the
+// icon that makes a double click with the press that opened it.
+enum class TrayMenuItem { None, AutoSave, Save, Properties, Exit, SecondPress };
 
 class TrayPort {
 public:
@@ -29,7 +31,12 @@ public:
     // separator are both shown or both hidden; `autoSaveChecked` is the item's
     // check mark. Returns once the menu has closed (messages keep flowing
     // while it is open) with the item chosen; the caller runs its handler.
+    // A left press within the system's double-click time and rectangle of
+    // the press that opened the menu (at `at`, when the cursor was last read)
+    // closes it with SecondPress.
     virtual TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) = 0;
     // RBPopupMenu ("プロパティ(&R)", separator, "終了(&X)"), as above.
     virtual TrayMenuItem openRightMenu(ScreenPoint at) = 0;
+    // Closes the open menu, if any, without a choice (EndMenu).
+    virtual void closeMenu() = 0;
 };

@@ -26,7 +26,7 @@ void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
     const ScreenPoint at = form_.platform.tray.cursorPos();
     switch (lParam) {
         case win::kWmLButtonDown: leftButtonDown(at); break;
-        case win::kWmLButtonDblClk: doubleClick(); break;
+        case win::kWmLButtonDblClk: doubleClickMessage(); break;
         case win::kWmRButtonDown:
             form_.platform.tray.foregroundAndProcessMessages();
             menus_.openRight(at);
@@ -45,8 +45,37 @@ void TrayIcon::leftButtonDown(ScreenPoint at) {
     menus_.AutoSave_MenuItem.visible = autoSaveItem;
     menus_.N2.visible = autoSaveItem;
     menus_.AutoSave_MenuItem.checked = form_.AutoSave_Timer.enabled();
+    // The shell's callbacks are sent: the second press of a double click can
+    // arrive while this one's menu is on its way or open.
+    const bool outerPress = leftPress_;
+    leftPress_ = true;
+    ranForSecondPress_ = false;
+    doubleClickArrived_ = false;
     form_.platform.tray.foregroundAndProcessMessages();
-    menus_.openLeft(at);
+    const TrayMenuItem closedBy = doubleClickArrived_ ? TrayMenuItem::None : menus_.openLeft(at);
+    leftPress_ = outerPress;
+    if (closedBy != TrayMenuItem::SecondPress && !doubleClickArrived_) {
+        menus_.run(closedBy);
+        return;
+    }
+    ranForSecondPress_ = !doubleClickArrived_;
+    doubleClickArrived_ = false;
+    doubleClick();
+}
+
+void TrayIcon::doubleClickMessage() {
+    if (leftPress_) {
+        // The menu of the first press gives way; its press runs the action
+        // once the menu has closed.
+        doubleClickArrived_ = true;
+        form_.platform.tray.closeMenu();
+        return;
+    }
+    if (ranForSecondPress_) {
+        ranForSecondPress_ = false;
+        return;
+    }
+    doubleClick();
 }
 
 void TrayIcon::doubleClick() {

@@ -26,10 +26,18 @@ public:
 
 private:
     void leftButtonDown(ScreenPoint at);
+    void doubleClickMessage();
     void doubleClick();
 
     FormContext& form_;
     TrayMenus& menus_;
     SaveCommand& save_;
     bool shown_ = false;
+    // A left press is being handled: its menu is open or about to open.
+    bool leftPress_ = false;
+    // WM_LBUTTONDBLCLK arrived while it was.
+    bool doubleClickArrived_ = false;
+    // A second press closed the menu and ran the double-click action; the
+    // shell's WM_LBUTTONDBLCLK for that press, if it comes, is not run again.
+    bool ranForSecondPress_ = false;
 };

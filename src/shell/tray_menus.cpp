@@ -3,8 +3,8 @@
 #include "app/form_context.hpp"
 #include "capture/save_command.hpp"
 
-void TrayMenus::openLeft(ScreenPoint at) {
-    run(form_.platform.tray.openLeftMenu(at, AutoSave_MenuItem.visible, AutoSave_MenuItem.checked));
+TrayMenuItem TrayMenus::openLeft(ScreenPoint at) {
+    return form_.platform.tray.openLeftMenu(at, AutoSave_MenuItem.visible, AutoSave_MenuItem.checked);
 }
 
 void TrayMenus::openRight(ScreenPoint at) { run(form_.platform.tray.openRightMenu(at)); }
@@ -15,7 +15,8 @@ void TrayMenus::run(TrayMenuItem item) {
         case TrayMenuItem::Save: save_.Save_MenuItemClick(); break;
         case TrayMenuItem::Properties: Property_MenuItemClick(); break;
         case TrayMenuItem::Exit: Exit_MenuItemClick(); break;
-        case TrayMenuItem::None: break;
+        case TrayMenuItem::None:
+        case TrayMenuItem::SecondPress: break;
     }
 }
 

@@ -21,9 +21,12 @@ public:
     MenuItemState AutoSave_MenuItem{false, false};
     MenuItemState N2{false, false};
 
-    // Opens the menu at `at` and runs the handler of the item chosen.
-    void openLeft(ScreenPoint at);
+    // Opens the left menu at `at` and tells what closed it: the caller runs
+    // the item chosen (run), once the menu has gone.
+    TrayMenuItem openLeft(ScreenPoint at);
+    // Opens the right menu at `at` and runs the handler of the item chosen.
     void openRight(ScreenPoint at);
+    void run(TrayMenuItem item);
 
     // Inverts the item's check mark; the timer follows it.
     void AutoSave_MenuItemClick();
@@ -33,8 +36,6 @@ public:
     void Exit_MenuItemClick();
 
 private:
-    void run(TrayMenuItem item);
-
     FormContext& form_;
     SaveCommand& save_;
 };

@@ -2,12 +2,14 @@
 // Win32 controls: a user's action reaches the model through the dispatch
 // function, the model's changes reach the control, and the program's own
 // changes do not come back as a user's. Also the link label, the tab-order
-// search behind FormShow, and the page switch.
+// search behind FormShow, the page switch, and our windows created while a
+// message from another thread is handled.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +19,7 @@
 #include "platform/win32/properties_pages.hpp"
 #include "platform/win32/properties_panel.hpp"
 #include "platform/win32/unique_handle.hpp"
+#include "platform/win32/value_label.hpp"
 #include "platform/win32/window_base.hpp"
 #include "text/texts.hpp"
 
@@ -332,4 +335,36 @@ TEST(PageSwitch, ShowsOnlyTheSelectedPage) {
     selectPropertiesPage(tab, 0);
     EXPECT_TRUE(shown(pages[0]));
     EXPECT_FALSE(shown(pages[2]));
+}
+
+namespace {
+// WM_APP creates one of our windows, as the tray's callback shows the
+// properties window; another thread sends it, as the shell does.
+std::unique_ptr<ValueLabel> g_created;
+LRESULT CALLBACK createOnApp(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP) g_created = std::make_unique<ValueLabel>(w, 0, 0, 50, 12, nullptr);
+    return DefWindowProcA(w, message, wParam, lParam);
+}
+DWORD WINAPI sendApp(void* target) { return static_cast<DWORD>(SendMessageA(static_cast<HWND>(target), WM_APP, 0, 0)); }
+}  // namespace
+
+TEST(WindowBase, WindowsCreatedWhileHandlingAMessageSentFromAnotherThreadAreWhole) {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = createOnApp;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvexLogSentTest";
+    RegisterClassA(&wc);
+    UniqueHwnd target(
+        CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 9, 9, nullptr, nullptr, wc.hInstance, nullptr));
+    const UniqueKernelHandle sender(CreateThread(nullptr, 0, sendApp, target.get(), 0, nullptr));
+    // This thread handles the sent message while it looks for messages.
+    for (const DWORD start = GetTickCount(); !g_created && GetTickCount() - start < 10000;) {
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_SENDMESSAGE);
+    }
+    WaitForSingleObject(sender.get(), 10000);
+    ASSERT_TRUE(g_created);
+    EXPECT_NE(g_created->window(), nullptr);
+    g_created.reset();
 }

@@ -61,9 +61,21 @@ start_app() {
     drive wait-window TMainForm - 60 || fail "OrvexLog did not start"
 }
 
+# The tray as the shell drives it: the icon's callbacks sent (not posted)
+# from another process, menu items chosen by their access keys.
+#   save_command, show_properties, exit_command   "保存(&S)", "プロパティ(&R)",
+#                       "終了(&X)" from the left / right button's menu
+#   tray_double_click   a double click's callbacks: press, release,
+#                       WM_LBUTTONDBLCLK, release
+tray_menu() { drive tray TMainForm "$1" "$2" 30 || fail "no tray menu to choose $3 from"; }
+save_command() { tray_menu left S "保存(&S)"; }
+show_properties() { tray_menu right R "プロパティ(&R)"; }
+exit_command() { tray_menu right X "終了(&X)"; }
+tray_double_click() { drive tray TMainForm double; }
+
 # stop_app: "終了(&X)", then the process must end.
 stop_app() {
-    drive post TMainForm 0x111 202 0
+    exit_command
     wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end on 終了"
     app=
 }

@@ -2,11 +2,9 @@
 # scripts/wine-env.sh and tests/wine/e2e_lib.sh, with $build set.
 #   start_other_standin READY NAME ARGS...   a stand-in for a second host
 #                       program beside start_standin's, ended with the test
-#   tray_double_click   sent as the tray sends it
 #   faults_begin NAME   as e2e_begin; on exit, the processes listed in
 #                       fault_pids are ended and whatever faults_mount
 #                       mounted is unmounted again
-#   save_command, show_properties   the tray menu's save and properties
 #   props ARGS...       props_driver.exe: the properties window's controls,
 #                       and the questions and dialogs of start-up
 #   keep_windows_file NAME   NAME in the prefix's Windows folder, shared by
@@ -45,9 +43,6 @@ keep_windows_file() {
 
 skip() { echo "skip: $*"; }
 
-# The tray menu's commands, posted to the properties window as the menu does.
-save_command() { drive post TMainForm 0x111 102 0; }
-show_properties() { drive post TMainForm 0x111 201 0; }
 props() { wine "$build/props_driver.exe" "$@" </dev/null 2>>"$work/driver.log"; }
 
 # faults_mount TARGET MOUNT-ARGS...: mount, remembered for faults_end. Fails
@@ -141,7 +136,3 @@ changed_log() {
 }
 
 start_other_standin() { run_standin "fault_pids[${#fault_pids[@]}]" "$@"; }
-
-# The tray sends its messages (WM_USER, lParam = mouse message): they arrive
-# even while the program waits on another program's window.
-tray_double_click() { drive notify TMainForm 0x400 1 0x203; }

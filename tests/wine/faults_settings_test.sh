@@ -21,7 +21,7 @@ faults_begin faults-settings
 # general error display names the settings file, and after OK the program
 # ends all the same.
 exit_despite_write_error() {
-    drive post TMainForm 0x111 202 0
+    exit_command
     message=$(error_box 30) || fail "no message when the settings could not be written on exit"
     [[ $message == "$(win_path "$appdir/OrvexLog.ini") に書き込めません." ]] || fail "message: $message"
     answer_error_box

@@ -26,7 +26,7 @@ start_app "$work/app"
 props_drive wait-taskbar 0 5 || fail "a taskbar entry after start-up"
 
 # 1. A double click saves and shows the notice with the window title and file.
-drive post TMainForm 0x400 1 0x203
+tray_double_click
 drive wait-visible TDialogForm 60 || fail "no notice after the save"
 texts=$(notice_texts)
 grep -qx 'LogDisplay (100%)' <<<"$texts" || fail "notice does not name the window: $texts"
@@ -59,7 +59,7 @@ ok "OK stored the notice's position 123,234"
 # 4. ... and after a restart the notice opens there.
 stop_app
 start_app "$work/app"
-drive post TMainForm 0x400 1 0x203
+tray_double_click
 drive wait-visible TDialogForm 60 || fail "no notice after the restart"
 read -r left top _ < <(drive rect TDialogForm)
 [[ $left == 123 && $top == 234 ]] || fail "notice opened at $left,$top"
@@ -76,7 +76,7 @@ printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n[FormPosi
 start_app "$work/app"
 title='Orvex3 - Saturday night talk: railways_and_stations_in_Kyoto'
 start_standin long --client --client-title="$title"
-drive post TMainForm 0x400 1 0x203
+tray_double_click
 drive wait-visible TDialogForm 60 || fail "no notice for the chat client's window"
 drive on-screen TDialogForm || fail "a notice stored off every screen opened at $(drive rect TDialogForm)"
 wait_until 10 "the notice to show the title" bash -c "$(declare -f drive notice_texts); build='$build' work='$work'; notice_texts | grep -qxF '$title'"

@@ -104,7 +104,5 @@ ok "companion path forgotten"
 
 must "cancel" click Cancel_Button
 must "hidden" wait-shown 0 20
-wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
-wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
-app=
+props_stop_app
 echo "open-file dialog: all checks passed"

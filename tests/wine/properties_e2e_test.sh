@@ -190,7 +190,5 @@ must "cancel the typing" click Cancel_Button
 must "hidden" wait-shown 0 20
 
 # 9. Exit from the tray menu ends the program.
-wine "$build/ui_driver.exe" post TMainForm 0x111 202 0 </dev/null >>"$work/driver.log" 2>&1 || fail "exit command"
-wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
-app=
+props_stop_app
 echo "properties window: all checks passed"

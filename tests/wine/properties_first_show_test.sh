@@ -4,7 +4,10 @@
 # the settings file; they must show what was loaded, with the reactions that
 # loading raised (disabled year choices, minutes label, sample name), and
 # nothing left to commit; and the window opens where it was stored, unless
-# that is off every screen.
+# that is off every screen. The window is opened by real mouse clicks on the
+# icon in Wine's notification area: one click opens the left-button menu, a
+# double click runs its action (here: show the window), and a right click
+# then 「プロパティ(&R)」 shows it too, whole, with the four pages' controls.
 #   properties_first_show_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -20,13 +23,20 @@ printf '%s\r\n' \
     '[FileName_GroupBox]' 'TopFileName_Edit=LOG' 'Year_CheckBox=0' 'Plain_RadioButton1=0' 'Plain_RadioButton2=1' \
     '[File_TabSheet]' 'RichText_RadioButton=0' 'Plain_RadioButton=1' \
     '[AutoSave_GroupBox]' 'AutoSave_TrackBar=115' \
-    '[Setting_GroupBox]' 'Dialog_CheckBox=0' '[FormPosition]' 'MainTop=-20' 'MainLeft=100' >"$work/app/OrvexLog.ini"
+    '[Setting_GroupBox]' 'Dialog_CheckBox=0' 'MainForm_RadioButton=1' '[FormPosition]' 'MainTop=-20' 'MainLeft=100' >"$work/app/OrvexLog.ini"
 
 props_start_app
 # Let start-up settle, so the controls are surely built after it.
 sleep 1
 
-must "window shown by the properties command" show 30
+tray_icon_click "$build/ui_driver.exe" 1 || fail "no icon in Wine's notification area"
+ui wait-menu TMainForm 1 10 || fail "one click on the icon opened no menu"
+xdotool mousemove 900 900 click 1
+ui wait-menu TMainForm 0 10 || fail "a click elsewhere left the menu open"
+must "one click shows nothing" wait-shown 0 1
+tray_icon_click "$build/ui_driver.exe" 1 2
+must "window shown by a double click on the icon" wait-shown 1 30
+ui wait-menu TMainForm 0 10 || fail "the double click left the menu open"
 # A stored position partly off screen is kept.
 [[ $(ui rect TMainForm | tr -d '\r') == "100 -20 "* ]] || fail "opened at $(ui rect TMainForm), not 100,-20"
 must "page 1 active" wait-page 0 10
@@ -49,6 +59,16 @@ must "115 minutes" wait-minutes AutoSave_Label 115 5
 must "page 3" page 2 10
 must "notice switched off" wait-checked Dialog_CheckBox 0 5
 ok "pages 2 and 3 show the loaded settings"
+
+must "hidden" click Cancel_Button
+must "hidden" wait-shown 0 20
+tray_icon_click "$build/ui_driver.exe" 3 || fail "no icon in Wine's notification area"
+ui wait-menu TMainForm 1 10 || fail "a right click on the icon opened no menu"
+menu_top_item_click "$build/ui_driver.exe"
+must "window shown by the menu's properties item" wait-shown 1 30
+must "layout dumped" dump "$work/layout.txt"
+python3 "$here/check_layout.py" "$work/layout.txt" "$(drive dpi | tr -d "\r")" || fail "the window is not whole"
+ok "opened by real clicks on the icon: one click the menu, a double click and the menu's item the whole window"
 
 # At 144 DPI the box is half as wide again and so is its font: a folder that
 # fits the box there but not the 96-DPI width shows whole from the first show.

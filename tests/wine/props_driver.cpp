@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/menu_ids.hpp"
 #include "platform/win32/properties_control_ids.hpp"
 #include "text/texts.hpp"
 #include "screen_pixels.hpp"
+#include "tray_input.hpp"
 
 namespace {
 
@@ -116,7 +116,8 @@ const NamedText kTexts[] = {
 int usage() {
     std::fputs(
         "commands (NAME: a control's name; TEXT-NAME: a named text; SEC: deadline in seconds):\n"
-        "  show SEC                          the tray's properties command; wait until shown\n"
+        "  show SEC                          the properties item of the tray's right-button menu;\n"
+        "                                    wait until shown\n"
         "  wait-shown 0|1 SEC                wait until the window is shown / hidden\n"
         "  click NAME                        press a button, check box or radio button\n"
         "  mouse-click NAME                  mouse button pressed and released on a control\n"
@@ -510,7 +511,9 @@ int main(int argc, char** argv) {
     if (cmd == "show" && argc == 3) {
         HWND form = mainForm();
         if (form == nullptr) return result(false, "finding TMainForm");
-        PostMessageA(form, WM_COMMAND, kCmdProperties, 0);
+        // 「プロパティ(&R)」 from the menu of a right press on the icon.
+        if (!tray_input::choose(form, WM_RBUTTONDOWN, 'R', seconds(argv[2])))
+            return result(false, "choosing the tray menu's properties item");
         return result(waitFor(seconds(argv[2]), visible), "showing the window");
     }
     if (cmd == "wait-shown" && argc == 4) {

@@ -57,7 +57,7 @@ props_start_app() {
 }
 
 props_stop_app() {
-    ui post TMainForm 0x111 202 0 || fail "exit command"
+    ui tray TMainForm right X 30 || fail "exit command"
     wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end"
     app=
 }

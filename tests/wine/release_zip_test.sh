@@ -83,7 +83,7 @@ ok "started with no settings file"
 
 # 5. "保存(S)" from the tray menu: a save into the program folder (the default
 #    save folder), then the notice, shown by default; OK closes it.
-drive post TMainForm 0x111 102 0
+drive tray TMainForm left S 30 || fail "no tray menu to choose 保存(&S) from"
 wait_until 60 "the log in the program folder" has_log || fail "no log beside the exe: $(ls "$appdir")"
 drive wait-visible TDialogForm 60 || fail "no notice after the save"
 day_after=$(date +%Y%m%d)
@@ -98,7 +98,7 @@ drive post TDialogForm 0x111 1 0
 drive wait-hidden TDialogForm 10 || fail "OK did not close the notice"
 
 # 6. "終了(X)": the program ends and leaves its settings file beside the exe.
-drive post TMainForm 0x111 202 0
+drive tray TMainForm right X 30 || fail "no tray menu to choose 終了(&X) from"
 wait_until 30 "OrvexLog to end" _gone "$app" || fail "OrvexLog did not end on 終了"
 app=
 [[ -f $appdir/OrvexLog.ini ]] || fail "no OrvexLog.ini beside the exe: $(ls "$appdir")"

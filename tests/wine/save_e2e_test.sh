@@ -15,10 +15,7 @@ source "$here/e2e_lib.sh"
 e2e_begin save
 
 utf8() { iconv -f CP932 -t UTF-8 "$1"; }
-# Tray messages arrive as WM_USER at the properties window, lParam = mouse message.
-double_click() { drive post TMainForm 0x400 1 0x203; }
 auto_save_tick() { drive post TMainForm 0x113 1 0; }
-exit_command() { drive post TMainForm 0x111 202 0; }
 
 # 1. Companion log, coloured Japanese RTF, by double click; a second copy; an
 #    auto-save tick; the clipboard; exit without the window ever shown.
@@ -42,7 +39,7 @@ kill -0 "$app" 2>/dev/null || fail "the first copy ended"
 drive wait-window TMainForm - 1 || fail "the first copy's window is gone"
 ok "a second copy ends with 0 and the first runs on"
 
-double_click
+tray_double_click
 wait_until 60 "the first log" has_log "$logs" '*_1.rtf'
 first=$(logs_matching "$logs" '*_1.rtf')
 wait_until 10 "the first log to be complete" python3 "$here/check_capture.py" rtf "$work/sample.rtf" "$first"
@@ -76,7 +73,7 @@ Save_RadioButton=1
 Dialog_CheckBox=0
 INI
 start_app "$appdir"
-double_click
+tray_double_click
 wait_until 60 "the text log" has_log "$logs" '*_1.txt'
 wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_matching "$logs" '*_1.txt')"
 ok "chat client saved as Shift-JIS text"
@@ -96,7 +93,7 @@ OrvexLogPath=$(win_path "$logs")
 Save_RadioButton=1
 Dialog_CheckBox=0
 INI
-    double_click
+    tray_double_click
     case $prefix in
         ok-) wait_until 60 "the log with the accepted prefix" has_log "$logs" 'ok-*_1.txt' ;;
         x:y) wait_until 60 "the log without x:y" has_log "$logs" '[0-9]*_3.txt' ;;
@@ -117,7 +114,7 @@ OrvexLogPath=$(win_path "$work/gone")
 Save_RadioButton=1
 Dialog_CheckBox=0
 INI
-double_click
+tray_double_click
 # Wine hands UTF-8 arguments to the program in its ANSI code page (932).
 title='Orvex ログツールのプロパティ'
 drive box-text "$title" 30 "$work/cannot-create.txt" || fail "no error box for the missing folder"
@@ -144,7 +141,7 @@ Dialog_CheckBox=0
 INI
 start_standin empty --client --client-text=empty
 drive clipboard-set "another program's text" || fail "cannot set the clipboard"
-double_click
+tray_double_click
 wait_until 60 "the empty window's log" has_log "$logs" '*_1.txt'
 wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard still holds the older text"
 [[ ! -s $(logs_matching "$logs" '*_1.txt') ]] || fail "the empty window's log holds: $(cat "$(logs_matching "$logs" '*_1.txt')")"
@@ -172,7 +169,7 @@ new_app_dir three <<INI
 Save_RadioButton=1
 INI
 start_app "$appdir"
-double_click
+tray_double_click
 error='エラー'
 drive box-text "$error" 30 "$work/no-window.txt" || fail "no box for the missing log window"
 utf8 "$work/no-window.txt" | grep -q '保存対象ウィンドウが存在しません。' || fail "wrong text: $(utf8 "$work/no-window.txt")"

@@ -15,10 +15,10 @@
 #include <string>
 
 #include "platform/win32/unique_handle.hpp"
+#include "tray_input.hpp"
 
 namespace {
 
-constexpr UINT kTrayMessage = WM_USER;
 constexpr UINT kSaveTimer = 1;
 constexpr DWORD kDeadlineMs = 60000;
 
@@ -54,7 +54,10 @@ bool post(const char* className, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool startSave(long number) {
-    if (number % 2 == 1) return post("TMainForm", kTrayMessage, 1, WM_LBUTTONDBLCLK);
+    if (number % 2 == 1) {
+        HWND form = FindWindowA("TMainForm", nullptr);
+        return form != nullptr && tray_input::send(form, WM_LBUTTONDBLCLK);
+    }
     return post("TMainForm", WM_TIMER, kSaveTimer, 0);
 }
 

@@ -1,5 +1,6 @@
-// Drives OrvexLog.exe from outside as a user's actions would arrive: messages
-// posted to its windows, buttons of its message boxes pressed, and checks of
+// Drives OrvexLog.exe from outside as a user's actions would arrive: the
+// tray's callbacks sent as the shell sends them, messages posted to its
+// windows, buttons of its message boxes pressed, and checks of
 // what it left on screen, on the clipboard and in the notification area.
 //   ui_driver.exe COMMAND ARGS...   (exit 0 = yes / done, 1 = no, 2 = usage)
 #include <windows.h>
@@ -15,6 +16,7 @@
 
 #include "platform/win32/unique_handle.hpp"
 #include "screen_pixels.hpp"
+#include "tray_input.hpp"
 
 namespace {
 
@@ -208,6 +210,13 @@ int usage() {
         "commands:\n"
         "  post CLASS MSG WPARAM LPARAM      PostMessage to the first window of CLASS\n"
         "  notify CLASS MSG WPARAM LPARAM    SendNotifyMessage to it, as the tray sends\n"
+        "  tray CLASS left|right|double [KEY SEC]   the icon's callback for a press (and its\n"
+        "                                    release) or a double click, sent as the shell does;\n"
+        "                                    with KEY, the menu's item of that access key chosen\n"
+        "  wait-menu CLASS 0|1 SEC           wait until its program shows a pop-up menu / none\n"
+        "  tray-icon-point                   print the screen point at the middle of the first icon\n"
+        "                                    in Wine's notification area (\"Wine System Tray\")\n"
+
         "  wait-hung CLASS SEC               wait until its program counts as hung\n"
         "  wait-window CLASS|- TITLE|- SEC   wait until such a top-level window exists\n"
         "  wait-gone CLASS|- TITLE|- SEC     wait until no such window exists\n"
@@ -215,7 +224,7 @@ int usage() {
         "  wait-visible CLASS SEC            wait until a window of CLASS is visible\n"
         "  wait-hidden CLASS SEC             wait until no window of CLASS is visible\n"
         "  texts CLASS OUTFILE               the texts of its static controls, one a line\n"
-        "  rect CLASS                        print its outer rectangle: left top right bottom\n"
+        "  rect CLASS|- [TITLE]              print its outer rectangle: left top right bottom\n"
         "  on-screen CLASS                   exit 0 when it lies wholly in a monitor's work area\n"
         "  move CLASS LEFT TOP               move it, as a user's drag would\n"
         "  box-text TITLE SEC OUTFILE        wait for a message box, write its text\n"
@@ -328,8 +337,33 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cmd == "ink" && argc == 4) return printInk(argv[2], argv[3]);
-    if (cmd == "rect" && argc == 3) {
+    if (cmd == "tray" && (argc == 4 || argc == 6)) {
         HWND w = FindWindowA(argv[2], nullptr);
+        const std::string press = argv[3];
+        const UINT message = press == "left"     ? WM_LBUTTONDOWN
+                             : press == "right"  ? WM_RBUTTONDOWN
+                             : press == "double" ? WM_LBUTTONDBLCLK
+                                                 : 0;
+        if (w == nullptr || message == 0) return 1;
+        if (argc == 4) return tray_input::send(w, message) ? 0 : 1;
+        return tray_input::choose(w, message, argv[4][0], std::atof(argv[5])) ? 0 : 1;
+    }
+    if (cmd == "wait-menu" && argc == 5) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        return w != nullptr && tray_input::waitMenu(w, std::atoi(argv[3]) != 0, std::atof(argv[4])) ? 0 : 1;
+    }
+    if (cmd == "tray-icon-point" && argc == 2) {
+        // The icons sit in a row of squares along the client area's top.
+        HWND tray = FindWindowA(nullptr, "Wine System Tray");
+        RECT client{};
+        if (tray == nullptr || !GetClientRect(tray, &client) || client.bottom <= 0) return 1;
+        POINT middle{client.bottom / 2, client.bottom / 2};
+        ClientToScreen(tray, &middle);
+        std::printf("%ld %ld\n", middle.x, middle.y);
+        return 0;
+    }
+    if (cmd == "rect" && (argc == 3 || argc == 4)) {
+        HWND w = FindWindowA(orNull(argv[2]), argc == 4 ? argv[3] : nullptr);
         RECT r{};
         if (w == nullptr || !GetWindowRect(w, &r)) return 1;
         std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);

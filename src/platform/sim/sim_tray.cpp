@@ -35,7 +35,9 @@ TrayMenuItem SimTray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool au
     opened.push_back({true, at, autoSaveVisible, autoSaveChecked});
     const TrayMenuItem choice = runMenu();
     // Only what the menu shows can be chosen.
-    if (choice == TrayMenuItem::Save || (choice == TrayMenuItem::AutoSave && autoSaveVisible)) return choice;
+    if (choice == TrayMenuItem::Save || choice == TrayMenuItem::SecondPress ||
+        (choice == TrayMenuItem::AutoSave && autoSaveVisible))
+        return choice;
     return TrayMenuItem::None;
 }
 
@@ -47,18 +49,27 @@ TrayMenuItem SimTray::openRightMenu(ScreenPoint at) {
     return TrayMenuItem::None;
 }
 
+void SimTray::closeMenu() {
+    journal_.add("tray: close menu");
+    if (!openMenus_.empty()) openMenus_.back() = false;
+}
+
 TrayMenuItem SimTray::runMenu() {
     MenuAnswer answer;
     if (!answers_.empty()) {
         answer = std::move(answers_.front());
         answers_.pop_front();
     }
+    openMenus_.push_back(true);
     for (auto& event : answer.during) {
-        if (programEnded && programEnded()) break;
+        if ((programEnded && programEnded()) || !openMenus_.back()) break;
         event();
     }
-    // A program that ended while the menu was open chooses nothing.
-    if (programEnded && programEnded()) return TrayMenuItem::None;
+    const bool closed = !openMenus_.back();
+    openMenus_.pop_back();
+    // A program that ended, or a menu closed, while it was open chooses
+    // nothing.
+    if (closed || (programEnded && programEnded())) return TrayMenuItem::None;
     return answer.choice;
 }
 

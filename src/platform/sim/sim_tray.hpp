@@ -32,6 +32,7 @@ public:
     void foregroundAndProcessMessages() override;
     TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
+    void closeMenu() override;
 
     // Answers of the coming menus; with none left a menu closes unchosen.
     void pushMenuAnswer(MenuAnswer answer) { answers_.push_back(std::move(answer)); }
@@ -51,6 +52,8 @@ private:
 
     Journal& journal_;
     std::deque<MenuAnswer> answers_;
+    // The menus open, innermost last: false once told to close.
+    std::vector<bool> openMenus_;
 };
 
 }  // namespace sim

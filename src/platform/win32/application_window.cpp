@@ -46,7 +46,7 @@ ApplicationWindow::ApplicationWindow()
 }
 
 ApplicationWindow::~ApplicationWindow() {
-    if (hwnd() != nullptr) DestroyWindow(hwnd());
+    if (hwnd() != nullptr) destroyOwnWindow(hwnd());
 }
 
 HWND ApplicationWindow::formToActivate() const {

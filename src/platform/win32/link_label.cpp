@@ -19,7 +19,7 @@ LinkLabel::LinkLabel(HWND parent, int id, const char* caption, int x, int y, HFO
 }
 
 LinkLabel::~LinkLabel() {
-    if (hwnd() != nullptr) DestroyWindow(hwnd());
+    if (hwnd() != nullptr) destroyOwnWindow(hwnd());
 }
 
 LRESULT LinkLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -265,7 +265,7 @@ PropertiesPages::~PropertiesPages() {
     binding_.detach();
     // Destroying the outermost container takes every control with it; the
     // objects of the containers and links then find their windows gone.
-    if (!panels_.empty() && panels_.front()->window() != nullptr) DestroyWindow(panels_.front()->window());
+    if (!panels_.empty() && panels_.front()->window() != nullptr) destroyOwnWindow(panels_.front()->window());
 }
 
 std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form) {

@@ -27,7 +27,7 @@ PropertiesPanel::PropertiesPanel(HWND parent, int id, const RECT& bounds, Look l
 }
 
 PropertiesPanel::~PropertiesPanel() {
-    if (hwnd() != nullptr) DestroyWindow(hwnd());
+    if (hwnd() != nullptr) destroyOwnWindow(hwnd());
 }
 
 void PropertiesPanel::frameBehindControls() {

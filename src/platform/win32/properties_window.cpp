@@ -21,7 +21,7 @@ PropertiesWindow::PropertiesWindow(HWND applicationWindow, HICON icon, int dpi)
 }
 
 PropertiesWindow::~PropertiesWindow() {
-    if (hwnd() != nullptr) DestroyWindow(hwnd());
+    if (hwnd() != nullptr) destroyOwnWindow(hwnd());
 }
 
 LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -56,5 +56,6 @@ using UniqueBrush = UniqueHandle<NullHandleTraits<HBRUSH, &DeleteObject>>;
 using UniqueIcon = UniqueHandle<NullHandleTraits<HICON, &DestroyIcon>>;
 using UniqueMenu = UniqueHandle<NullHandleTraits<HMENU, &DestroyMenu>>;
 using UniqueModule = UniqueHandle<NullHandleTraits<HMODULE, &FreeLibrary>>;
+using UniqueHook = UniqueHandle<NullHandleTraits<HHOOK, &UnhookWindowsHookEx>>;
 using UniqueFile = UniqueHandle<InvalidHandleTraits<&CloseHandle>>;
 using UniqueFind = UniqueHandle<InvalidHandleTraits<&FindClose>>;

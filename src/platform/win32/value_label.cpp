@@ -8,7 +8,7 @@ ValueLabel::ValueLabel(HWND parent, int x, int y, int width, int height, HFONT f
 }
 
 ValueLabel::~ValueLabel() {
-    if (hwnd() != nullptr) DestroyWindow(hwnd());
+    if (hwnd() != nullptr) destroyOwnWindow(hwnd());
 }
 
 void ValueLabel::setText(const std::string& text) {

@@ -22,7 +22,7 @@ Win32NoticeWindow::Win32NoticeWindow(HWND applicationWindow, int dpi)
     : application_(applicationWindow), dpi_(dpi) {}
 
 Win32NoticeWindow::~Win32NoticeWindow() {
-    if (hwnd() != nullptr) DestroyWindow(hwnd());
+    if (hwnd() != nullptr) destroyOwnWindow(hwnd());
 }
 
 int Win32NoticeWindow::px(int value96) const { return scaleToDpi(value96, dpi_); }

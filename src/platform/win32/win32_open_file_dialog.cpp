@@ -55,18 +55,17 @@ UINT_PTR onFileOk(HWND hookDialog, const OFNOTIFYA& notify) {
 }
 
 UINT_PTR CALLBACK openDialogHook(HWND hookDialog, UINT message, WPARAM, LPARAM lParam) {
-    // Both carry pointers and come only from the dialog itself, on this
-    // thread; sent from another program they would point where it chose.
-    if ((message == WM_INITDIALOG || message == WM_NOTIFY) && sentFromAnotherThread()) return 0;
     switch (message) {
         case WM_INITDIALOG:
+            // The dialog's own comes first; the state is taken from it once.
             if (GetWindowLongPtrA(hookDialog, GWLP_USERDATA) == 0)
                 SetWindowLongPtrA(hookDialog, GWLP_USERDATA,
                                   reinterpret_cast<const OPENFILENAMEA*>(lParam)->lCustData);
             return 0;
         case WM_NOTIFY: {
-            const auto* notify = reinterpret_cast<const OFNOTIFYA*>(lParam);
-            if (notify->hdr.code == static_cast<UINT>(CDN_FILEOK)) return onFileOk(hookDialog, *notify);
+            const NMHDR* header = notifyHeader(lParam);
+            if (header != nullptr && header->code == static_cast<UINT>(CDN_FILEOK))
+                return onFileOk(hookDialog, *reinterpret_cast<const OFNOTIFYA*>(lParam));
             return 0;
         }
         default:

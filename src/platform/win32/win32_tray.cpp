@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "platform/win32/menu_ids.hpp"
@@ -20,6 +21,37 @@ NOTIFYICONDATAA iconRecord(HWND window) {
 
 void appendItem(HMENU menu, unsigned id, const char* caption) {
     AppendMenuA(menu, MF_STRING, id, caption);
+}
+
+// The press that opened the left menu, while it is open: the menu takes
+// every press, so the second press of a double click on the icon reaches the
+// menu loop and never the shell.
+struct FirstPress {
+    POINT at;
+    DWORD time;
+    bool secondSeen;
+};
+thread_local FirstPress* t_firstPress = nullptr;
+
+bool makesDoubleClick(const FirstPress& first, const MSG& msg) {
+    if (msg.message != WM_LBUTTONDOWN && msg.message != WM_NCLBUTTONDOWN && msg.message != WM_LBUTTONDBLCLK &&
+        msg.message != WM_NCLBUTTONDBLCLK)
+        return false;
+    // A press from before the menu opened counts as within the time.
+    return static_cast<LONG>(msg.time - first.time) <= static_cast<LONG>(GetDoubleClickTime()) &&
+           std::abs(msg.pt.x - first.at.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+           std::abs(msg.pt.y - first.at.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
+LRESULT CALLBACK menuFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_MENU && t_firstPress != nullptr && !t_firstPress->secondSeen &&
+        makesDoubleClick(*t_firstPress, *msg)) {
+        t_firstPress->secondSeen = true;
+        EndMenu();
+        return TRUE;  // the menu loop drops the press
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 }  // namespace
 
@@ -42,6 +74,7 @@ void Win32Tray::removeIcon() {
 ScreenPoint Win32Tray::cursorPos() {
     POINT p{};
     GetCursorPos(&p);
+    cursorReadAt_ = GetTickCount();
     return {p.x, p.y};
 }
 
@@ -80,7 +113,13 @@ TrayMenuItem Win32Tray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool 
         AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
     }
     appendItem(menu.get(), kCmdSave, txt::kMenuSave);
-    return track(menu.get(), at);
+    FirstPress first{{at.x, at.y}, cursorReadAt_, false};
+    FirstPress* const outer = t_firstPress;
+    t_firstPress = &first;
+    const UniqueHook filter(SetWindowsHookExA(WH_MSGFILTER, menuFilter, nullptr, GetCurrentThreadId()));
+    const TrayMenuItem chosen = track(menu.get(), at);
+    t_firstPress = outer;
+    return first.secondSeen ? TrayMenuItem::SecondPress : chosen;
 }
 
 TrayMenuItem Win32Tray::openRightMenu(ScreenPoint at) {

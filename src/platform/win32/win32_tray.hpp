@@ -21,6 +21,7 @@ public:
     void foregroundAndProcessMessages() override;
     TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
+    void closeMenu() override { EndMenu(); }
 
 private:
     TrayMenuItem track(HMENU menu, ScreenPoint at);
@@ -28,4 +29,7 @@ private:
     HWND properties_;
     HWND application_;
     HICON icon_;
+    // When the cursor was last read: the shell's callback carries no time,
+    // and its press happened at the latest when it was handled.
+    DWORD cursorReadAt_ = 0;
 };

@@ -1,5 +1,8 @@
 #include "platform/win32/window_base.hpp"
 
+#include <cstddef>
+#include <cstdint>
+
 void WindowBase::registerClass(const char* className, HICON icon) {
     WNDCLASSEXA wc{};
     if (GetClassInfoExA(GetModuleHandleA(nullptr), className, &wc)) return;
@@ -19,23 +22,34 @@ namespace {
 // (a window may create another while it is being created), so each creation
 // puts back the one it interrupted.
 thread_local WindowBase* t_creating = nullptr;
+// How many of our own destructions are under way on this thread.
+thread_local int t_destroying = 0;
 
-// Only the system sends these, and only from the window's own thread; Wine
-// copies WM_NCCREATE's creation data across processes, so another program
-// could otherwise hand us an address of its choosing, and on Windows a
-// WM_NOTIFY from outside carries a pointer into our memory that its sender
-// chose.
-bool onlyFromOwnThread(UINT message) {
-    switch (message) {
-        case WM_NCCREATE:
-        case WM_CREATE:
-        case WM_DESTROY:
-        case WM_NCDESTROY:
-        case WM_NOTIFY: return true;
-        default: return false;
+bool readable(const void* address, std::size_t size) {
+    auto at = reinterpret_cast<std::uintptr_t>(address);
+    const std::uintptr_t end = at + size;
+    if (at == 0 || end < at) return false;
+    while (at < end) {
+        MEMORY_BASIC_INFORMATION region{};
+        if (VirtualQuery(reinterpret_cast<const void*>(at), &region, sizeof region) == 0 ||
+            region.State != MEM_COMMIT || (region.Protect & (PAGE_NOACCESS | PAGE_GUARD)) != 0)
+            return false;
+        at = reinterpret_cast<std::uintptr_t>(region.BaseAddress) + region.RegionSize;
     }
+    return true;
 }
 }  // namespace
+
+void destroyOwnWindow(HWND window) {
+    ++t_destroying;
+    DestroyWindow(window);
+    --t_destroying;
+}
+
+const NMHDR* notifyHeader(LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    return readable(header, sizeof *header) ? header : nullptr;
+}
 
 HWND WindowBase::createWindow(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,
                               int width, int height, HWND parent) {
@@ -52,7 +66,9 @@ LRESULT WindowBase::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK WindowBase::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (onlyFromOwnThread(message) && sentFromAnotherThread()) return 0;
+    // Whoever sent a message, to us it may arrive inside a message that
+    // another thread sent (the shell's tray callback): what is checked below
+    // is the message itself, never the thread's incoming-message state.
     auto* self = reinterpret_cast<WindowBase*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (message == WM_NCCREATE) {
         // The object is bound once, at its own window's creation: the window
@@ -68,6 +84,8 @@ LRESULT CALLBACK WindowBase::procedure(HWND hwnd, UINT message, WPARAM wParam, L
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if ((message == WM_DESTROY || message == WM_NCDESTROY) && t_destroying == 0) return 0;
+    if (message == WM_NOTIFY && notifyHeader(lParam) == nullptr) return 0;
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         const LRESULT result = self->handle(message, wParam, lParam);

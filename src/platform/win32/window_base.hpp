@@ -28,10 +28,14 @@ private:
     HWND hwnd_ = nullptr;
 };
 
-// True when the message being handled was sent from another thread, and so
-// perhaps from another program: messages that carry pointers (creation data,
-// notifications) are taken only from the window's own thread.
-inline bool sentFromAnotherThread() { return InSendMessageEx(nullptr) != ISMEX_NOSEND; }
+// Destroys one of our windows. Only a destruction started here takes the
+// objects off their windows (the window's own and its children's): another
+// program can send WM_DESTROY or WM_NCDESTROY as well.
+void destroyOwnWindow(HWND window);
+
+// The header of a WM_NOTIFY, when lParam points at memory that can be read;
+// another program can send any value there.
+const NMHDR* notifyHeader(LPARAM lParam);
 
 // A child control created on a window, with the window's font.
 HWND createChild(HWND parent, const char* className, const char* text, DWORD style, int x, int y, int width,

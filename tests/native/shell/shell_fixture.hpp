@@ -33,6 +33,9 @@ protected:
         return m;
     }
 
+    // The shell sends the icon's callback from another process: it is
+    // handled at once, also inside an open menu, a box or a host's answer
+    // (from their `during` events), never queued for the message loop.
     void tray(unsigned mouseMessage) { form().TrayIconMessage(static_cast<std::intptr_t>(mouseMessage)); }
     void leftMenu(TrayMenuItem choice) {
         d.tray.pushChoice(choice);

@@ -116,6 +116,34 @@ TEST_F(TrayMenuTest, DoubleClickWithBothKeysSavesFirstThenShowsTheWindow) {
     EXPECT_TRUE(d.tray.opened.empty());
 }
 
+TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPress) {
+    makeFolder("C:\\Logs");
+    writeSettings("[Setting_GroupBox]\r\nSave_RadioButton=1\r\nDialog_CheckBox=0\r\nOrvexLogPath=C:\\Logs\r\n");
+    d.windows.addChatClient("text");
+    start();
+    const auto saves = [this] { return listFolder("C:\\Logs").size(); };
+    // The first press's menu takes the second press; a WM_LBUTTONDBLCLK
+    // for it afterwards is the same double click.
+    leftMenu(TrayMenuItem::SecondPress);
+    EXPECT_EQ(saves(), 1u);
+    tray(win::kWmLButtonDblClk);
+    EXPECT_EQ(saves(), 1u);
+    // The shell's callbacks are sent: WM_LBUTTONDBLCLK arrives while the
+    // menu is open, or while the program comes to the front before it opens.
+    d.tray.pushMenuAnswer({TrayMenuItem::Save, {[this] { tray(win::kWmLButtonDblClk); }}});
+    tray(win::kWmLButtonDown);
+    EXPECT_EQ(saves(), 2u);
+    const std::size_t menus = d.tray.opened.size();
+    d.tray.waiting.push_back([this] { tray(win::kWmLButtonDblClk); });
+    tray(win::kWmLButtonDown);
+    EXPECT_EQ(saves(), 3u);
+    EXPECT_EQ(d.tray.opened.size(), menus);
+    // After a press whose menu closed unchosen, a double click runs again.
+    leftMenu(TrayMenuItem::None);
+    tray(win::kWmLButtonDblClk);
+    EXPECT_EQ(saves(), 4u);
+}
+
 TEST_F(TrayMenuTest, DoubleClickWithoutKeysFollowsOnlyTheWindowControl) {
     d.windows.addChatClient("text");
     start();
