@@ -42,7 +42,8 @@ void sizeWindowForClient(HWND window, int clientWidth, int clientHeight, int dpi
     RECT frame{0, 0, clientWidth, clientHeight};
     const auto style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
-    if (perWindowDpi().adjustForDpi == nullptr || !perWindowDpi().adjustForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+    const AdjustWindowRectExForDpiFn adjust = perWindowDpi().adjustForDpi;
+    if (adjust == nullptr || !adjust(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi)))
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const RECT now = at != nullptr ? *at : windowRect(window);
     SetWindowPos(window, nullptr, now.left, now.top, frame.right - frame.left, frame.bottom - frame.top,
