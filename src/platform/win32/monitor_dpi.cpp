@@ -1,6 +1,7 @@
 #include "platform/win32/monitor_dpi.hpp"
 
 #include "platform/win32/gui_font.hpp"
+#include "platform/win32/window_base.hpp"
 
 namespace {
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -62,4 +63,8 @@ void sizeWindowForClient(HWND window, int clientWidth, int clientHeight, int dpi
 int systemMetricForDpi(int index, int dpi) {
     if (perWindowDpi().metricForDpi != nullptr) return perWindowDpi().metricForDpi(index, static_cast<UINT>(dpi));
     return GetSystemMetrics(index);
+}
+
+const RECT* suggestedRect(LPARAM lParam) {
+    return sentFromAnotherThread() ? nullptr : reinterpret_cast<const RECT*>(lParam);
 }

@@ -17,3 +17,8 @@ void sizeWindowForClient(HWND window, int clientWidth, int clientHeight, int dpi
 
 // A system metric (SM_CXSMICON, ...) as the system gives it at `dpi`.
 int systemMetricForDpi(int index, int dpi);
+
+// WM_DPICHANGED's suggested rectangle, or null: it is read only when the
+// system sent the message from the window's own thread, since from elsewhere
+// the pointer is a stranger's.
+const RECT* suggestedRect(LPARAM lParam);

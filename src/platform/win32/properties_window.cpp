@@ -71,9 +71,7 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 events_.shownOrHidden();
             return defaultHandling(message, wParam, lParam);
         case WM_DPICHANGED:
-            // The suggested rectangle is read only when the system sent it
-            // from our own thread: from elsewhere the pointer is a stranger's.
-            applyDpi(LOWORD(wParam), sentFromAnotherThread() ? nullptr : reinterpret_cast<const RECT*>(lParam));
+            applyDpi(LOWORD(wParam), suggestedRect(lParam));
             return 0;
         case WM_CLOSE:
             if (events_.closing) events_.closing();

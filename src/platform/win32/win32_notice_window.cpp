@@ -165,9 +165,7 @@ LRESULT Win32NoticeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 onShownOrHidden();
             return defaultHandling(message, wParam, lParam);
         case WM_DPICHANGED:
-            // The suggested rectangle is read only when the system sent it
-            // from our own thread: from elsewhere the pointer is a stranger's.
-            applyDpi(LOWORD(wParam), sentFromAnotherThread() ? nullptr : reinterpret_cast<const RECT*>(lParam));
+            applyDpi(LOWORD(wParam), suggestedRect(lParam));
             return 0;
         case WM_CLOSE:  // no close box; Alt+F4 does nothing either
             return 0;
