@@ -24,9 +24,11 @@ endif()
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/tests/shared/*.cpp ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
-add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/tests/win32/program_icon.rc)
+# The composition root's desktop too: tests build the windows as the program does.
+add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/main/win32_desktop.cpp
+               ${CMAKE_SOURCE_DIR}/tests/win32/program_icon.rc)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/tests/win32/program_icon.rc APPEND PROPERTY OBJECT_DEPENDS
-             ${CMAKE_SOURCE_DIR}/res/orvexlog.ico)
+             ${CMAKE_SOURCE_DIR}/res/orvexlog.ico ${CMAKE_SOURCE_DIR}/res/orvexlog_window.ico)
 target_link_libraries(win32_tests PRIVATE orvexlog_win32 gmock gtest_main version)
 # Some tests read OrvexLog.exe's resources and run it.
 add_dependencies(win32_tests OrvexLog host_standin)

@@ -2,7 +2,9 @@
 # Pictures of what a user sees, taken under Wine on a virtual display at
 # 96 DPI: the four pages of the properties window, the saved-log notice, the
 # question about a missing save folder and the open-file dialog for the chat
-# client's executable. Builds what is missing first.
+# client's executable; and the four pages and the notice again at 144 and
+# 192 DPI (150 % and 200 %: *-144.png, *-192.png). Builds what is missing
+# first.
 #   scripts/screenshots.sh [OUTPUT_DIR]     (default: docs/screenshots)
 # ORVEXLOG_BUILD names another Windows build folder than build/win32.
 set -euo pipefail
@@ -108,14 +110,37 @@ must "window hidden" click Cancel_Button
 must "window hidden" wait-shown 0 20
 
 # The notice after a save by a real double click on the icon, set to save;
-# its log goes to a folder of this run.
-printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n' "$(win_path "$work/logs")" \
-    >"$work/OrvexLog/OrvexLog.ini"
-tray_icon_click "$build/ui_driver.exe" 1 2 || fail "no icon in Wine's notification area"
-ui wait-visible TDialogForm 120 || fail "no notice"
-shot notice notice.png
-ui post TDialogForm 0x111 1 0 || true
+# its log goes to a folder of this run. SUFFIX names the picture.
+notice_shot() {
+    printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n' "$(win_path "$work/logs")" \
+        >"$work/OrvexLog/OrvexLog.ini"
+    tray_icon_click "$build/ui_driver.exe" 1 2 || fail "no icon in Wine's notification area"
+    ui wait-visible TDialogForm 120 || fail "no notice"
+    shot notice "notice$1.png"
+    ui post TDialogForm 0x111 1 0 || true
+    ui wait-hidden TDialogForm 30 || true
+}
+stop_app() {
+    ui tray TMainForm right X 30 || true
+    wait_until 30 "OrvexLog to end" _gone "$app" || true
+    app=
+}
+notice_shot ""
+stop_app
 
-ui tray TMainForm right X 30 || true
-wait_until 30 "OrvexLog to end" _gone "$app" || true
-app=
+# The same at 150 % and 200 %: the program started again at that DPI.
+for dpi in 144 192; do
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+    (cd "$work/OrvexLog" && exec wine "$work/OrvexLog/OrvexLog.exe" </dev/null >>"$work/orvexlog.log" 2>&1) &
+    app=$!
+    must "OrvexLog started at $dpi DPI" wait-program 60
+    must "window shown" show 30
+    for i in 0 1 2 3; do
+        must "page $((i + 1))" page "$i" 10
+        shot - "${pages[$i]}-$dpi.png"
+    done
+    must "window hidden" click Cancel_Button
+    must "window hidden" wait-shown 0 20
+    notice_shot "-$dpi"
+    stop_app
+done

@@ -21,7 +21,6 @@
 #include "platform/win32/win32_services.hpp"
 #include "platform/win32/win32_text_measure.hpp"
 #include "platform/win32/win32_tray.hpp"
-#include "resource_names.h"
 
 struct Win32Desktop::Ports {
     Ports(HWND application, HWND properties, HFONT font, HICON icon, int dpi)
@@ -68,9 +67,9 @@ struct Win32Desktop::Ports {
 Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) : application_(entry.application()) {
     const HWND application = entry.application()->window();
     const int dpi = screenDpi();
-    // The window's own 16 x 16 icon, also the tray icon's image.
-    icon_.reset(static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), ORVEXLOG_WINDOW_ICON_NAME, IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR)));
+    // The window's own icon, also the tray icon's image: the shell shows it
+    // at the system DPI.
+    icon_.reset(loadSmallIcon(dpi));
     window_ = std::make_unique<PropertiesWindow>(application, icon_.get(), dpi);
     entry.setFormWindow(window_->window());
     ports_ = std::make_unique<Ports>(application, window_->window(), window_->font(), icon_.get(), dpi);
@@ -78,6 +77,7 @@ Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) : application_(entry.applic
     main_->form.saveFolderWidth = saveFolderShownWidth(window_->font(), dpi);
     ports_->notice.attach(main_->dialog, [this] { main_->dialog.FormShow(); }, [this] { main_->NoticeOKClick(); });
     ports_->formWindow.onShow = [this] {
+        window_->followMonitor();
         ensurePages();
         main_->FormShow();
     };
@@ -102,6 +102,19 @@ void Win32Desktop::ensurePages() {
     pages_ = buildPropertiesPages(*window_, *main_);
 }
 
+HWND Win32Desktop::noticeWindow() { return ports_->notice.ensureWindow(); }
+
+void Win32Desktop::onDpiChanged() {
+    ports_->textMeasure.setFont(window_->font());
+    if (pages_) pages_->applyDpi(*window_);
+    // The folder is shortened again for the box at the new DPI; that is no
+    // edit. While the box has the focus it shows the full path, and leaving
+    // it shortens the path to the new width.
+    const int width = saveFolderShownWidth(window_->font(), window_->dpi());
+    if (pages_ && pages_->saveFolderFocused()) main_->form.saveFolderWidth = width;
+    else main_->saveFolder.setShownWidth(width);
+}
+
 void Win32Desktop::wireMessages() {
     PropertiesWindow::Events events;
     events.trayMessage = [this](LPARAM lParam) { main_->TrayIconMessage(lParam); };
@@ -118,5 +131,6 @@ void Win32Desktop::wireMessages() {
     events.closing = [this] { main_->FormClose(); };
     events.taskbarCreated = [this] { main_->TaskbarCreated(); };
     events.shownOrHidden = [this] { application_->updateTaskbarEntry(); };
+    events.dpiChanged = [this] { onDpiChanged(); };
     window_->setEvents(std::move(events));
 }

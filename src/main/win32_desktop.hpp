@@ -23,11 +23,15 @@ public:
 
     MainForm& mainForm() { return *main_; }
     PropertiesWindow& propertiesWindow() { return *window_; }
+    HWND noticeWindow();  // made on first use
+    // Builds the properties window's controls, if not yet built.
+    void ensurePages();
 
 private:
     struct Ports;
     void wireMessages();
-    void ensurePages();
+    // The properties window took a new DPI and font.
+    void onDpiChanged();
 
     ApplicationWindow* application_;
     UniqueIcon icon_;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -115,24 +116,30 @@ BOOL CALLBACK firstName(HMODULE, LPCSTR, LPSTR name, LONG_PTR param) {
     return FALSE;
 }
 
-// Alpha values of an icon's colour image, as drawn for `size` pixels.
-std::vector<BYTE> alphaOf(HICON icon, int size) {
+// An icon's colour image as 32-bit pixels, when it is `size` pixels square.
+std::vector<DWORD> pixelsOf(HICON icon, int size) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info)) return {};
-    std::vector<BYTE> alpha;
+    std::vector<DWORD> pixels;
     BITMAP bitmap{};
     if (info.hbmColor != nullptr && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap) && bitmap.bmWidth == size &&
         bitmap.bmHeight == size) {
         BITMAPINFO request{};
         request.bmiHeader = {sizeof(BITMAPINFOHEADER), size, -size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        std::vector<DWORD> pixels(static_cast<std::size_t>(size * size));
+        pixels.resize(static_cast<std::size_t>(size * size));
         HDC screen = GetDC(nullptr);
-        if (GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &request, DIB_RGB_COLORS) == size)
-            for (DWORD p : pixels) alpha.push_back(static_cast<BYTE>(p >> 24));
+        if (GetDIBits(screen, info.hbmColor, 0, size, pixels.data(), &request, DIB_RGB_COLORS) != size) pixels.clear();
         ReleaseDC(nullptr, screen);
     }
     if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
     if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    return pixels;
+}
+
+// Alpha values of an icon's colour image, as drawn for `size` pixels.
+std::vector<BYTE> alphaOf(HICON icon, int size) {
+    std::vector<BYTE> alpha;
+    for (DWORD p : pixelsOf(icon, size)) alpha.push_back(static_cast<BYTE>(p >> 24));
     return alpha;
 }
 
@@ -199,6 +206,27 @@ TEST(ProgramResources, WindowIconStaysSixteenColours) {
     EXPECT_EQ(group->entries[0].width, 16);
     EXPECT_EQ(group->entries[0].height, 16);
     EXPECT_EQ(group->entries[0].colours, 16);
+}
+
+// The windows' and the tray's small icon: at 96 DPI the 16 x 16, 16-colour
+// image as ever; at other DPIs the program icon's design (soft edges) at the
+// size the system asks for there. (This test program carries both icons.)
+TEST(ProgramResources, SmallIconIsTheWindowIconAt96DpiAndTheDesignAtOtherSizes) {
+    for (const auto& [dpi, size] : {std::pair{96, 16}, std::pair{120, 20}, std::pair{144, 24}, std::pair{192, 32}}) {
+        IconOwner icon{loadSmallIcon(dpi)};
+        ASSERT_NE(icon.icon, nullptr) << dpi;
+        const std::vector<DWORD> pixels = pixelsOf(icon.icon, size);
+        ASSERT_EQ(pixels.size(), static_cast<std::size_t>(size * size)) << dpi;
+        if (dpi == 96) {
+            IconOwner window{static_cast<HICON>(
+                LoadImageA(GetModuleHandleA(nullptr), ORVEXLOG_WINDOW_ICON_NAME, IMAGE_ICON, 16, 16, 0))};
+            EXPECT_EQ(pixels, pixelsOf(window.icon, 16));
+        } else {
+            const std::vector<BYTE> alpha = alphaOf(icon.icon, size);
+            EXPECT_EQ(alpha.front(), 0) << dpi;
+            EXPECT_EQ(alpha[static_cast<std::size_t>(size * size / 2 + size / 4)], 255) << dpi;
+        }
+    }
 }
 
 }  // namespace

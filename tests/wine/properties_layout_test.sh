@@ -2,8 +2,10 @@
 # The properties window's layout under Wine, at 96 DPI and at 144 DPI (150 %):
 # every control at its designed place scaled to the screen, inside its
 # container, and not overlapping its neighbours (tests/wine/check_layout.py);
-# and where the arrow keys lead (the dialog manager's own walk; the Tab key's
-# round is in properties_keys_e2e_test.sh).
+# the same after WM_DPICHANGED to 120, 144 and 192 DPI, where 144 gives the
+# layout of a start at 144 and 96 again today's, to the pixel; and where the
+# arrow keys lead (the dialog manager's own walk; the Tab key's round is in
+# properties_keys_e2e_test.sh).
 #   properties_layout_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -35,6 +37,18 @@ check_at() {
     must "window shown" show 30
     must "layout dumped" dump "$work/layout-$1.txt"
     python3 "$here/check_layout.py" "$work/layout-$1.txt" "$1" || fail "layout at $1 DPI"
+    if [[ $1 == 96 ]]; then
+        # The window follows a new DPI of its monitor, and comes back.
+        local to
+        for to in 120 144 192 96; do
+            must "WM_DPICHANGED to $to" dpi-changed "$to"
+            must "layout dumped" dump "$work/layout-96to$to.txt"
+            python3 "$here/check_layout.py" "$work/layout-96to$to.txt" "$to" || fail "layout after a change to $to DPI"
+        done
+        cmp "$work/layout-96.txt" "$work/layout-96to96.txt" || fail "back at 96 DPI the layout is not today's"
+    else
+        cmp "$work/layout-$1.txt" "$work/layout-96to$1.txt" || fail "a start at $1 DPI and a change to it differ"
+    fi
     if [[ $1 == 96 ]]; then
         # The arrow keys in each radio group, in the buttons' order on screen.
         expect_keys arrow Year2_RadioButton 2 Year4_RadioButton Year2_RadioButton

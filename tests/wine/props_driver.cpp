@@ -163,6 +163,8 @@ int usage() {
         "  dump OUTFILE                      every child window: depth, name, class, place in its\n"
         "                                    parent (left top width height), visible, enabled, text\n"
         "  dpi                               print the screen's pixels per inch\n"
+        "  dpi-changed DPI                   WM_DPICHANGED to the window, as from another program\n"
+        "                                    (no suggested rectangle)\n"
         "  arrow-order NAME N                the next N controls the arrow keys reach from NAME\n",
         stderr);
     return 2;
@@ -749,6 +751,14 @@ int main(int argc, char** argv) {
         std::printf("%d\n", GetDeviceCaps(screen, LOGPIXELSY));
         ReleaseDC(nullptr, screen);
         return 0;
+    }
+    if (cmd == "dpi-changed" && argc == 3) {
+        HWND form = mainForm();
+        const auto dpi = static_cast<WORD>(std::atoi(argv[2]));
+        DWORD_PTR answer = 0;
+        return result(form != nullptr && SendMessageTimeoutA(form, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), 0,
+                                                             SMTO_NORMAL, 20000, &answer) != 0,
+                      "WM_DPICHANGED");
     }
     if (cmd == "dump" && argc == 3) {
         HWND form = mainForm();

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/win32/monitor_dpi.hpp"
 #include "resource_names.h"
 #include "text/texts.hpp"
 
@@ -43,6 +44,13 @@ ApplicationWindow::ApplicationWindow()
     // The taskbar entry and Alt+Tab show the program's own icon.
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_.get()));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+}
+
+HICON loadSmallIcon(int dpi) {
+    const int size = systemMetricForDpi(SM_CXSMICON, dpi);
+    return static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                         size == 16 ? ORVEXLOG_WINDOW_ICON_NAME : ORVEXLOG_ICON_NAME, IMAGE_ICON, size,
+                                         size, LR_DEFAULTCOLOR));
 }
 
 ApplicationWindow::~ApplicationWindow() {

@@ -30,3 +30,8 @@ private:
 
     UniqueIcon bigIcon_, smallIcon_;
 };
+
+// The small icon of the windows and the tray at `dpi`: the 16 x 16, 16-colour
+// image where the system asks for 16 pixels (96 DPI), else the program icon's
+// design at the size it asks for, not the small image blown up.
+HICON loadSmallIcon(int dpi);

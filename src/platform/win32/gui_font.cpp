@@ -1,6 +1,7 @@
 #include "platform/win32/gui_font.hpp"
 
 #include <string>
+#include <utility>
 
 #include "text/texts.hpp"
 
@@ -66,4 +67,12 @@ UniqueFont createWindowFont(int pixelHeight, int dpi, int weight, bool underline
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
     lstrcpynA(font.lfFaceName, face.c_str(), LF_FACESIZE);
     return UniqueFont(CreateFontIndirectA(&font));
+}
+
+UniqueFont remakeWindowFont(UniqueFont& font, int& dpi, int newDpi) {
+    if (newDpi <= 0 || newDpi == dpi) return UniqueFont();
+    UniqueFont made = createWindowFont(12, newDpi);
+    if (!made) return UniqueFont();
+    dpi = newDpi;
+    return std::exchange(font, std::move(made));
 }

@@ -26,6 +26,10 @@ LRESULT LinkLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: return onPaint();
         case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
+        case WM_SETFONT:
+            font_ = reinterpret_cast<HFONT>(wParam);
+            if (LOWORD(lParam) != 0) InvalidateRect(hwnd(), nullptr, TRUE);
+            return 0;
         case WM_SETCURSOR: return onSetCursor(wParam, lParam);
         case WM_LBUTTONDOWN: return onButtonDown();
         case WM_LBUTTONUP: return onButtonUp(lParam);

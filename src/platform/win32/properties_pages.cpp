@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "app/main_form.hpp"
 #include "platform/win32/gui_font.hpp"
 #include "platform/win32/properties_control_ids.hpp"
@@ -18,6 +20,7 @@ struct Box {
     int x, y, width, height;
 };
 
+constexpr Box kClientArea{0, 0, 406, 259};
 constexpr Box kPageControl{0, 0, 406, 225};
 constexpr int kThumbLength = 15;
 constexpr int kWindowFontHeight = 12;
@@ -43,7 +46,28 @@ void widenToCaption(HWND control, int markWidth) {
     SetWindowPos(control, nullptr, 0, 0, needed, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+RECT scaledRect(const Box& at, int dpi) {
+    const auto px = [dpi](int value) { return scaleToDpi(value, dpi); };
+    return RECT{px(at.x), px(at.y), px(at.x) + px(at.width), px(at.y) + px(at.height)};
+}
+
+// The display area of the page control, in its parent's coordinates (the
+// page control sits at the parent's origin).
+RECT pageArea(HWND pageControl) {
+    RECT area{};
+    GetClientRect(pageControl, &area);
+    SendMessageA(pageControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    return area;
+}
+
 }  // namespace
+
+struct PropertiesPages::Placement {
+    HWND window;
+    Box design;
+    Fit fit;
+    FontRole font;
+};
 
 struct PropertiesPages::Builder {
     PropertiesPages& pages;
@@ -53,33 +77,44 @@ struct PropertiesPages::Builder {
 
     int px(int value) const { return scaleToDpi(value, dpi); }
 
-    HWND child(HWND parent, const char* className, const char* text, DWORD style, Box at, int id,
-               DWORD exStyle = 0, HFONT withFont = nullptr) const {
-        return createChild(parent, className, text, style, px(at.x), px(at.y), px(at.width), px(at.height), id,
-                           withFont != nullptr ? withFont : font, exStyle);
+    // Creates a control at its designed place and remembers the place.
+    HWND child(HWND parent, const char* className, const char* text, DWORD style, Box at, int id, Fit fit,
+               DWORD exStyle = 0, FontRole role = FontRole::Window) const {
+        const RECT r = scaledRect(at, dpi);
+        HWND w = createChild(parent, className, text, style, r.left, r.top, r.right - r.left, r.bottom - r.top, id,
+                             pages.fontFor(role, font), exStyle);
+        remember(w, at, fit, role);
+        return w;
+    }
+
+    void remember(HWND w, Box at, Fit fit, FontRole role = FontRole::Window) const {
+        if (w != nullptr) pages.placements_.push_back({w, at, fit, role});
     }
 
     HWND panel(HWND parent, int id, Box at, Look look, const char* caption = "") {
-        const RECT bounds{px(at.x), px(at.y), px(at.x + at.width), px(at.y + at.height)};
+        const RECT bounds = scaledRect(at, dpi);
         pages.panels_.push_back(
             std::make_unique<PropertiesPanel>(parent, id, bounds, look, caption, font, pages.binding_));
-        return pages.panels_.back()->window();
+        HWND w = pages.panels_.back()->window();
+        remember(w, at, Fit::Exact);
+        return w;
     }
 
-    HWND label(HWND parent, int id, const char* caption, Box at, HFONT withFont = nullptr) const {
-        HWND w = child(parent, "STATIC", caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, at, id, 0, withFont);
+    HWND label(HWND parent, int id, const char* caption, Box at, FontRole role = FontRole::Window) const {
+        HWND w = child(parent, "STATIC", caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, at, id, Fit::Label, 0, role);
         fitLabelToCaption(w, false);
         return w;
     }
 
     void label(HWND parent, int id, Label& model, Box at, bool rightAligned = false) {
         HWND w = child(parent, "STATIC", model.caption().c_str(),
-                       (rightAligned ? SS_RIGHT : SS_LEFT) | SS_NOPREFIX | WS_GROUP, at, id);
+                       (rightAligned ? SS_RIGHT : SS_LEFT) | SS_NOPREFIX | WS_GROUP, at, id,
+                       rightAligned ? Fit::RightLabel : Fit::Label);
         pages.binding_.bind(model, w, rightAligned);
     }
 
     void check(HWND parent, int id, CheckBox& model, const char* caption, Box at) {
-        HWND w = child(parent, "BUTTON", caption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, at, id);
+        HWND w = child(parent, "BUTTON", caption, BS_CHECKBOX | WS_TABSTOP | WS_GROUP, at, id, Fit::Widen);
         widenToCaption(w, px(kMarkWidth));
         pages.binding_.bind(model, w);
     }
@@ -90,20 +125,22 @@ struct PropertiesPages::Builder {
     // radio group starts a group of its own (labels too: the arrow keys walk
     // out of a container into whatever follows it).
     void radio(HWND parent, int id, RadioButton& model, const char* caption, Box at, bool firstOfGroup) {
-        HWND w = child(parent, "BUTTON", caption, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), at, id);
+        HWND w = child(parent, "BUTTON", caption, BS_AUTORADIOBUTTON | (firstOfGroup ? WS_GROUP : 0), at, id,
+                       Fit::Widen);
         widenToCaption(w, px(kMarkWidth));
         pages.binding_.bind(model, w);
     }
 
     HWND edit(HWND parent, int id, Edit& model, Box at) {
-        HWND w = child(parent, "EDIT", "", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, at, id,
+        HWND w = child(parent, "EDIT", "", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP, at, id, Fit::Exact,
                        WS_EX_CLIENTEDGE);
         pages.binding_.bind(model, w);
         return w;
     }
 
     HWND button(HWND parent, int id, Button& model, Box at) {
-        HWND w = child(parent, "BUTTON", model.caption().c_str(), BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, at, id);
+        HWND w = child(parent, "BUTTON", model.caption().c_str(), BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, at, id,
+                       Fit::Exact);
         pages.binding_.bind(model, w);
         return w;
     }
@@ -112,11 +149,12 @@ struct PropertiesPages::Builder {
         pages.links_.push_back(
             std::make_unique<LinkLabel>(parent, id, caption, px(at.x), px(at.y), pages.linkFont_.get()));
         pages.links_.back()->onClick = std::move(onClick);
+        remember(pages.links_.back()->window(), at, Fit::Label, FontRole::Link);
     }
 
     HWND pageControl(HWND root) {
         HWND tab = child(root, WC_TABCONTROLA, "", WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS, kPageControl,
-                         kIdPageControl);
+                         kIdPageControl, Fit::Exact);
         const char* names[] = {txt::kPageFileName, txt::kPageSave, txt::kPageAction, txt::kPageVersion};
         for (int i = 0; i < 4; ++i) {
             TCITEMA item{};
@@ -155,6 +193,7 @@ struct PropertiesPages::Builder {
 
         HWND folder = panel(page, kIdSaveFolderGroup, {6, 72, 386, 49}, Look::GroupBox, txt::kSaveFolderGroup);
         HWND box = edit(folder, kIdSaveFolderEdit, c.SaveFolder_Edit, kSaveFolderEdit);
+        pages.saveFolderEdit_ = box;
         button(folder, kIdSaveFolderButton, c.SaveFolder_Button, {304, 16, 75, 20});
         // Start-up shortened the folder for the width the box was to have;
         // the box as made decides.
@@ -167,7 +206,8 @@ struct PropertiesPages::Builder {
         check(autoSave, kIdAutoSaveMenuCheck, c.AutoSaveMenu_CheckBox, txt::kAutoSaveMenuCheck, {200, 16, 161, 17});
         HWND track = child(autoSave, TRACKBAR_CLASSA, "",
                            WS_TABSTOP | WS_GROUP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS | TBS_FIXEDLENGTH,
-                           {104, 34, 241, 25}, kIdAutoSaveTrackBar);
+                           {104, 34, 241, 25}, kIdAutoSaveTrackBar, Fit::Exact);
+        pages.trackBar_ = track;
         SendMessageA(track, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(px(kThumbLength)), 0);
         SendMessageA(track, TBM_SETLINESIZE, 0, 1);
         SendMessageA(track, TBM_SETPAGESIZE, 0, 5);
@@ -192,9 +232,9 @@ struct PropertiesPages::Builder {
 
     void versionPage(HWND page, MainForm& form) {
         HWND title = panel(page, kIdTitlePanel, {6, 13, 386, 180}, Look::Bevel);
-        label(title, kIdTitleLabel, txt::kProductName, {88, 24, 210, 27}, pages.titleFont_.get());
-        label(title, kIdVersionLabel, txt::kVersionText, {151, 54, 84, 13}, pages.versionFont_.get());
-        label(title, kIdCopyText, txt::kCopyText, {102, 84, 182, 13}, pages.noticeFont_.get());
+        label(title, kIdTitleLabel, txt::kProductName, {88, 24, 210, 27}, FontRole::Title);
+        label(title, kIdVersionLabel, txt::kVersionText, {151, 54, 84, 13}, FontRole::Version);
+        label(title, kIdCopyText, txt::kCopyText, {102, 84, 182, 13}, FontRole::Notice);
         label(title, kIdMailTitleLabel, txt::kMailTitle, {71, 104, 34, 12});
         link(title, kIdMailLabel, txt::kMailAddress, {144, 104, 108, 12}, [&form] { form.Mail_LabelClick(); });
         label(title, kIdHomePageTitleLabel, txt::kHomePageTitle, {71, 120, 54, 12});
@@ -215,7 +255,7 @@ PropertiesPages::PropertiesPages(PropertiesWindow& window, MainForm& form)
 
     RECT client{};
     GetClientRect(window.window(), &client);
-    HWND root = b.panel(window.window(), kIdRootPanel, {0, 0, 0, 0}, Look::Plain);
+    HWND root = b.panel(window.window(), kIdRootPanel, kClientArea, Look::Plain);
     SetWindowPos(root, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 
     // The pages lie over the page control's display area and come before it
@@ -224,13 +264,12 @@ PropertiesPages::PropertiesPages(PropertiesWindow& window, MainForm& form)
     // PropertiesKeys leads it from the tabs into the page, then to the
     // buttons.
     pageControl_ = b.pageControl(root);
-    RECT display{0, 0, b.px(kPageControl.width), b.px(kPageControl.height)};
-    SendMessageA(pageControl_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    const Box pageBox{0, 0, 0, 0};
+    const RECT display = pageArea(pageControl_);
     const int pageIds[] = {kIdFileNamePage, kIdFileSavePage, kIdActionPage, kIdVersionPage};
     HWND pageWindows[4] = {};
     for (int i = 0; i < 4; ++i) {
-        pageWindows[i] = b.panel(root, pageIds[i], pageBox, Look::Plain);
+        pageWindows[i] = b.panel(root, pageIds[i], {0, 0, 0, 0}, Look::Plain);
+        placements_.back().fit = Fit::PageArea;  // wherever the page control's font puts it
         SetWindowPos(pageWindows[i], i == 0 ? HWND_TOP : pageWindows[i - 1], display.left, display.top,
                      display.right - display.left, display.bottom - display.top, SWP_NOACTIVATE);
         TCITEMA item{};
@@ -267,6 +306,44 @@ PropertiesPages::~PropertiesPages() {
     // objects of the containers and links then find their windows gone.
     if (!panels_.empty() && panels_.front()->window() != nullptr) destroyOwnWindow(panels_.front()->window());
 }
+
+HFONT PropertiesPages::fontFor(FontRole role, HFONT windowFont) const {
+    switch (role) {
+        case FontRole::Title: return titleFont_.get();
+        case FontRole::Version: return versionFont_.get();
+        case FontRole::Notice: return noticeFont_.get();
+        case FontRole::Link: return linkFont_.get();
+        case FontRole::Window: break;
+    }
+    return windowFont;
+}
+
+void PropertiesPages::place(const Placement& p, int dpi, HFONT windowFont) const {
+    const RECT r = p.fit == Fit::PageArea ? pageArea(pageControl_) : scaledRect(p.design, dpi);
+    SetWindowPos(p.window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    SendMessageA(p.window, WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(p.font, windowFont)), FALSE);
+    switch (p.fit) {
+        case Fit::Widen: widenToCaption(p.window, scaleToDpi(kMarkWidth, dpi)); break;
+        case Fit::Label:
+        case Fit::RightLabel: fitLabelToCaption(p.window, p.fit == Fit::RightLabel); break;
+        default: break;
+    }
+}
+
+void PropertiesPages::applyDpi(const PropertiesWindow& window) {
+    const int dpi = window.dpi();
+    // The old fonts stay until every control has the new ones.
+    UniqueFont oldFonts[] = {std::exchange(titleFont_, createWindowFont(27, dpi, FW_BOLD)),
+                             std::exchange(versionFont_, createWindowFont(13, dpi, FW_BOLD)),
+                             std::exchange(noticeFont_, createWindowFont(13, dpi)),
+                             std::exchange(linkFont_, createWindowFont(kWindowFontHeight, dpi, FW_NORMAL, true))};
+    for (const Placement& p : placements_) place(p, dpi, window.font());
+    SendMessageA(trackBar_, TBM_SETTHUMBLENGTH, static_cast<WPARAM>(scaleToDpi(kThumbLength, dpi)), 0);
+    RedrawWindow(window.window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool PropertiesPages::saveFolderFocused() const { return saveFolderEdit_ != nullptr && GetFocus() == saveFolderEdit_; }
 
 std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, MainForm& form) {
     return std::make_unique<PropertiesPages>(window, form);

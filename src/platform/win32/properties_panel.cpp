@@ -45,6 +45,15 @@ LRESULT PropertiesPanel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORBTN: return onColor(wParam);
         case WM_PAINT: return onPaint();
         case kFocusWhenShown: return onFocusWhenShown(wParam);
+        case WM_SIZE:
+            // The group box's frame fills the container at any size.
+            if (frame_ != nullptr)
+                SetWindowPos(frame_, nullptr, 0, 0, LOWORD(lParam), HIWORD(lParam),
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            return 0;
+        case WM_SETFONT:
+            if (frame_ != nullptr) SendMessageA(frame_, WM_SETFONT, wParam, lParam);
+            return 0;
         default: return defaultHandling(message, wParam, lParam);
     }
 }

@@ -1,6 +1,7 @@
 #include "platform/win32/properties_window.hpp"
 
 #include "platform/win32/gui_font.hpp"
+#include "platform/win32/monitor_dpi.hpp"
 #include "platform/win32/win32_tray.hpp"
 #include "text/texts.hpp"
 
@@ -22,6 +23,17 @@ PropertiesWindow::PropertiesWindow(HWND applicationWindow, HICON icon, int dpi)
 
 PropertiesWindow::~PropertiesWindow() {
     if (hwnd() != nullptr) destroyOwnWindow(hwnd());
+}
+
+void PropertiesWindow::followMonitor() {
+    const int dpi = windowDpi(hwnd());
+    if (dpi != dpi_) applyDpi(dpi, nullptr);
+}
+
+void PropertiesWindow::applyDpi(int dpi, const RECT* suggested) {
+    const UniqueFont old = remakeWindowFont(font_, dpi_, dpi);
+    sizeWindowForClient(hwnd(), scaleToDpi(kClientWidth, dpi_), scaleToDpi(kClientHeight, dpi_), dpi_, suggested);
+    if (old && events_.dpiChanged) events_.dpiChanged();
 }
 
 LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -58,6 +70,9 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 events_.shownOrHidden)
                 events_.shownOrHidden();
             return defaultHandling(message, wParam, lParam);
+        case WM_DPICHANGED:
+            applyDpi(LOWORD(wParam), suggestedRect(lParam));
+            return 0;
         case WM_CLOSE:
             if (events_.closing) events_.closing();
             PostQuitMessage(0);

@@ -16,6 +16,7 @@ public:
         std::function<void()> closing;               // the window is being closed
         std::function<void()> taskbarCreated;        // the notification area was re-created
         std::function<void()> shownOrHidden;         // the window appeared or went
+        std::function<void()> dpiChanged;            // new DPI and font, the window sized for them
     };
 
     PropertiesWindow(HWND applicationWindow, HICON icon, int dpi);
@@ -26,8 +27,16 @@ public:
     HFONT font() const { return font_.get(); }
     int dpi() const { return dpi_; }
 
+    // Takes the DPI of the monitor the window is on now, before it shows
+    // there: placed first, then sized.
+    void followMonitor();
+
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A new DPI: the font made again, the client area scaled (within
+    // `suggested`, WM_DPICHANGED's rectangle, where there is one), then
+    // dpiChanged; the old font goes after it.
+    void applyDpi(int dpi, const RECT* suggested);
 
     int dpi_;
     UniqueFont font_;

@@ -19,6 +19,10 @@ LRESULT ValueLabel::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: return onPaint();
         case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
+        case WM_SETFONT:
+            font_ = reinterpret_cast<HFONT>(wParam);
+            if (LOWORD(lParam) != 0) InvalidateRect(hwnd(), nullptr, TRUE);
+            return 0;
         case WM_SETTEXT: {
             const LRESULT result = defaultHandling(message, wParam, lParam);
             InvalidateRect(hwnd(), nullptr, TRUE);

@@ -4,8 +4,10 @@
 
 void Win32FormWindow::show() {
     if (!visible()) {
-        if (onShow) onShow();
+        // Placed first, so that onShow builds for the DPI of the monitor
+        // the window opens on.
         bringOntoNearestMonitor(window_);
+        if (onShow) onShow();
         ShowWindow(window_, SW_SHOWNORMAL);
     }
     SetForegroundWindow(window_);

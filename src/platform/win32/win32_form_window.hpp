@@ -20,7 +20,7 @@ public:
     int outerWidth() override;
     int outerHeight() override;
 
-    std::function<void()> onShow;  // FormShow, when the window was hidden
+    std::function<void()> onShow;  // FormShow, when the window was hidden (and is placed)
 
 private:
     RECT rect() const {

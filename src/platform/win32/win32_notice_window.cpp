@@ -3,6 +3,7 @@
 #include "capture/dialog_form.hpp"
 #include "platform/win32/gui_font.hpp"
 #include "platform/win32/modal_loop.hpp"
+#include "platform/win32/monitor_dpi.hpp"
 #include "platform/win32/value_label.hpp"
 #include "platform/win32/window_placement.hpp"
 #include "text/texts.hpp"
@@ -45,18 +46,46 @@ HWND Win32NoticeWindow::ensureWindow() {
         return nullptr;
     HFONT font = font_.get();
     DialogForm& form = *form_;
-    // The OK button comes first in the tab order.
-    createChild(hwnd(), "BUTTON", txt::kOk, WS_TABSTOP | BS_DEFPUSHBUTTON, px(82), px(88), px(89), px(25), IDOK, font);
-    createChild(hwnd(), "STATIC", form.Copy_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, px(31), px(16), px(190),
-                px(12), -1, font);
-    // The value labels span the client width; their left edge stays at -4.
-    windowTitleLabel_ = std::make_unique<ValueLabel>(hwnd(), px(-4), px(32), clientWidth(), px(12), font);
-    createChild(hwnd(), "STATIC", form.FileName_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, px(40), px(48),
-                px(172), px(12), -1, font);
-    fileNameLabel_ = std::make_unique<ValueLabel>(hwnd(), px(-4), px(64), clientWidth(), px(12), font);
+    // Made in tab order, OK first; placeControls gives each its place.
+    ok_ = createChild(hwnd(), "BUTTON", txt::kOk, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0, IDOK, font);
+    copyLabel_ = createChild(hwnd(), "STATIC", form.Copy_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                             -1, font);
+    windowTitleLabel_ = std::make_unique<ValueLabel>(hwnd(), 0, 0, 0, 0, font);
+    fileNameText_ = createChild(hwnd(), "STATIC", form.FileName_Label.caption().c_str(), SS_LEFT | SS_NOPREFIX, 0, 0,
+                                0, 0, -1, font);
+    fileNameLabel_ = std::make_unique<ValueLabel>(hwnd(), 0, 0, 0, 0, font);
+    placeControls();
     bindLabel(form.WindowTitleDialog_Label, *windowTitleLabel_);
     bindLabel(form.FileNameDialog_Label, *fileNameLabel_);
     return hwnd();
+}
+
+void Win32NoticeWindow::placeControls() {
+    // Designed places in 96-DPI pixels; the value labels span the client
+    // width (width 0 here) and their left edge stays at -4.
+    const struct {
+        HWND window;
+        int x, y, width, height;
+    } places[] = {
+        {ok_, 82, 88, 89, 25},
+        {copyLabel_, 31, 16, 190, 12},
+        {windowTitleLabel_->window(), -4, 32, 0, 12},
+        {fileNameText_, 40, 48, 172, 12},
+        {fileNameLabel_->window(), -4, 64, 0, 12},
+    };
+    const int client = clientWidth();
+    for (const auto& p : places) {
+        SetWindowPos(p.window, nullptr, px(p.x), px(p.y), p.width != 0 ? px(p.width) : client, px(p.height),
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageA(p.window, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    }
+}
+
+void Win32NoticeWindow::applyDpi(int dpi, const RECT* suggested) {
+    if (hwnd() == nullptr) return;
+    const UniqueFont old = remakeWindowFont(font_, dpi_, dpi);
+    sizeWindowForClient(hwnd(), px(kClientWidth), px(kClientHeight), dpi_, suggested);
+    placeControls();
 }
 
 bool Win32NoticeWindow::showModal() {
@@ -68,6 +97,8 @@ bool Win32NoticeWindow::showModal() {
         // one given the activation back.
         const ModalScope modal(hwnd());
         bringOntoNearestMonitor(hwnd());
+        // At the DPI of the monitor it opens on, before it is seen.
+        if (windowDpi(hwnd()) != dpi_) applyDpi(windowDpi(hwnd()), nullptr);
         ShowWindow(hwnd(), SW_SHOW);
         SetForegroundWindow(hwnd());
         SetFocus(GetDlgItem(hwnd(), IDOK));
@@ -133,6 +164,9 @@ LRESULT Win32NoticeWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 onShownOrHidden)
                 onShownOrHidden();
             return defaultHandling(message, wParam, lParam);
+        case WM_DPICHANGED:
+            applyDpi(LOWORD(wParam), suggestedRect(lParam));
+            return 0;
         case WM_CLOSE:  // no close box; Alt+F4 does nothing either
             return 0;
         case WM_CTLCOLORSTATIC:

@@ -1,7 +1,7 @@
 #pragma once
 // The saved-log notice (TDialogForm) as a real window: caption, fixed single
 // border without system menu, client 252 x 119 at 96 DPI, two fixed texts,
-// two value labels and OK. The window is made the first time it is needed
+// two value labels and OK, scaled to the DPI of the monitor it shows on. The window is made the first time it is needed
 // (the notice's FormCreate places it after start-up has added the tray icon),
 // so that nothing delays the icon.
 #include <functional>
@@ -32,19 +32,24 @@ public:
     int clientWidth() override;
 
     HWND window() const { return hwnd(); }
+    // The window and its controls, made on the first call; null if that failed.
+    HWND ensureWindow();
     std::function<void()> onShownOrHidden;  // the notice appeared or went
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     int px(int value96) const;
-    // The window and its controls, made on the first call; null if that failed.
-    HWND ensureWindow();
+    // A new DPI: font, client size (within WM_DPICHANGED's suggested
+    // rectangle, where there is one) and controls; the old font goes.
+    void applyDpi(int dpi, const RECT* suggested);
+    void placeControls();
 
     HWND application_;
     int dpi_;
     UniqueFont font_;
     std::unique_ptr<ValueLabel> windowTitleLabel_;
     std::unique_ptr<ValueLabel> fileNameLabel_;
+    HWND ok_ = nullptr, copyLabel_ = nullptr, fileNameText_ = nullptr;
     DialogForm* form_ = nullptr;
     std::function<void()> onShow_, onOk_;
     bool open_ = false;
