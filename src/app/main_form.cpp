@@ -10,6 +10,10 @@ MainForm::MainForm(const Platform& platform, NoticeWindowPort& noticeWindow)
 }
 
 void MainForm::dispatch(const std::function<void()>& handler) {
+    // A program that is closing handles nothing more: the closing step runs
+    // under whatever box, menu or dialog is open, and their loops may still
+    // deliver a message before the process ends.
+    if (form.closing) return;
     try {
         handler();
     } catch (const AppError& error) {
@@ -25,6 +29,7 @@ void MainForm::TimerTick(TimerId id) {
     dispatch([this, id] {
         if (id == TimerId::AutoSave) save.Save_MenuItemClick();
         else if (id == TimerId::Close) closing.CloseTimerTimer();
+        else if (id == TimerId::IconRetry) trayIcon.IconRetry_TimerTimer();
     });
 }
 

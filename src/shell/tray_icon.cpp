@@ -7,18 +7,33 @@
 #include "shell/tray_menus.hpp"
 #include "text/texts.hpp"
 
+TrayIcon::TrayIcon(FormContext& form, TrayMenus& menus, SaveCommand& save)
+    : form_(form), menus_(menus), save_(save), retry_(form.platform.timers, TimerId::IconRetry, kRetryIntervalMs) {}
+
 void TrayIcon::add() {
-    form_.platform.tray.addIcon(txt::kProductName);
-    shown_ = true;
+    wanted_ = true;
+    if (form_.platform.tray.addIcon(txt::kProductName)) {
+        retry_.setEnabled(false);
+        return;
+    }
+    // Without the icon the program could be neither used nor ended.
+    retriesLeft_ = kRetries;
+    retry_.setEnabled(true);
+}
+
+void TrayIcon::IconRetry_TimerTimer() {
+    if (wanted_ && !form_.platform.tray.addIcon(txt::kProductName) && --retriesLeft_ > 0) return;
+    retry_.setEnabled(false);
 }
 
 void TrayIcon::remove() {
+    wanted_ = false;
+    retry_.setEnabled(false);
     form_.platform.tray.removeIcon();
-    shown_ = false;
 }
 
 void TrayIcon::TaskbarCreated() {
-    if (shown_) add();
+    if (wanted_) add();
 }
 
 void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
@@ -29,7 +44,8 @@ void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
         case win::kWmLButtonDblClk: doubleClick(); break;
         case win::kWmRButtonDown:
             form_.platform.tray.foregroundAndProcessMessages();
-            menus_.openRight(at);
+            // A waiting message may have closed the program.
+            if (!form_.closing) menus_.openRight(at);
             break;
         default: break;  // moves, releases, the middle button
     }
@@ -46,13 +62,15 @@ void TrayIcon::leftButtonDown(ScreenPoint at) {
     menus_.N2.visible = autoSaveItem;
     menus_.AutoSave_MenuItem.checked = form_.AutoSave_Timer.enabled();
     form_.platform.tray.foregroundAndProcessMessages();
-    menus_.openLeft(at);
+    if (!form_.closing) menus_.openLeft(at);
 }
 
 void TrayIcon::doubleClick() {
     // Two independent choices: with both on, the save runs first, then the
     // window opens.
     if (form_.settings.readFlag(keys::kSettingGroup, keys::kSaveRadioButton, false)) save_.Save_MenuItemClick();
+    // The save's box may have seen the program close.
+    if (form_.closing) return;
     if (form_.settings.readFlag(keys::kSettingGroup, keys::kMainFormRadioButton,
                                 form_.controls.MainForm_RadioButton.checked()))
         menus_.Property_MenuItemClick();
