@@ -29,6 +29,7 @@ private:
     void wireMessages();
     void ensurePages();
 
+    Win32ProgramEntry& entry_;
     ApplicationWindow* application_;
     UniqueIcon icon_;
     std::unique_ptr<PropertiesWindow> window_;
@@ -36,4 +37,5 @@ private:
     std::unique_ptr<MainForm> main_;
     // Unbinds the controls of main_ when it goes, so it goes first.
     std::unique_ptr<PropertiesPages> pages_;
+    bool closing_ = false;
 };

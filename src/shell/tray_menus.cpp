@@ -10,6 +10,8 @@ void TrayMenus::openLeft(ScreenPoint at) {
 void TrayMenus::openRight(ScreenPoint at) { run(form_.platform.tray.openRightMenu(at)); }
 
 void TrayMenus::run(TrayMenuItem item) {
+    // Something handled while the menu was open closed the program.
+    if (form_.closing) return;
     switch (item) {
         case TrayMenuItem::AutoSave: AutoSave_MenuItemClick(); break;
         case TrayMenuItem::Save: save_.Save_MenuItemClick(); break;
