@@ -34,6 +34,9 @@ struct FormContext {
     // FormCreate has given the window its position; a close before that
     // must not store the unplaced window's 0, 0 over the user's position.
     bool placed = false;
+    // From FormCreate until start-up is over. Start-up can wait for its
+    // question to be answered while the tray already works.
+    bool starting = false;
 
     std::string programFolder() const { return programFolderOf(programFile); }
     // Marks the window as holding unsaved changes.

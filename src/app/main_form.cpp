@@ -22,12 +22,13 @@ void MainForm::dispatch(const std::function<void()>& handler) {
 }
 
 void MainForm::FormCreate() {
+    form.starting = true;
     dispatch([this] { runFormCreate(*this); });
 }
 
 void MainForm::TimerTick(TimerId id) {
     dispatch([this, id] {
-        if (id == TimerId::AutoSave) save.Save_MenuItemClick();
+        if (id == TimerId::AutoSave) menus.requestSave();
         else if (id == TimerId::Close) closing.CloseTimerTimer();
         else if (id == TimerId::IconRetry) trayIcon.IconRetry_TimerTimer();
     });

@@ -25,6 +25,7 @@ int runProgram(ProgramEntryPort& entry, const std::function<MainForm&()>& create
         // Nothing above shows the properties window, so the program starts
         // with only its tray icon on screen.
         entry.copyFormStyleToApplication();
+        main.StartupDone();
         entry.runMessageLoop();
     }
 

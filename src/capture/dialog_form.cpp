@@ -4,8 +4,6 @@
 #include "settings/setting_keys.hpp"
 
 void DialogForm::FormCreate() {
-    if (created_) return;
-    created_ = true;
     SystemPort& system = form_.platform.system;
     // Each half is taken on its own before the subtraction.
     const int top = form_.settings.readInt(keys::kFormPosition, keys::kDialogTop,

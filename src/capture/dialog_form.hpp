@@ -20,20 +20,13 @@ public:
     // OK must check it again.
     bool DblClickSaveSuspended = false;
 
-    // Places the window; runs once, at start-up or before the first show,
-    // whichever comes first (a save from the tray can come while start-up
-    // still waits for its question to be answered).
     void FormCreate();
     void FormShow();
     void OKClick();
     // Shows the notice modally; false when it is already on screen.
-    bool showModal() {
-        FormCreate();
-        return window_.showModal();
-    }
+    bool showModal() { return window_.showModal(); }
 
 private:
     FormContext& form_;
     NoticeWindowPort& window_;
-    bool created_ = false;
 };

@@ -1,14 +1,13 @@
 #include "shell/tray_icon.hpp"
 
 #include "app/form_context.hpp"
-#include "capture/save_command.hpp"
 #include "platform/win_constants.hpp"
 #include "settings/setting_keys.hpp"
 #include "shell/tray_menus.hpp"
 #include "text/texts.hpp"
 
-TrayIcon::TrayIcon(FormContext& form, TrayMenus& menus, SaveCommand& save)
-    : form_(form), menus_(menus), save_(save), retry_(form.platform.timers, TimerId::IconRetry, kRetryIntervalMs) {}
+TrayIcon::TrayIcon(FormContext& form, TrayMenus& menus)
+    : form_(form), menus_(menus), retry_(form.platform.timers, TimerId::IconRetry, kRetryIntervalMs) {}
 
 void TrayIcon::add() {
     wanted_ = true;
@@ -68,7 +67,7 @@ void TrayIcon::leftButtonDown(ScreenPoint at) {
 void TrayIcon::doubleClick() {
     // Two independent choices: with both on, the save runs first, then the
     // window opens.
-    if (form_.settings.readFlag(keys::kSettingGroup, keys::kSaveRadioButton, false)) save_.Save_MenuItemClick();
+    if (form_.settings.readFlag(keys::kSettingGroup, keys::kSaveRadioButton, false)) menus_.requestSave();
     // The save's box may have seen the program close.
     if (form_.closing) return;
     if (form_.settings.readFlag(keys::kSettingGroup, keys::kMainFormRadioButton,

@@ -7,13 +7,12 @@
 #include "platform/tray_port.hpp"
 #include "shell/timer.hpp"
 
-class SaveCommand;
 class TrayMenus;
 struct FormContext;
 
 class TrayIcon {
 public:
-    TrayIcon(FormContext& form, TrayMenus& menus, SaveCommand& save);
+    TrayIcon(FormContext& form, TrayMenus& menus);
 
     // Places the icon; a refused add is tried again a few times, seconds
     // apart, since a shell busy at logon refuses adds for a while.
@@ -38,7 +37,6 @@ private:
 
     FormContext& form_;
     TrayMenus& menus_;
-    SaveCommand& save_;
     Timer retry_;
     int retriesLeft_ = 0;
     bool wanted_ = false;  // between add() and remove()

@@ -25,9 +25,17 @@ public:
     void openLeft(ScreenPoint at);
     void openRight(ScreenPoint at);
 
+    // The save command; asked for during start-up, it runs once start-up is
+    // over, against a complete program (the notice created and placed).
+    void requestSave();
+    // Start-up is over: a save, then the properties window, asked for
+    // meanwhile, come now.
+    void startupDone();
+
     // Inverts the item's check mark; the timer follows it.
     void AutoSave_MenuItemClick();
-    // Shows the properties window and brings it to the front.
+    // Shows the properties window and brings it to the front; during
+    // start-up, once start-up is over.
     void Property_MenuItemClick();
     // Closes the properties window, which ends the program.
     void Exit_MenuItemClick();
@@ -37,4 +45,5 @@ private:
 
     FormContext& form_;
     SaveCommand& save_;
+    bool saveAfterStartup_ = false, showAfterStartup_ = false;
 };

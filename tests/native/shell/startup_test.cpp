@@ -154,16 +154,25 @@ TEST_F(StartupTest, AFailedWriteWhileLoadingIsShownAndStartUpStillLoadsAndLaunch
     EXPECT_FALSE(f.controls.Save_Button.enabled());
 }
 
-TEST_F(StartupTest, ASaveUnderTheStartUpQuestionShowsTheNoticeWhereTheUserLeftIt) {
+TEST_F(StartupTest, TrayRequestsUnderTheStartUpQuestionRunOnceStartUpIsOver) {
     writeSettings(
         "[Setting_GroupBox]\r\nCreate_CheckBox=1\r\nOrvexLogPath=C:\\Logs\r\n"
         "[FormPosition]\r\nDialogTop=33\r\nDialogLeft=44\r\n");
     writeFile("C:\\WINDOWS\\orvex3.ini", "[ORVEX]\r\nOther=1\r\n");
     makeFolder("C:\\Logs");
     d.windows.addChatClient("text");
-    d.boxes.script.push({win::kIdOk, {[&] { leftMenu(TrayMenuItem::Save); }}});
+    // Asked for under the question, the save and the properties window wait
+    // until start-up is over.
+    d.boxes.script.push({win::kIdOk, {[&] {
+                             leftMenu(TrayMenuItem::Save);
+                             rightMenu(TrayMenuItem::Properties);
+                             EXPECT_EQ(d.notice.shows, 0);
+                             EXPECT_EQ(formShows, 0);
+                         }}});
     start();
     EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_EQ(formShows, 1);
+    EXPECT_EQ(d.formWindow.top(), 161);
     EXPECT_EQ(setting(keys::kFormPosition, keys::kDialogTop), "33");
     EXPECT_EQ(setting(keys::kFormPosition, keys::kDialogLeft), "44");
 }
