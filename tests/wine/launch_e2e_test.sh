@@ -170,8 +170,7 @@ props_drive answer-box warning specify-orvex ok 30 || fail "the question did not
 props_drive cancel-dialog orvex-dialog 30 || fail "no open-file dialog to cancel"
 drive wait-visible TDialogForm 60 || fail "no notice for the save asked for during start-up"
 [[ $(drive rect TDialogForm | tr -d '\r') == '1000 850 '* ]] || fail "the notice opened at $(drive rect TDialogForm)"
-props_drive real-click-text TDialogForm OK || fail "no OK on the notice"
-drive wait-hidden TDialogForm 10 || fail "a real click did not answer the notice"
+answer_notice
 wait_until 10 "the notice's position" test "$(ini_value "$settings" DialogTop)" = 850 ||
     fail "the notice stored $(positions)"
 ok "a save asked for under the question ran after start-up; its notice opened where the user left it"
@@ -181,13 +180,7 @@ props_drive page 2 10 || fail "page 3"
 props_drive click Create_CheckBox || fail "the start-up option"
 props_drive answer-box warning specify-orvex ok 30 || fail "no question for the option"
 props_drive wait-dialog orvex-dialog 30 || fail "no open-file dialog for the option"
-drive notify TMainForm 0x400 1 0x203
-drive wait-visible TDialogForm 60 || fail "no notice over the open-file dialog"
-props_drive wait-window-enabled notice 1 10 || fail "the notice over the open-file dialog is disabled"
-props_drive wait-window-enabled orvex-dialog 0 10 || fail "the open-file dialog is enabled under the notice"
-props_drive real-click-text TDialogForm OK || fail "no OK on the notice"
-drive wait-hidden TDialogForm 10 || fail "a real click did not answer the notice over the dialog"
-props_drive wait-window-enabled orvex-dialog 1 10 || fail "the dialog stayed disabled after the notice"
+notice_over orvex-dialog
 props_drive cancel-dialog orvex-dialog 30 || fail "the dialog did not take its cancel"
 ok "the notice over the open-file dialog answered by a real click, the dialog usable again"
 stop_app

@@ -103,12 +103,7 @@ save_into "$work/gone"
 drive notify TMainForm 0x400 1 0x203
 props_drive wait-window-enabled app-title 1 30 || fail "no error box for the missing folder"
 save_into "$work/logs"
-drive notify TMainForm 0x400 1 0x203
-drive wait-visible TDialogForm 60 || fail "no notice over the error box"
-props_drive wait-window-enabled notice 1 10 || fail "the notice over the error box is disabled"
-props_drive wait-window-enabled app-title 0 10 || fail "the error box is enabled under the notice"
-props_drive real-click-text TDialogForm OK || fail "no OK on the notice"
-drive wait-hidden TDialogForm 10 || fail "a real click did not answer the notice over the error box"
+notice_over app-title
 props_drive real-answer-box app-title - ok 20 || fail "the error box did not take a real click after the notice"
 ok "the notice over an error box, then the box, answered by real clicks"
 
@@ -120,8 +115,7 @@ props_drive wait-window-enabled app-title 1 30 || fail "no error box over the no
 props_drive wait-window-enabled notice 0 10 || fail "the notice is enabled under the error box"
 props_drive real-answer-box app-title - ok 20 || fail "the error box over the notice did not take a real click"
 props_drive wait-window-enabled notice 1 10 || fail "the notice stayed disabled after the error box"
-props_drive real-click-text TDialogForm OK || fail "no OK on the notice"
-drive wait-hidden TDialogForm 10 || fail "a real click did not answer the notice after the error box"
+answer_notice
 ok "an error box over the notice, then the notice, answered by real clicks"
 stop_app
 echo "notice end to end: all checks passed"
