@@ -100,12 +100,18 @@ save_into() {
     printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n' "$(win_path "$1")" >"$work/app/OrvexLog.ini"
 }
 save_into "$work/gone"
-drive notify TMainForm 0x400 1 0x203
+drive post TMainForm 0x111 102 0
 props_drive wait-window-enabled app-title 1 30 || fail "no error box for the missing folder"
 save_into "$work/logs"
 notice_over app-title
+# The properties window asked for meanwhile comes up behind the box, waiting.
+props_drive show 30 || fail "the properties window did not show under the error box"
+props_drive wait-window-enabled form 0 10 || fail "the properties window is enabled under the error box"
 props_drive real-answer-box app-title - ok 20 || fail "the error box did not take a real click after the notice"
-ok "the notice over an error box, then the box, answered by real clicks"
+props_drive wait-window-enabled form 1 10 || fail "the properties window stayed disabled after the box"
+props_drive click Cancel_Button
+props_drive wait-shown 0 20 || fail "the properties window did not close"
+ok "the notice over an error box, then the box, answered by real clicks; the properties window waited behind"
 
 drive notify TMainForm 0x400 1 0x203
 drive wait-visible TDialogForm 60 || fail "no notice"
