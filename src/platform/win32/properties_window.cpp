@@ -59,8 +59,8 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 events_.shownOrHidden();
             return defaultHandling(message, wParam, lParam);
         case WM_CLOSE:
-            // The closing event ends the process; the quit is for a window
-            // that has none.
+            // The closing event ends the process; without one, the message
+            // loop ends.
             if (events_.closing) events_.closing();
             PostQuitMessage(0);
             return 0;
