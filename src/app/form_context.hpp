@@ -27,6 +27,16 @@ struct FormContext {
     // font's (negative) height, 281 - 12 at 96 DPI; the window sets it for
     // the screen's DPI before start-up fills the box.
     int saveFolderWidth = 281 - 12;
+    // Set by the closing step: from then on the program is ending, and no
+    // handler still running under a box, menu or dialog opens, launches or
+    // writes anything more.
+    bool closing = false;
+    // FormCreate has given the window its position; a close before that
+    // must not store the unplaced window's 0, 0 over the user's position.
+    bool placed = false;
+    // From FormCreate until start-up is over. Start-up can wait for its
+    // question to be answered while the tray already works.
+    bool starting = false;
 
     std::string programFolder() const { return programFolderOf(programFile); }
     // Marks the window as holding unsaved changes.

@@ -10,6 +10,10 @@ void runFormCreate(MainForm& main) {
 
     main.trayIcon.add();
     main.transfer.LoadSettings();
+    // Loading may ask for the chat client's executable; closed from the tray
+    // under that question, the program ends here and start-up goes no
+    // further.
+    if (form.closing) return;
     // The interval waits for the first switch-on; the timer stays off.
     form.AutoSave_Timer.setInterval(static_cast<unsigned>(c.AutoSave_TrackBar.position()) * 60000u);
     main.naming.CheckBoxClick();
@@ -23,6 +27,7 @@ void runFormCreate(MainForm& main) {
                                               centredOrigin(p.system.screenHeight(), p.formWindow.outerHeight())));
     p.formWindow.setLeft(form.settings.readInt(keys::kFormPosition, keys::kMainLeft,
                                                centredOrigin(p.system.screenWidth(), p.formWindow.outerWidth())));
+    form.placed = true;
 
     // Starts a host program only when Create_CheckBox is checked and the chat
     // client is not running yet.

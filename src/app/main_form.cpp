@@ -10,6 +10,10 @@ MainForm::MainForm(const Platform& platform, NoticeWindowPort& noticeWindow)
 }
 
 void MainForm::dispatch(const std::function<void()>& handler) {
+    // A program that is closing handles nothing more: the closing step runs
+    // under whatever box, menu or dialog is open, and their loops may still
+    // deliver a message before the process ends.
+    if (form.closing) return;
     try {
         handler();
     } catch (const AppError& error) {
@@ -18,13 +22,15 @@ void MainForm::dispatch(const std::function<void()>& handler) {
 }
 
 void MainForm::FormCreate() {
+    form.starting = true;
     dispatch([this] { runFormCreate(*this); });
 }
 
 void MainForm::TimerTick(TimerId id) {
     dispatch([this, id] {
-        if (id == TimerId::AutoSave) save.Save_MenuItemClick();
+        if (id == TimerId::AutoSave) menus.requestSave();
         else if (id == TimerId::Close) closing.CloseTimerTimer();
+        else if (id == TimerId::IconRetry) trayIcon.IconRetry_TimerTimer();
     });
 }
 

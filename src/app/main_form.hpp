@@ -40,7 +40,7 @@ public:
     HostLocation hostLocation{form, openDialog};
     HostLaunch hostLaunch{form};
     TrayMenus menus{form, save};
-    TrayIcon trayIcon{form, menus, save};
+    TrayIcon trayIcon{form, menus};
     Closing closing{form, trayIcon};
 
     // Every event enters here: an AppError that its handler does not catch
@@ -50,7 +50,7 @@ public:
 
     // Event entry points.
     void Save_MenuItemClick() {
-        dispatch([this] { save.Save_MenuItemClick(); });
+        dispatch([this] { menus.requestSave(); });
     }
     void NoticeOKClick() {
         dispatch([this] { dialog.OKClick(); });
@@ -74,6 +74,10 @@ public:
     void FormCreate();
     void DialogFormCreate() {
         dispatch([this] { dialog.FormCreate(); });
+    }
+    // Start-up is over; what the tray asked for meanwhile runs now.
+    void StartupDone() {
+        dispatch([this] { menus.startupDone(); });
     }
     // WM_USER from the tray icon; lParam is the mouse message.
     void TrayIconMessage(std::intptr_t lParam) {

@@ -18,6 +18,8 @@ std::optional<std::string> HostLocation::askForExecutable(OpenDialogMode mode) {
     const bool companion = mode == OpenDialogMode::Companion;
     form_.platform.messageBox.show(companion ? txt::kQuorlaInstalledNoPath : txt::kSpecifyOrvexExe,
                                    txt::kCaptionWarning, win::kMbOk | win::kMbIconExclamation);
+    // Closed from the tray while the warning was up: no dialog any more.
+    if (form_.closing) return std::nullopt;
     dialog_.setMode(mode);
     return dialog_.execute([this](const std::string& path) { return OpenDialogCanClose(path); });
 }

@@ -6,6 +6,7 @@
 #include "platform/win32/com_session.hpp"
 #include "platform/win32/gui_font.hpp"
 #include "platform/win32/menu_ids.hpp"
+#include "platform/win32/modal_loop.hpp"
 #include "platform/win32/properties_pages.hpp"
 #include "platform/win32/win32_clipboard.hpp"
 #include "platform/win32/win32_file_system.hpp"
@@ -64,7 +65,7 @@ struct Win32Desktop::Ports {
     Win32NoticeWindow notice;
 };
 
-Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) : application_(entry.application()) {
+Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) : entry_(entry), application_(entry.application()) {
     const HWND application = entry.application()->window();
     const int dpi = screenDpi();
     // The window's own icon, also the tray icon's image: the shell shows it
@@ -87,9 +88,10 @@ Win32Desktop::Win32Desktop(Win32ProgramEntry& entry) : application_(entry.applic
     // is: a notice shown alone waits for its OK and can fall behind the chat
     // window, so it too must be reachable from the taskbar and Alt+Tab.
     ports_->notice.onShownOrHidden = [this] { application_->updateTaskbarEntry(); };
+    watchModals([this](bool opened) { application_->modalChanged(opened); });
 }
 
-Win32Desktop::~Win32Desktop() = default;
+Win32Desktop::~Win32Desktop() { watchModals(nullptr); }
 
 void Win32Desktop::ensurePages() {
     if (pages_) return;
@@ -128,7 +130,14 @@ void Win32Desktop::wireMessages() {
             default: break;
         }
     };
-    events.closing = [this] { main_->FormClose(); };
+    events.closing = [this] {
+        // A second request while the closing step still shows its error
+        // waits for that to be answered.
+        if (closing_) return;
+        closing_ = true;
+        main_->FormClose();
+        entry_.endProcess();
+    };
     events.taskbarCreated = [this] { main_->TaskbarCreated(); };
     events.shownOrHidden = [this] { application_->updateTaskbarEntry(); };
     events.dpiChanged = [this] { onDpiChanged(); };

@@ -33,6 +33,7 @@ private:
     // The properties window took a new DPI and font.
     void onDpiChanged();
 
+    Win32ProgramEntry& entry_;
     ApplicationWindow* application_;
     UniqueIcon icon_;
     std::unique_ptr<PropertiesWindow> window_;
@@ -40,4 +41,5 @@ private:
     std::unique_ptr<MainForm> main_;
     // Unbinds the controls of main_ when it goes, so it goes first.
     std::unique_ptr<PropertiesPages> pages_;
+    bool closing_ = false;
 };

@@ -11,7 +11,8 @@ public:
     // it only comes to the front.
     virtual void show() = 0;
     // A close request, as WM_CLOSE: the platform runs MainForm's closing step
-    // (FormClose) and then ends the message loop, which ends the program.
+    // (FormClose) and then ends the program at once, from inside whatever
+    // loop is running (a menu, a box, a dialog); the call need not return.
     virtual void close() = 0;
     // Outer top-left corner in screen pixels; never clamped to the screen.
     virtual int top() = 0;

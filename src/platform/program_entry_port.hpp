@@ -9,14 +9,19 @@ public:
     // LoadCursorA(own module, "Hand") into cursor slot 1; the slot stays
     // empty when the resource cannot be loaded.
     virtual void registerHandCursor() = 0;
-    // OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name). A handle it gives is closed
-    // at once; true means another copy runs.
-    virtual bool openInstanceMutex(const std::string& name) = 0;
-    // CreateMutexA(no security attributes, FALSE, name); the handle is kept
-    // until releaseInstanceMutex. True when GetLastError() reported
-    // ERROR_ALREADY_EXISTS: another copy created it first (this copy then
-    // ends; its handle is closed).
-    virtual bool createInstanceMutex(const std::string& name) = 0;
+    // What became of one look at the single-instance mutex.
+    enum class Mutex {
+        Absent,     // no such object: no copy runs
+        Ours,       // created by this call; kept until releaseInstanceMutex
+        Exists,     // another copy holds it (a handle it gave is closed at once)
+        Unusable,   // it exists but may not be opened (a copy with higher
+                    // rights), or it could not be made at all
+    };
+    // OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name): Absent, Exists or Unusable.
+    virtual Mutex openInstanceMutex(const std::string& name) = 0;
+    // CreateMutexA(no security attributes, FALSE, name): Ours, Exists
+    // (ERROR_ALREADY_EXISTS: another copy created it first) or Unusable.
+    virtual Mutex createInstanceMutex(const std::string& name) = 0;
     // The start-up show command becomes SW_HIDE, whatever the launcher asked.
     virtual void hideStartupShowState() = 0;
     // Initialises the application (its hidden window) and sets its title.

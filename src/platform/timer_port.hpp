@@ -3,7 +3,8 @@
 // back as messages on the user-interface thread; see shell/timer.hpp for the
 // rules built on top.
 
-enum class TimerId { AutoSave = 1, Close = 2 };
+// IconRetry: a tray icon that the shell refused is tried again.
+enum class TimerId { AutoSave = 1, Close = 2, IconRetry = 3 };
 
 class TimerPort {
 public:

@@ -16,9 +16,10 @@ public:
     virtual ~TrayPort() = default;
     // Shell_NotifyIconA(NIM_ADD): the properties window, identifier 1,
     // NIF_MESSAGE | NIF_ICON | NIF_TIP, callback WM_USER, a copy of the
-    // window's own icon (released right after the call) and `tip`. The result
-    // is not examined.
-    virtual void addIcon(const std::string& tip) = 0;
+    // window's own icon (released right after the call) and `tip`. True when
+    // the icon is in the notification area afterwards; a shell still busy
+    // starting refuses the add.
+    virtual bool addIcon(const std::string& tip) = 0;
     // Shell_NotifyIconA(NIM_DELETE) with the properties window and identifier 1.
     virtual void removeIcon() = 0;
     // GetCursorPos.

@@ -8,16 +8,18 @@
 void Closing::FormClose() {
     // A second close request while the first is still storing (it may be
     // showing an error) changes nothing.
-    if (closed_) return;
-    closed_ = true;
+    if (form_.closing) return;
+    form_.closing = true;
     // No tick may start new work in a program that is ending.
     form_.AutoSave_Timer.setEnabled(false);
     form_.CloseTimer.setEnabled(false);
 
     FormWindowPort& window = form_.platform.formWindow;
     try {
-        form_.settings.writeInt(keys::kFormPosition, keys::kMainTop, window.top());
-        form_.settings.writeInt(keys::kFormPosition, keys::kMainLeft, window.left());
+        if (form_.placed) {
+            form_.settings.writeInt(keys::kFormPosition, keys::kMainTop, window.top());
+            form_.settings.writeInt(keys::kFormPosition, keys::kMainLeft, window.left());
+        }
     } catch (const AppError&) {
         // The position is lost, but the program still ends: keeping it alive
         // would leave a tray that can never be closed while the settings

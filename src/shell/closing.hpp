@@ -10,7 +10,8 @@ public:
     Closing(FormContext& form, TrayIcon& icon) : form_(form), icon_(icon) {}
 
     // Runs whenever the properties window closes, shown or not: stores its
-    // position ("MainTop", then "MainLeft") and removes the tray icon.
+    // position ("MainTop", then "MainLeft") once start-up has placed it, and
+    // removes the tray icon. Marks the program as closing.
     void FormClose();
     // Ten seconds under the unanswered message that no log window exists:
     // the properties window closes, which ends the program.
@@ -19,7 +20,6 @@ public:
 private:
     FormContext& form_;
     TrayIcon& icon_;
-    bool closed_ = false;
 };
 
 // WM_ENDSESSION at the application window, with its "session ends" flag: true

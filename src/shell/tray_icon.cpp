@@ -1,24 +1,38 @@
 #include "shell/tray_icon.hpp"
 
 #include "app/form_context.hpp"
-#include "capture/save_command.hpp"
 #include "platform/win_constants.hpp"
 #include "settings/setting_keys.hpp"
 #include "shell/tray_menus.hpp"
 #include "text/texts.hpp"
 
+TrayIcon::TrayIcon(FormContext& form, TrayMenus& menus)
+    : form_(form), menus_(menus), retry_(form.platform.timers, TimerId::IconRetry, kRetryIntervalMs) {}
+
 void TrayIcon::add() {
-    form_.platform.tray.addIcon(txt::kProductName);
-    shown_ = true;
+    wanted_ = true;
+    if (form_.platform.tray.addIcon(txt::kProductName)) {
+        retry_.setEnabled(false);
+        return;
+    }
+    // Without the icon the program could be neither used nor ended.
+    retriesLeft_ = kRetries;
+    retry_.setEnabled(true);
+}
+
+void TrayIcon::IconRetry_TimerTimer() {
+    if (wanted_ && !form_.platform.tray.addIcon(txt::kProductName) && --retriesLeft_ > 0) return;
+    retry_.setEnabled(false);
 }
 
 void TrayIcon::remove() {
+    wanted_ = false;
+    retry_.setEnabled(false);
     form_.platform.tray.removeIcon();
-    shown_ = false;
 }
 
 void TrayIcon::TaskbarCreated() {
-    if (shown_) add();
+    if (wanted_) add();
 }
 
 void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
@@ -29,7 +43,8 @@ void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
         case win::kWmLButtonDblClk: doubleClickMessage(); break;
         case win::kWmRButtonDown:
             form_.platform.tray.foregroundAndProcessMessages();
-            menus_.openRight(at);
+            // A waiting message may have closed the program.
+            if (!form_.closing) menus_.openRight(at);
             break;
         default: break;  // moves, releases, the middle button
     }
@@ -52,7 +67,9 @@ void TrayIcon::leftButtonDown(ScreenPoint at) {
     ranForSecondPress_ = false;
     doubleClickArrived_ = false;
     form_.platform.tray.foregroundAndProcessMessages();
-    const TrayMenuItem closedBy = doubleClickArrived_ ? TrayMenuItem::None : menus_.openLeft(at);
+    // A waiting message may have closed the program.
+    const TrayMenuItem closedBy =
+        doubleClickArrived_ || form_.closing ? TrayMenuItem::None : menus_.openLeft(at);
     leftPress_ = outerPress;
     if (closedBy != TrayMenuItem::SecondPress && !doubleClickArrived_) {
         menus_.run(closedBy);
@@ -79,9 +96,12 @@ void TrayIcon::doubleClickMessage() {
 }
 
 void TrayIcon::doubleClick() {
+    if (form_.closing) return;
     // Two independent choices: with both on, the save runs first, then the
     // window opens.
-    if (form_.settings.readFlag(keys::kSettingGroup, keys::kSaveRadioButton, false)) save_.Save_MenuItemClick();
+    if (form_.settings.readFlag(keys::kSettingGroup, keys::kSaveRadioButton, false)) menus_.requestSave();
+    // The save's box may have seen the program close.
+    if (form_.closing) return;
     if (form_.settings.readFlag(keys::kSettingGroup, keys::kMainFormRadioButton,
                                 form_.controls.MainForm_RadioButton.checked()))
         menus_.Property_MenuItemClick();

@@ -5,21 +5,28 @@
 #include <cstdint>
 
 #include "platform/tray_port.hpp"
+#include "shell/timer.hpp"
 
-class SaveCommand;
 class TrayMenus;
 struct FormContext;
 
 class TrayIcon {
 public:
-    TrayIcon(FormContext& form, TrayMenus& menus, SaveCommand& save) : form_(form), menus_(menus), save_(save) {}
+    TrayIcon(FormContext& form, TrayMenus& menus);
 
+    // Places the icon; a refused add is tried again a few times, seconds
+    // apart, since a shell busy at logon refuses adds for a while.
     void add();
     void remove();
     // The shell broadcast "TaskbarCreated": a restarted notification area has
-    // forgotten the icon, so it is placed again while the program runs.
+    // forgotten the icon (or never had it), so it is placed again while the
+    // program runs.
     void TaskbarCreated();
-    bool shown() const { return shown_; }
+    // A tick of the retry timer.
+    void IconRetry_TimerTimer();
+
+    static constexpr unsigned kRetryIntervalMs = 3000;
+    static constexpr int kRetries = 10;
 
     // WM_USER from the icon; lParam is the mouse message over it.
     void TrayIconMessage(std::intptr_t lParam);
@@ -31,8 +38,9 @@ private:
 
     FormContext& form_;
     TrayMenus& menus_;
-    SaveCommand& save_;
-    bool shown_ = false;
+    Timer retry_;
+    int retriesLeft_ = 0;
+    bool wanted_ = false;  // between add() and remove()
     // A left press is being handled: its menu is open or about to open.
     bool leftPress_ = false;
     // WM_LBUTTONDBLCLK arrived while it was.

@@ -1,5 +1,7 @@
 #include "shell/tray_menus.hpp"
 
+#include <utility>
+
 #include "app/form_context.hpp"
 #include "capture/save_command.hpp"
 
@@ -10,9 +12,11 @@ TrayMenuItem TrayMenus::openLeft(ScreenPoint at) {
 void TrayMenus::openRight(ScreenPoint at) { run(form_.platform.tray.openRightMenu(at)); }
 
 void TrayMenus::run(TrayMenuItem item) {
+    // Something handled while the menu was open closed the program.
+    if (form_.closing) return;
     switch (item) {
         case TrayMenuItem::AutoSave: AutoSave_MenuItemClick(); break;
-        case TrayMenuItem::Save: save_.Save_MenuItemClick(); break;
+        case TrayMenuItem::Save: requestSave(); break;
         case TrayMenuItem::Properties: Property_MenuItemClick(); break;
         case TrayMenuItem::Exit: Exit_MenuItemClick(); break;
         case TrayMenuItem::None:
@@ -25,6 +29,20 @@ void TrayMenus::AutoSave_MenuItemClick() {
     form_.AutoSave_Timer.setEnabled(AutoSave_MenuItem.checked);
 }
 
-void TrayMenus::Property_MenuItemClick() { form_.platform.formWindow.show(); }
+void TrayMenus::requestSave() {
+    if (form_.starting) saveAfterStartup_ = true;
+    else save_.Save_MenuItemClick();
+}
+
+void TrayMenus::Property_MenuItemClick() {
+    if (form_.starting) showAfterStartup_ = true;
+    else form_.platform.formWindow.show();
+}
+
+void TrayMenus::startupDone() {
+    form_.starting = false;
+    if (std::exchange(saveAfterStartup_, false)) save_.Save_MenuItemClick();
+    if (std::exchange(showAfterStartup_, false) && !form_.closing) Property_MenuItemClick();
+}
 
 void TrayMenus::Exit_MenuItemClick() { form_.platform.formWindow.close(); }

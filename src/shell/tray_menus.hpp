@@ -28,9 +28,17 @@ public:
     void openRight(ScreenPoint at);
     void run(TrayMenuItem item);
 
+    // The save command; asked for during start-up, it runs once start-up is
+    // over, against a complete program (the notice created and placed).
+    void requestSave();
+    // Start-up is over: a save, then the properties window, asked for
+    // meanwhile, come now.
+    void startupDone();
+
     // Inverts the item's check mark; the timer follows it.
     void AutoSave_MenuItemClick();
-    // Shows the properties window and brings it to the front.
+    // Shows the properties window and brings it to the front; during
+    // start-up, once start-up is over.
     void Property_MenuItemClick();
     // Closes the properties window, which ends the program.
     void Exit_MenuItemClick();
@@ -38,4 +46,5 @@ public:
 private:
     FormContext& form_;
     SaveCommand& save_;
+    bool saveAfterStartup_ = false, showAfterStartup_ = false;
 };

@@ -25,6 +25,7 @@ struct Script {
     std::vector<std::string> titlesSeen;
     std::string typeShown;       // the file-type list's current entry
     bool readOnlyBoxShown = true;
+    bool quit = false;           // a quit request instead of the user's answer
 };
 Script g_script;
 
@@ -67,7 +68,9 @@ void CALLBACK act(HWND, UINT, UINT_PTR, DWORD) {
         g_script.readOnlyBoxShown = readOnly != nullptr && IsWindowVisible(readOnly);
     }
     g_script.titlesSeen.push_back(textOf(dialog));
-    if (g_script.typed < g_script.names.size()) {
+    if (g_script.quit) {
+        if (g_script.titlesSeen.size() == 1) PostQuitMessage(0);
+    } else if (g_script.typed < g_script.names.size()) {
         SetWindowTextA(name, g_script.names[g_script.typed++].c_str());
         PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     } else {
@@ -86,8 +89,9 @@ OpenFileRequest request(const std::string& fileName) {
 }
 
 std::optional<std::string> runScripted(const OpenFileRequest& r, std::vector<std::string> names,
-                                       const std::function<bool(const std::string&)>& canClose) {
+                                       const std::function<bool(const std::string&)>& canClose, bool quit = false) {
     g_script = Script{};
+    g_script.quit = quit;
     g_script.title = r.title;
     g_script.names = std::move(names);
     const UINT_PTR timer = SetTimer(nullptr, 0, 150, act);
@@ -128,6 +132,18 @@ TEST(Win32OpenFileDialog, ARefusedFileKeepsItOpenAndAnAcceptedOneComesBack) {
 TEST(Win32OpenFileDialog, CancelGivesNothingAndAsksNothing) {
     bool asked = false;
     const auto chosen = runScripted(request(""), {}, [&](const std::string&) { return asked = true; });
+    EXPECT_EQ(chosen, std::nullopt);
+    EXPECT_FALSE(asked);
+}
+
+TEST(Win32OpenFileDialog, AQuitRequestUnderItChoosesNothing) {
+    // The dialog can end under a quit request as if its name had been chosen,
+    // without the check ever seeing it.
+    bool asked = false;
+    const auto chosen = runScripted(request("QUORLA.EXE"), {}, [&](const std::string&) { return asked = true; }, true);
+    MSG quit;
+    while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+    }
     EXPECT_EQ(chosen, std::nullopt);
     EXPECT_FALSE(asked);
 }

@@ -80,6 +80,25 @@ stop_app() {
     app=
 }
 
+# answer_notice: a real mouse click on the notice's OK, which must close it.
+answer_notice() {
+    props_drive real-click-text TDialogForm OK || fail "no OK to click on the notice"
+    drive wait-hidden TDialogForm 10 || fail "a real click did not answer the notice"
+}
+
+# notice_over NAME: a save from the tray (double click) while the program's
+# box or dialog NAME (a props_driver text name) is open: the notice comes up
+# enabled over it, NAME waits disabled, and once a real click has answered
+# the notice NAME takes input again.
+notice_over() {
+    drive notify TMainForm 0x400 1 0x203
+    drive wait-visible TDialogForm 60 || fail "no notice over $1"
+    props_drive wait-window-enabled notice 1 10 || fail "the notice over $1 is disabled"
+    props_drive wait-window-enabled "$1" 0 10 || fail "$1 is enabled under the notice"
+    answer_notice
+    props_drive wait-window-enabled "$1" 1 10 || fail "$1 stayed disabled after the notice"
+}
+
 # start_standin NAME ARGS...: the stand-in with ARGS, its expected texts first
 # dumped to $work/NAME.rtf and $work/NAME.txt, its ready file $work/ready.txt.
 start_standin() {

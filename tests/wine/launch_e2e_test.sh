@@ -111,4 +111,77 @@ wait_until 30 "the chat client's launch record" test -s "$record" || fail "the c
 [[ $(records) == 'Orvex Test/ORVEX.exe.launch.txt' ]] || fail "started from an unsafe value: $(records)"
 [[ $(line "$record" cwd) == 'C:\Orvex Test' ]] || fail "chat client working folder: $(line "$record" cwd)"
 ok "empty and relative ProductHDRoot and a quoted QuorlaPath started nothing; a trailing \\ still works"
+
+# 5. Start-up asks for the chat client, as orvex3.ini names no folder. The
+#    question alone has the program's taskbar entry. 終了 under it, or under
+#    its open-file dialog, ends the program at once, writing neither
+#    orvex3.ini nor a position over the stored ones, and starting nothing; a
+#    save asked for meanwhile waits for the end of start-up, and then shows
+#    the notice where the user left it. Later, the notice over the open-file
+#    dialog takes a real click while the dialog waits under it.
+find "$drive_c" -name '*.launch.txt' -delete
+printf '[ORVEX]\r\nOther=1\r\n' >"$drive_c/windows/orvex3.ini"
+chat_ini=$(md5sum <"$drive_c/windows/orvex3.ini")
+start_standin sample --companion=100
+logs=$work/logs
+mkdir -p "$logs"
+settings=$work/app/OrvexLog.ini
+write_settings "$work/app" <<INI
+[Setting_GroupBox]
+Create_CheckBox=1
+Save_RadioButton=1
+OrvexLogPath=$(win_path "$logs")
+[FormPosition]
+MainTop=40
+MainLeft=50
+DialogTop=850
+DialogLeft=1000
+INI
+positions() { echo "$(ini_value "$settings" MainTop),$(ini_value "$settings" MainLeft),$(ini_value "$settings" DialogTop),$(ini_value "$settings" DialogLeft)"; }
+# exit_under WHAT: 終了 from the tray; the process must be gone at once with
+# the files as they were.
+exit_under() {
+    local started=$SECONDS
+    drive post TMainForm 0x111 202 0
+    wait_until 10 "OrvexLog to end under $1" _gone "$app" || fail "OrvexLog lived on after 終了 under $1"
+    app=
+    [[ $(md5sum <"$drive_c/windows/orvex3.ini") == "$chat_ini" ]] || fail "orvex3.ini written: $(cat "$drive_c/windows/orvex3.ini")"
+    [[ $(positions) == 40,50,850,1000 ]] || fail "stored positions changed: $(tr -d '\r' <"$settings")"
+    [[ -z $(records) ]] || fail "started: $(records)"
+    [[ -z $(find "$logs" -type f) ]] || fail "a save ran after 終了: $(ls "$logs")"
+    ok "終了 under $1 ended the program within $((SECONDS - started))s; orvex3.ini and the positions kept"
+}
+
+start_app "$work/app" "$cwd_dir"
+props_drive wait-dialog warning 30 || fail "no question at start-up"
+props_drive wait-taskbar 1 10 || fail "the question has no taskbar entry"
+drive notify TMainForm 0x400 1 0x203
+exit_under "the start-up question"
+
+start_app "$work/app" "$cwd_dir"
+props_drive answer-box warning specify-orvex ok 30 || fail "no question at start-up"
+props_drive wait-dialog orvex-dialog 30 || fail "no open-file dialog at start-up"
+exit_under "its open-file dialog"
+
+start_app "$work/app" "$cwd_dir"
+props_drive wait-dialog warning 30 || fail "no question at start-up"
+drive notify TMainForm 0x400 1 0x203
+props_drive answer-box warning specify-orvex ok 30 || fail "the question did not take its answer"
+props_drive cancel-dialog orvex-dialog 30 || fail "no open-file dialog to cancel"
+drive wait-visible TDialogForm 60 || fail "no notice for the save asked for during start-up"
+[[ $(drive rect TDialogForm | tr -d '\r') == '1000 850 '* ]] || fail "the notice opened at $(drive rect TDialogForm)"
+answer_notice
+wait_until 10 "the notice's position" test "$(ini_value "$settings" DialogTop)" = 850 ||
+    fail "the notice stored $(positions)"
+ok "a save asked for under the question ran after start-up; its notice opened where the user left it"
+
+props_drive show 30 || fail "the properties window did not show"
+props_drive page 2 10 || fail "page 3"
+props_drive click Create_CheckBox || fail "the start-up option"
+props_drive answer-box warning specify-orvex ok 30 || fail "no question for the option"
+props_drive wait-dialog orvex-dialog 30 || fail "no open-file dialog for the option"
+notice_over orvex-dialog
+props_drive cancel-dialog orvex-dialog 30 || fail "the dialog did not take its cancel"
+ok "the notice over the open-file dialog answered by a real click, the dialog usable again"
+stop_app
 echo "launch end to end: all checks passed"

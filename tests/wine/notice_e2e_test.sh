@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # End to end under Wine: the saved-log notice after a save, with the
 # program's taskbar entry while it is up, its position remembered across a
-# restart, and a save nested inside the open notice.
+# restart, a save nested inside the open notice, and the notice and an error
+# box over one another.
 #   notice_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -89,5 +90,38 @@ read -r width from to first last < <(drive ink TDialogForm "$file" | tr -d '\r')
     fail "the file name is not centred: ink $first..$last of $width"
 ok "off every screen the notice opens on it; a ${#title}-character title on one line cut at both edges, the file name centred"
 drive post TDialogForm 0x111 1 0
+drive wait-hidden TDialogForm 10 || fail "OK did not close the notice"
+
+# 6. The window to answer now takes the input and those under it wait: the
+#    notice over an error box, then an error box over the notice, each
+#    answered with a real click. (The log folder comes and goes through the
+#    settings, read at each save.)
+save_into() {
+    printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\nSave_RadioButton=1\r\n' "$(win_path "$1")" >"$work/app/OrvexLog.ini"
+}
+save_into "$work/gone"
+drive post TMainForm 0x111 102 0
+props_drive wait-window-enabled app-title 1 30 || fail "no error box for the missing folder"
+save_into "$work/logs"
+notice_over app-title
+# The properties window asked for meanwhile comes up behind the box, waiting.
+props_drive show 30 || fail "the properties window did not show under the error box"
+props_drive wait-window-enabled form 0 10 || fail "the properties window is enabled under the error box"
+props_drive real-answer-box app-title - ok 20 || fail "the error box did not take a real click after the notice"
+props_drive wait-window-enabled form 1 10 || fail "the properties window stayed disabled after the box"
+props_drive click Cancel_Button
+props_drive wait-shown 0 20 || fail "the properties window did not close"
+ok "the notice over an error box, then the box, answered by real clicks; the properties window waited behind"
+
+drive notify TMainForm 0x400 1 0x203
+drive wait-visible TDialogForm 60 || fail "no notice"
+save_into "$work/gone"
+drive post TMainForm 0x113 1 0
+props_drive wait-window-enabled app-title 1 30 || fail "no error box over the notice"
+props_drive wait-window-enabled notice 0 10 || fail "the notice is enabled under the error box"
+props_drive real-answer-box app-title - ok 20 || fail "the error box over the notice did not take a real click"
+props_drive wait-window-enabled notice 1 10 || fail "the notice stayed disabled after the error box"
+answer_notice
+ok "an error box over the notice, then the notice, answered by real clicks"
 stop_app
 echo "notice end to end: all checks passed"

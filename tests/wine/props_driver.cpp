@@ -111,6 +111,7 @@ const NamedText kTexts[] = {
     {"browse-folder", &txt::kBrowseFolderTitle},
     {"double-byte-sample", &txt::kPageVersion},
     {"notice", &txt::kNoticeCaption},
+    {"app-title", &txt::kAppTitle},
 };
 
 int usage() {
@@ -147,8 +148,10 @@ int usage() {
         "                                    check its text, press the button\n"
         "  real-answer-box CAPTION TEXT-NAME ok|yes|no SEC   the same with a real mouse click\n"
         "  real-click NAME                   a real mouse click (system input) on a control\n"
-        "  wait-window-enabled form|TITLE-NAME 0|1 SEC   wait until the properties window or\n"
-        "                                    a dialog of the program is enabled / disabled\n"
+        "  real-click-text CLASS TEXT        the same on the child showing TEXT in CLASS's window\n"
+        "  wait-window-enabled form|notice|TITLE-NAME 0|1 SEC   wait until the properties\n"
+        "                                    window, the notice or a dialog of the program is\n"
+        "                                    enabled / disabled\n"
         "  wait-active SEC                   wait until the properties window is the active one\n"
         "  wait-taskbar N SEC                wait until the program has N taskbar entries, each\n"
         "                                    titled as the program, with no window menu\n"
@@ -642,11 +645,20 @@ int main(int argc, char** argv) {
     if ((cmd == "answer-box" || cmd == "real-answer-box") && argc == 6)
         return answerBox(argv[2], argv[3], argv[4], seconds(argv[5]), cmd == "real-answer-box");
     if (cmd == "real-click" && argc == 3) return result(realClick(control(argv[2])), "real click");
+    if (cmd == "real-click-text" && argc == 4) {
+        HWND top = FindWindowA(argv[2], nullptr);
+        HWND child = nullptr;
+        for (HWND c = top != nullptr ? GetWindow(top, GW_CHILD) : nullptr; c != nullptr && child == nullptr;
+             c = GetWindow(c, GW_HWNDNEXT))
+            if (textOf(c) == argv[3]) child = c;
+        return result(realClick(child), "real click");
+    }
     if (cmd == "wait-window-enabled" && argc == 5) {
-        const char* title = std::strcmp(argv[2], "form") == 0 ? nullptr : namedText(argv[2]);
+        const bool form = std::strcmp(argv[2], "form") == 0, notice = std::strcmp(argv[2], "notice") == 0;
+        const char* title = form || notice ? nullptr : namedText(argv[2]);
         const bool want = std::atoi(argv[3]) != 0;
         const bool ok = waitFor(seconds(argv[4]), [&] {
-            HWND w = title == nullptr ? mainForm() : programDialog(title);
+            HWND w = form ? mainForm() : notice ? FindWindowA("TDialogForm", nullptr) : programDialog(title);
             return w != nullptr && (IsWindowEnabled(w) != 0) == want;
         });
         return result(ok, "waiting for the window's enabled state");

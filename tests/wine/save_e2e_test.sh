@@ -161,7 +161,8 @@ stop_app
 
 # 5. No host window: the error box arms the close timer; unanswered, the
 #    program ends about 10 s later with its position stored, even when a
-#    nested box was opened and answered meanwhile.
+#    nested box was opened and answered meanwhile, and when the tray's menu
+#    is open at the tick (its loop would swallow a quit message).
 stop_process "$standin"
 standin=
 new_app_dir three <<INI
@@ -180,6 +181,8 @@ auto_save_tick
 drive wait-boxes "$error" 2 10 || fail "no second box from the tick"
 drive press "$error" 1 10
 drive wait-boxes "$error" 1 10 || fail "the inner box stayed"
+drive notify TMainForm 0x400 1 0x204
+drive wait-visible '#32768' 10 || fail "the tray menu did not open"
 wait_until 40 "the close timer to end the program" _gone "$app" || fail "the program did not end by itself"
 elapsed=$((SECONDS - started))
 ((elapsed >= 5)) || fail "ended after ${elapsed}s, too early for the 10 s close timer"

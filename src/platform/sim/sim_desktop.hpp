@@ -48,6 +48,7 @@ struct SimDesktop {
         notice.programEnded = ended;
         tray.programEnded = ended;
         entry.programEnded = ended;
+        openDialog.programEnded = ended;
     }
     SimDesktop(const SimDesktop&) = delete;
     SimDesktop& operator=(const SimDesktop&) = delete;

@@ -11,8 +11,13 @@ std::optional<std::string> SimOpenFileDialog::run(const OpenFileRequest& request
         script.pop_front();
     }
     open = true;
-    for (auto& event : answer.during) event();
+    for (auto& event : answer.during) {
+        if (programEnded && programEnded()) break;
+        event();
+    }
     std::optional<std::string> chosen;
+    // A program that ended under the dialog gets nothing from it.
+    if (programEnded && programEnded()) answer.confirms.clear();
     for (const std::string& path : answer.confirms) {
         if (canClose(path)) {
             chosen = path;

@@ -26,6 +26,7 @@ public:
     std::vector<OpenFileRequest> requests;  // every run, as requested
     std::vector<std::string> vetoed;        // confirmations that canClose refused
     bool open = false;                      // on screen right now
+    std::function<bool()> programEnded;
 };
 
 }  // namespace sim

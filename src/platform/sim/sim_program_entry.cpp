@@ -2,16 +2,15 @@
 
 namespace sim {
 
-bool SimProgramEntry::openInstanceMutex(const std::string& name) {
+ProgramEntryPort::Mutex SimProgramEntry::openInstanceMutex(const std::string& name) {
     journal_.add("entry: open mutex " + name);
-    return otherCopyRunning;
+    return opening;
 }
 
-bool SimProgramEntry::createInstanceMutex(const std::string& name) {
+ProgramEntryPort::Mutex SimProgramEntry::createInstanceMutex(const std::string& name) {
     journal_.add("entry: create mutex " + name);
-    if (otherCopyCreatesFirst) return true;
-    mutexOwned = true;
-    return false;
+    mutexOwned = creating == Mutex::Ours;
+    return creating;
 }
 
 void SimProgramEntry::initializeApplication(const std::string& title) {

@@ -16,18 +16,19 @@ public:
     explicit SimProgramEntry(Journal& journal) : journal_(journal) {}
 
     void registerHandCursor() override { journal_.add("entry: hand cursor"); }
-    bool openInstanceMutex(const std::string& name) override;
-    bool createInstanceMutex(const std::string& name) override;
+    Mutex openInstanceMutex(const std::string& name) override;
+    Mutex createInstanceMutex(const std::string& name) override;
     void hideStartupShowState() override { journal_.add("entry: SW_HIDE"); }
     void initializeApplication(const std::string& title) override;
     void copyFormStyleToApplication() override { journal_.add("entry: style copy"); }
     void runMessageLoop() override;
     void releaseInstanceMutex() override;
 
-    // Another copy holds the mutex already.
-    bool otherCopyRunning = false;
-    // Another copy creates the mutex between our open and our create.
-    bool otherCopyCreatesFirst = false;
+    // What the open finds (another copy's mutex, or one we may not open),
+    // and what the create does (another copy created it between our open
+    // and our create, or it cannot be made).
+    Mutex opening = Mutex::Absent;
+    Mutex creating = Mutex::Ours;
     bool mutexOwned = false;  // ours was created and not yet released
     std::string applicationTitle;
     std::vector<std::function<void()>> loopEvents;

@@ -2,11 +2,16 @@
 
 namespace sim {
 
-void SimTray::addIcon(const std::string& text) {
+bool SimTray::addIcon(const std::string& text) {
     journal_.add("tray: add icon");
+    ++adds;
+    if (refusedAdds > 0) {
+        --refusedAdds;
+        return false;
+    }
     iconShown = true;
     tip = text;
-    ++adds;
+    return true;
 }
 
 void SimTray::removeIcon() {

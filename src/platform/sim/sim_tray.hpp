@@ -26,7 +26,7 @@ public:
 
     explicit SimTray(Journal& journal) : journal_(journal) {}
 
-    void addIcon(const std::string& tip) override;
+    bool addIcon(const std::string& tip) override;
     void removeIcon() override;
     ScreenPoint cursorPos() override;
     void foregroundAndProcessMessages() override;
@@ -41,6 +41,7 @@ public:
     bool iconShown = false;
     std::string tip;
     int adds = 0, removes = 0;
+    int refusedAdds = 0;  // the next adds that the shell refuses
     ScreenPoint cursor{700, 580};
     std::vector<OpenedMenu> opened;
     // Messages already waiting when the program comes to the foreground.

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/win32/modal_loop.hpp"
 #include "platform/win32/monitor_dpi.hpp"
 #include "resource_names.h"
 #include "text/texts.hpp"
@@ -72,13 +73,29 @@ HWND ApplicationWindow::visibleForm() const {
 
 void ApplicationWindow::updateTaskbarEntry() {
     if (hwnd() == nullptr) return;
-    const bool wanted = visibleForm() != nullptr;
+    const bool wanted = visibleForm() != nullptr || openModals() > 0;
     if (wanted == (IsWindowVisible(hwnd()) != 0)) return;
     // Without size and far off every monitor, where minimised windows go:
     // the entry needs the window visible, the screen must not show it (nor
     // must a window manager under Wine decorate it).
     SetWindowPos(hwnd(), nullptr, kOffScreen, kOffScreen, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | (wanted ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
+}
+
+void ApplicationWindow::modalChanged(bool opened) {
+    updateTaskbarEntry();
+    DWORD foregroundProcess = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &foregroundProcess);
+    const bool behind = foregroundProcess != GetCurrentProcessId();
+    if (!opened && flashing_) flash(false);
+    if (behind && openModals() > 0) flash(true);
+}
+
+void ApplicationWindow::flash(bool on) {
+    if (hwnd() == nullptr) return;
+    FLASHWINFO info{sizeof info, hwnd(), on ? static_cast<DWORD>(FLASHW_TRAY | FLASHW_TIMERNOFG) : FLASHW_STOP, 0, 0};
+    FlashWindowEx(&info);
+    flashing_ = on;
 }
 
 LRESULT ApplicationWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -17,9 +17,13 @@ public:
 
     // The taskbar entry: the window is shown, without size, off screen and
     // without taking the activation, exactly while one of the forms it owns
-    // (the properties window, the notice) is visible. Call after a form was
-    // shown or hidden.
+    // (the properties window, the notice) is visible or a box or dialog is
+    // open. Call after a form was shown or hidden.
     void updateTaskbarEntry();
+    // A box, dialog or the notice opened or was answered. One that opens
+    // while another program is in front cannot take the foreground: the
+    // entry flashes until it is answered.
+    void modalChanged(bool opened);
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,7 +32,10 @@ private:
     // A visible form that this window owns (not a box or common dialog).
     HWND visibleForm() const;
 
+    void flash(bool on);
+
     UniqueIcon bigIcon_, smallIcon_;
+    bool flashing_ = false;
 };
 
 // The small icon of the windows and the tray at `dpi`: the 16 x 16, 16-colour

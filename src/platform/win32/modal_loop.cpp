@@ -1,7 +1,22 @@
 #include "platform/win32/modal_loop.hpp"
 
+namespace {
+// One user-interface thread: the count and its watcher belong to it.
+int g_openModals = 0;
+std::function<void(bool)>& modalWatcher() {
+    static std::function<void(bool)> watcher;
+    return watcher;
+}
+}  // namespace
+
+int openModals() { return g_openModals; }
+
+void watchModals(std::function<void(bool opened)> changed) { modalWatcher() = std::move(changed); }
+
 ModalScope::ModalScope(HWND keep) : keep_(keep), active_(GetActiveWindow()), focus_(GetFocus()) {
     EnumThreadWindows(GetCurrentThreadId(), &ModalScope::disableOne, reinterpret_cast<LPARAM>(this));
+    ++g_openModals;
+    if (modalWatcher()) modalWatcher()(true);
 }
 
 BOOL CALLBACK ModalScope::disableOne(HWND hwnd, LPARAM param) {
@@ -16,6 +31,8 @@ BOOL CALLBACK ModalScope::disableOne(HWND hwnd, LPARAM param) {
 ModalScope::~ModalScope() {
     for (HWND hwnd : disabled_)
         if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+    --g_openModals;
+    if (modalWatcher()) modalWatcher()(false);
     // The box's end activates its owner, the hidden application window, or
     // nothing: the user would type into nowhere.
     if (active_ == nullptr || !IsWindow(active_) || !IsWindowVisible(active_) || !IsWindowEnabled(active_)) return;

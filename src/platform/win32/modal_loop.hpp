@@ -30,6 +30,12 @@ private:
     std::vector<HWND> disabled_;
 };
 
+// How many ModalScopes are open now; `changed` runs after one opens (true)
+// or closes (false). The taskbar entry follows them: a box or dialog must be
+// reachable from the taskbar and Alt+Tab even when no form is on screen.
+int openModals();
+void watchModals(std::function<void(bool opened)> changed);
+
 // Runs the loop of one of our own modal windows until `running` turns false.
 // The caller holds a ModalScope. A quit request ends the loop and is passed
 // on to the outer loop.

@@ -66,5 +66,6 @@ int systemMetricForDpi(int index, int dpi) {
 }
 
 const RECT* suggestedRect(LPARAM lParam) {
-    return sentFromAnotherThread() ? nullptr : reinterpret_cast<const RECT*>(lParam);
+    const auto* rect = reinterpret_cast<const RECT*>(lParam);
+    return readableMemory(rect, sizeof *rect) ? rect : nullptr;
 }

@@ -18,7 +18,6 @@ void sizeWindowForClient(HWND window, int clientWidth, int clientHeight, int dpi
 // A system metric (SM_CXSMICON, ...) as the system gives it at `dpi`.
 int systemMetricForDpi(int index, int dpi);
 
-// WM_DPICHANGED's suggested rectangle, or null: it is read only when the
-// system sent the message from the window's own thread, since from elsewhere
-// the pointer is a stranger's.
+// WM_DPICHANGED's suggested rectangle, or null when it points at nothing
+// readable: another program can send the message with any value there.
 const RECT* suggestedRect(LPARAM lParam);

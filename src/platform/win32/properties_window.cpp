@@ -74,6 +74,8 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             applyDpi(LOWORD(wParam), suggestedRect(lParam));
             return 0;
         case WM_CLOSE:
+            // The closing event ends the process; without one, the message
+            // loop ends.
             if (events_.closing) events_.closing();
             PostQuitMessage(0);
             return 0;

@@ -13,7 +13,7 @@ public:
         std::function<void(LPARAM)> trayMessage;     // WM_USER from the tray icon
         std::function<void(UINT_PTR)> timer;         // WM_TIMER
         std::function<void(unsigned)> command;       // WM_COMMAND from a menu
-        std::function<void()> closing;               // the window is being closed
+        std::function<void()> closing;               // the window is being closed; the program ends
         std::function<void()> taskbarCreated;        // the notification area was re-created
         std::function<void()> shownOrHidden;         // the window appeared or went
         std::function<void()> dpiChanged;            // new DPI and font, the window sized for them

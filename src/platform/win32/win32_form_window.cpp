@@ -1,15 +1,21 @@
 #include "platform/win32/win32_form_window.hpp"
 
+#include "platform/win32/modal_loop.hpp"
 #include "platform/win32/window_placement.hpp"
 
 void Win32FormWindow::show() {
+    // Asked for under an open box or dialog, the window comes up behind it,
+    // disabled like every window of ours there: the box is what must be
+    // answered first.
+    const bool underModal = openModals() > 0;
     if (!visible()) {
         // Placed first, so that onShow builds for the DPI of the monitor
         // the window opens on.
         bringOntoNearestMonitor(window_);
         if (onShow) onShow();
-        ShowWindow(window_, SW_SHOWNORMAL);
+        ShowWindow(window_, underModal ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     }
+    if (underModal) return;
     SetForegroundWindow(window_);
     BringWindowToTop(window_);
 }

@@ -96,6 +96,11 @@ bool Win32NoticeWindow::showModal() {
         // Taken before the notice shows, so the window active now is the
         // one given the activation back.
         const ModalScope modal(hwnd());
+        // A box or dialog already open disabled the hidden notice with the
+        // rest; shown over it, the notice is what must be answered now. The
+        // box stays disabled under it, and gets the notice back disabled.
+        const bool wasEnabled = IsWindowEnabled(hwnd()) != 0;
+        EnableWindow(hwnd(), TRUE);
         bringOntoNearestMonitor(hwnd());
         // At the DPI of the monitor it opens on, before it is seen.
         if (windowDpi(hwnd()) != dpi_) applyDpi(windowDpi(hwnd()), nullptr);
@@ -105,6 +110,7 @@ bool Win32NoticeWindow::showModal() {
         runModalLoop(hwnd(), [this] { return open_; });
         open_ = false;
         ShowWindow(hwnd(), SW_HIDE);
+        if (!wasEnabled) EnableWindow(hwnd(), FALSE);
     }
     return true;
 }

@@ -13,6 +13,10 @@ namespace {
 
 struct HookState {
     const std::function<bool(const std::string& path)>* canClose;
+    // The file that the check let through. Only that counts as chosen: the
+    // dialog can also return "chosen" without any check (under a quit
+    // request, for one).
+    std::optional<std::string> approved;
     // An exception must not cross the dialog's own frames: it is kept, the
     // dialog is cancelled, and the exception goes on after it.
     std::exception_ptr error;
@@ -43,7 +47,9 @@ UINT_PTR onFileOk(HWND hookDialog, const OFNOTIFYA& notify) {
     if (state == nullptr) return 0;
     bool allowed = false;
     try {
-        allowed = (*state->canClose)(confirmedPath(hookDialog, notify));
+        const std::string path = confirmedPath(hookDialog, notify);
+        allowed = (*state->canClose)(path);
+        if (allowed) state->approved = path;
     } catch (...) {
         state->error = std::current_exception();
         PostMessageA(GetParent(hookDialog), WM_COMMAND, IDCANCEL, 0);
@@ -87,7 +93,7 @@ std::vector<char> filterOf(const OpenFileRequest& request) {
 
 std::optional<std::string> Win32OpenFileDialog::run(const OpenFileRequest& request,
                                                     const std::function<bool(const std::string& path)>& canClose) {
-    HookState state{&canClose, nullptr};
+    HookState state{&canClose, std::nullopt, nullptr};
     std::vector<char> filter = filterOf(request);
     std::vector<char> file(std::max<std::size_t>(4096, request.fileName.size() + 1), '\0');
     std::copy(request.fileName.begin(), request.fileName.end(), file.begin());
@@ -119,5 +125,5 @@ std::optional<std::string> Win32OpenFileDialog::run(const OpenFileRequest& reque
     }
     if (state.error) std::rethrow_exception(state.error);
     if (!chosen) return std::nullopt;
-    return std::string(file.data());
+    return state.approved;
 }

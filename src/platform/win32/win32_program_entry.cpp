@@ -7,19 +7,23 @@ void Win32ProgramEntry::registerHandCursor() {
     setCursorSlot(1, LoadCursorA(GetModuleHandleA(nullptr), "Hand"));
 }
 
-bool Win32ProgramEntry::openInstanceMutex(const std::string& name) {
+ProgramEntryPort::Mutex Win32ProgramEntry::openInstanceMutex(const std::string& name) {
     UniqueKernelHandle other(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str()));
-    return static_cast<bool>(other);
+    if (other) return Mutex::Exists;
+    // Anything but "not found" means the name is taken: by a copy whose
+    // mutex we may not open, or by an object of another kind.
+    return GetLastError() == ERROR_FILE_NOT_FOUND ? Mutex::Absent : Mutex::Unusable;
 }
 
-bool Win32ProgramEntry::createInstanceMutex(const std::string& name) {
+ProgramEntryPort::Mutex Win32ProgramEntry::createInstanceMutex(const std::string& name) {
     mutex_ = CreateMutexA(nullptr, FALSE, name.c_str());
-    if (mutex_ != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+    if (mutex_ == nullptr) return Mutex::Unusable;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex_);
         mutex_ = nullptr;
-        return true;
+        return Mutex::Exists;
     }
-    return false;
+    return Mutex::Ours;
 }
 
 void Win32ProgramEntry::initializeApplication(const std::string& title) {
@@ -49,4 +53,9 @@ void Win32ProgramEntry::runMessageLoop() {
 
 void Win32ProgramEntry::releaseInstanceMutex() {
     if (mutex_ != nullptr) ReleaseMutex(mutex_);
+}
+
+void Win32ProgramEntry::endProcess() {
+    releaseInstanceMutex();
+    ExitProcess(0);
 }

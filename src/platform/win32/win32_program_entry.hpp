@@ -14,13 +14,19 @@ public:
     ApplicationWindow* application() { return application_.get(); }
 
     void registerHandCursor() override;
-    bool openInstanceMutex(const std::string& name) override;
-    bool createInstanceMutex(const std::string& name) override;
+    Mutex openInstanceMutex(const std::string& name) override;
+    Mutex createInstanceMutex(const std::string& name) override;
     void hideStartupShowState() override { hideFirstShow_ = true; }
     void initializeApplication(const std::string& title) override;
     void copyFormStyleToApplication() override;
     void runMessageLoop() override;
     void releaseInstanceMutex() override;
+    // After the closing step: the mutex goes and the process ends here and
+    // now. The closing step may run inside a pop-up menu's loop (which can
+    // swallow a quit message), a box, a dialog or a wait on another program;
+    // none of them may keep an ended program alive, or open, launch or write
+    // anything more.
+    [[noreturn]] void endProcess();
 
 private:
     // The mutex only serves by existing: it is never closed while we run, and

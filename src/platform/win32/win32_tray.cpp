@@ -55,7 +55,7 @@ LRESULT CALLBACK menuFilter(int code, WPARAM wParam, LPARAM lParam) {
 }
 }  // namespace
 
-void Win32Tray::addIcon(const std::string& tip) {
+bool Win32Tray::addIcon(const std::string& tip) {
     NOTIFYICONDATAA data = iconRecord(properties_);
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = WM_USER;
@@ -63,7 +63,10 @@ void Win32Tray::addIcon(const std::string& tip) {
     UniqueIcon copy(CopyIcon(icon_));
     data.hIcon = copy.get();
     std::strncpy(data.szTip, tip.c_str(), sizeof data.szTip - 1);
-    Shell_NotifyIconA(NIM_ADD, &data);
+    if (Shell_NotifyIconA(NIM_ADD, &data)) return true;
+    // A busy shell may time out on an add that it carries out all the same;
+    // an icon that is there already can be modified.
+    return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
 }
 
 void Win32Tray::removeIcon() {

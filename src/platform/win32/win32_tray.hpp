@@ -15,7 +15,7 @@ public:
     Win32Tray(HWND propertiesWindow, HWND applicationWindow, HICON windowIcon)
         : properties_(propertiesWindow), application_(applicationWindow), icon_(windowIcon) {}
 
-    void addIcon(const std::string& tip) override;
+    bool addIcon(const std::string& tip) override;
     void removeIcon() override;
     ScreenPoint cursorPos() override;
     void foregroundAndProcessMessages() override;

@@ -24,8 +24,9 @@ namespace {
 thread_local WindowBase* t_creating = nullptr;
 // How many of our own destructions are under way on this thread.
 thread_local int t_destroying = 0;
+}  // namespace
 
-bool readable(const void* address, std::size_t size) {
+bool readableMemory(const void* address, std::size_t size) {
     auto at = reinterpret_cast<std::uintptr_t>(address);
     const std::uintptr_t end = at + size;
     if (at == 0 || end < at) return false;
@@ -38,7 +39,6 @@ bool readable(const void* address, std::size_t size) {
     }
     return true;
 }
-}  // namespace
 
 void destroyOwnWindow(HWND window) {
     ++t_destroying;
@@ -48,7 +48,7 @@ void destroyOwnWindow(HWND window) {
 
 const NMHDR* notifyHeader(LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    return readable(header, sizeof *header) ? header : nullptr;
+    return readableMemory(header, sizeof *header) ? header : nullptr;
 }
 
 HWND WindowBase::createWindow(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y,

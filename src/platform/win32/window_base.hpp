@@ -3,6 +3,8 @@
 // message to the object's handler, which only dispatches.
 #include <windows.h>
 
+#include <cstddef>
+
 class WindowBase {
 public:
     WindowBase() = default;
@@ -32,6 +34,10 @@ private:
 // objects off their windows (the window's own and its children's): another
 // program can send WM_DESTROY or WM_NCDESTROY as well.
 void destroyOwnWindow(HWND window);
+
+// Whether SIZE bytes at ADDRESS can be read: a pointer in a message that
+// another program may have sent is checked before it is followed.
+bool readableMemory(const void* address, std::size_t size);
 
 // The header of a WM_NOTIFY, when lParam points at memory that can be read;
 // another program can send any value there.

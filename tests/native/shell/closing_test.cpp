@@ -62,6 +62,40 @@ TEST_F(ClosingTest, OkInTimeKeepsTheProgramRunningWithTheCloseTimerOff) {
     EXPECT_EQ(setting(keys::kFormPosition, keys::kMainTop), "<missing>");
 }
 
+TEST_F(ClosingTest, AClickWhoseWaitingMessagesCloseTheProgramOpensNoMenu) {
+    start();
+    d.tray.waiting.push_back([&] { form().Exit_MenuItemClick(); });
+    tray(win::kWmLButtonDown);
+    EXPECT_TRUE(d.formWindow.closed);
+    EXPECT_TRUE(d.tray.opened.empty());
+}
+
+TEST_F(ClosingTest, ACloseUnderTheStartUpQuestionEndsStartUpAndKeepsTheStoredFiles) {
+    const std::string ini = "[Setting_GroupBox]\r\nCreate_CheckBox=1\r\n[FormPosition]\r\nMainTop=40\r\nMainLeft=50\r\n";
+    const std::string chatIni = "[ORVEX]\r\nOther=1\r\n";
+    // Closed under the question's box, and under the open-file dialog.
+    for (const bool underDialog : {false, true}) {
+        form_.reset();
+        d.formWindow.closed = false;
+        d.shell.calls.clear();
+        writeSettings(ini);
+        writeFile("C:\\WINDOWS\\orvex3.ini", chatIni);
+        const std::function<void()> exit = [this] { rightMenu(TrayMenuItem::Exit); };
+        d.boxes.script.push({win::kIdOk, {underDialog ? [] {} : exit}});
+        d.openDialog.script.push_back({{"D:\\Chat\\ORVEX.EXE"}, {exit}});
+        wired().FormCreate();
+
+        EXPECT_TRUE(d.formWindow.closed);
+        EXPECT_EQ(d.openDialog.requests.size(), underDialog ? 1u : 0u);
+        d.openDialog.requests.clear();
+        d.openDialog.script.clear();
+        EXPECT_EQ(readFile("C:\\WINDOWS\\orvex3.ini"), chatIni);
+        EXPECT_EQ(settingsText(), ini);
+        EXPECT_TRUE(d.shell.calls.empty());
+        EXPECT_FALSE(d.tray.iconShown);
+    }
+}
+
 TEST_F(ClosingTest, AnUnwritableSettingsFileIsReportedAndTheProgramStillEnds) {
     writeSettings("[FormPosition]\r\n");
     makeReadOnly("C:\\Tools\\OrvexLog.ini");

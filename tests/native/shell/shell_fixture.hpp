@@ -30,6 +30,7 @@ protected:
         MainForm& m = wired();
         m.FormCreate();
         m.DialogFormCreate();
+        m.StartupDone();
         return m;
     }
 

@@ -2,6 +2,7 @@
 // session, and what FormCreate leaves behind.
 #include "app/program_entry.hpp"
 #include "native/shell/shell_fixture.hpp"
+#include "settings/setting_keys.hpp"
 #include "text/texts.hpp"
 
 class StartupTest : public ShellTest {
@@ -48,20 +49,25 @@ TEST_F(StartupTest, RunsItsStepsInOrderAndEndsThroughTheClosingStep) {
 }
 
 TEST_F(StartupTest, ASecondCopyEndsSilentlyWithExitCodeZero) {
-    d.entry.otherCopyRunning = true;
+    d.entry.opening = ProgramEntryPort::Mutex::Exists;
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(d.journal.entries, (std::vector<std::string>{"entry: hand cursor", "entry: open mutex hKestl"}));
     EXPECT_FALSE(form_);
 
-    // Started in the same instant: the mutex appears between our open and our
-    // create, and this copy still ends.
-    d.journal.entries.clear();
-    d.entry.otherCopyRunning = false;
-    d.entry.otherCopyCreatesFirst = true;
-    EXPECT_EQ(run(), 0);
-    EXPECT_EQ(d.journal.indexOf("create MainForm"), -1);
-    EXPECT_EQ(d.tray.adds, 0);
-    EXPECT_TRUE(d.boxes.shown.empty());
+    using Mutex = ProgramEntryPort::Mutex;
+    // The mutex of a copy with higher rights that we may not open; one made
+    // between our open and our create; one that cannot be made at all.
+    for (const auto& [opening, creating] : {std::pair{Mutex::Unusable, Mutex::Ours},
+                                            std::pair{Mutex::Absent, Mutex::Exists},
+                                            std::pair{Mutex::Absent, Mutex::Unusable}}) {
+        d.journal.entries.clear();
+        d.entry.opening = opening;
+        d.entry.creating = creating;
+        EXPECT_EQ(run(), 0);
+        EXPECT_EQ(d.journal.indexOf("create MainForm"), -1);
+        EXPECT_EQ(d.tray.adds, 0);
+        EXPECT_TRUE(d.boxes.shown.empty());
+    }
 }
 
 TEST_F(StartupTest, PositionDefaultsHalveEachSizeFirst) {
@@ -146,4 +152,27 @@ TEST_F(StartupTest, AFailedWriteWhileLoadingIsShownAndStartUpStillLoadsAndLaunch
     ASSERT_EQ(d.shell.calls.size(), 1u);
     EXPECT_EQ(d.shell.calls[0].kind, "WinExec");
     EXPECT_FALSE(f.controls.Save_Button.enabled());
+}
+
+TEST_F(StartupTest, TrayRequestsUnderTheStartUpQuestionRunOnceStartUpIsOver) {
+    writeSettings(
+        "[Setting_GroupBox]\r\nCreate_CheckBox=1\r\nOrvexLogPath=C:\\Logs\r\n"
+        "[FormPosition]\r\nDialogTop=33\r\nDialogLeft=44\r\n");
+    writeFile("C:\\WINDOWS\\orvex3.ini", "[ORVEX]\r\nOther=1\r\n");
+    makeFolder("C:\\Logs");
+    d.windows.addChatClient("text");
+    // Asked for under the question, the save and the properties window wait
+    // until start-up is over.
+    d.boxes.script.push({win::kIdOk, {[&] {
+                             leftMenu(TrayMenuItem::Save);
+                             rightMenu(TrayMenuItem::Properties);
+                             EXPECT_EQ(d.notice.shows, 0);
+                             EXPECT_EQ(formShows, 0);
+                         }}});
+    start();
+    EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_EQ(formShows, 1);
+    EXPECT_EQ(d.formWindow.top(), 161);
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kDialogTop), "33");
+    EXPECT_EQ(setting(keys::kFormPosition, keys::kDialogLeft), "44");
 }

@@ -185,3 +185,26 @@ TEST_F(TrayMenuTest, TaskbarCreatedPutsTheIconBackUntilTheProgramCloses) {
     EXPECT_FALSE(d.tray.iconShown);
     EXPECT_EQ(d.tray.adds, 2);
 }
+
+TEST_F(TrayMenuTest, ARefusedIconIsTriedAgainSecondsApartAndOnTaskbarCreated) {
+    // A shell busy at logon refuses the first adds, then one that never
+    // takes it: a few tries, then "TaskbarCreated" adds it all the same.
+    d.tray.refusedAdds = 2;
+    start();
+    d.timers.advance(TrayIcon::kRetryIntervalMs);
+    EXPECT_FALSE(d.tray.iconShown);
+    d.timers.advance(TrayIcon::kRetryIntervalMs);
+    EXPECT_TRUE(d.tray.iconShown);
+    EXPECT_FALSE(d.timers.running(TimerId::IconRetry));
+
+    form_.reset();
+    d.tray.adds = 0;
+    d.tray.iconShown = false;
+    d.tray.refusedAdds = 1000;
+    start();
+    d.timers.advance(60 * kMinute);
+    EXPECT_EQ(d.tray.adds, 1 + TrayIcon::kRetries);
+    d.tray.refusedAdds = 0;
+    form().TaskbarCreated();
+    EXPECT_TRUE(d.tray.iconShown);
+}
