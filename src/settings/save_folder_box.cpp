@@ -53,6 +53,10 @@ std::string SaveFolderBox::storedSaveFolder() const {
 void SaveFolderBox::SaveFolder_ButtonClick() {
     const std::optional<std::string> chosen = form_.platform.folderBrowser.run(storedSaveFolder());
     if (!chosen) return;
+    const bool another = *chosen != form_.SaveFolderPath;
     form_.SaveFolderPath = *chosen;
     transfer_.showSaveFolderShortened();
+    // Two folders can shorten to the same text, and an unchanged box raises
+    // no change of its own.
+    if (another) form_.SaveEnabled_CheckBoxClick();
 }
