@@ -24,9 +24,6 @@ public:
     // it: the folder is shortened again to it, which is no edit. Only while
     // the box has not the focus.
     void setShownWidth(int pixels);
-    // The folder the browser pre-selects: "OrvexLogPath" as stored, not a
-    // typed and uncommitted SaveFolderPath.
-    std::string storedSaveFolder() const;
 
 private:
     FormContext& form_;

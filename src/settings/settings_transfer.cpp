@@ -90,7 +90,7 @@ void SettingsTransfer::LoadSettings() {
                                        c.DeleteQuorlaPath_Button.setEnabled(!s.readText(section, key, "").empty());
                                        break;
                                    case Special::SaveFolder:
-                                       form_.SaveFolderPath = s.readText(section, key, form_.programFolder());
+                                       form_.SaveFolderPath = form_.storedSaveFolder();
                                        showSaveFolderShortened();
                                        break;
                                    case Special::Interval:

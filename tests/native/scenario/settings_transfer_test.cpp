@@ -116,10 +116,10 @@ TEST_F(SettingsTransferTest, StoredPrefixLoadsUnlimitedButAForbiddenOneIsRefused
     EXPECT_NE(settingsText().find("TopFileName_Edit=a:b"), std::string::npos);  // the file keeps it
 }
 
-TEST_F(SettingsTransferTest, EmptySaveFolderKeyIsTheEmptyPathNotTheDefault) {
+TEST_F(SettingsTransferTest, EmptySaveFolderKeyIsTheProgramFolderAsTheDefaultIs) {
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=\r\nQuorlaPath=C:\\Q\\Quorla.exe\r\n");
     load();
-    EXPECT_EQ(form().form.SaveFolderPath, "");
+    EXPECT_EQ(form().form.SaveFolderPath, "C:\\Tools");
     EXPECT_TRUE(c().DeleteQuorlaPath_Button.enabled());
 }
 
