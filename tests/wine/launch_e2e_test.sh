@@ -22,7 +22,8 @@ drive_c=$WINEPREFIX/drive_c
 quorla_dir="$drive_c/Program Files/Quorla Test"
 orvex_dir="$drive_c/Orvex Test"
 # Traps for unsafe values: an ORVEX.exe in the root of the current drive and
-# in a folder under the current one, and another program.
+# in a folder under the current one, a quorla.exe in the program's folder, the
+# current one and the drive's root, and another program.
 cwd_dir="$drive_c/Launch Cwd"
 other_dir=$drive_c/Other
 remove_hosts() {
