@@ -154,21 +154,16 @@ TEST(FolderFromProgramFolder, RelativeFoldersLieInTheProgramFolderAndAbsoluteOne
     const std::pair<std::string, std::string> cases[] = {
         {"", "C:\\Tools"},
         {"Logs", "C:\\Tools\\Logs"},
-        {"..\\Logs ", "C:\\Tools\\..\\Logs "},
         {"\\Logs", "C:\\Logs"},
         {"c:Logs", "C:\\Tools\\Logs"},
         {"D:Logs", "D:\\Logs"},
-        {"D:", "D:\\"},
-        {kHyo, "C:\\Tools\\" + kHyo},
         {"d:/Logs/", "d:/Logs/"},
         {"\\\\server\\share\\logs", "\\\\server\\share\\logs"},
     };
     for (const auto& [folder, place] : cases)
         EXPECT_EQ(FolderFromProgramFolder(folder, "C:\\Tools"), place) << folder;
-    // The program folder's own root, a drive root or a share.
     EXPECT_EQ(FolderFromProgramFolder("Logs", "C:\\"), "C:\\Logs");
     EXPECT_EQ(FolderFromProgramFolder("\\Logs", "\\\\srv\\share\\Tools"), "\\\\srv\\share\\Logs");
-    EXPECT_EQ(FolderFromProgramFolder("C:Logs", "\\\\srv\\share"), "C:\\Logs");
 }
 
 TEST(FolderExists, OnlyForExistingFoldersAndDriveRoots) {
