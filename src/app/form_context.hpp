@@ -4,6 +4,8 @@
 #include <string>
 
 #include "platform/platform.hpp"
+#include "settings/folder_paths.hpp"
+#include "settings/setting_keys.hpp"
 #include "settings/properties_controls.hpp"
 #include "settings/settings_file.hpp"
 #include "shell/timer.hpp"
@@ -39,6 +41,12 @@ struct FormContext {
     bool starting = false;
 
     std::string programFolder() const { return programFolderOf(programFile); }
+    // "OrvexLogPath" as the place it names: missing or empty is the program
+    // folder, and a relative one lies in it, whatever the current folder is.
+    std::string storedSaveFolder() const {
+        const std::string stored = settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, "");
+        return FolderFromProgramFolder(stored, programFolder());
+    }
     // Marks the window as holding unsaved changes.
     void SaveEnabled_CheckBoxClick() { controls.Save_Button.setEnabled(true); }
 };

@@ -19,7 +19,7 @@ void runFormCreate(MainForm& main) {
     main.naming.CheckBoxClick();
     main.reactions.AutoSave_TrackBarChange();
 
-    form.SaveFolderPath = form.settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, form.programFolder());
+    form.SaveFolderPath = form.storedSaveFolder();
     main.transfer.showSaveFolderShortened();
 
     // Stored positions are used as they are, off screen included.

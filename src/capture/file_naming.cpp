@@ -13,7 +13,7 @@ LogNameSettings FileNaming::readLogNameSettings() {
     using namespace keys;
     SettingsFile& s = form_.settings;
     LogNameSettings r;
-    r.folder = s.readText(kSettingGroup, kOrvexLogPath, form_.programFolder());
+    r.folder = form_.storedSaveFolder();
     LogNamePattern& p = r.pattern;
     p.prefix = s.readText(kFileNameGroup, kTopFileNameEdit, "");
     // A stored prefix that the box would refuse counts as the empty one the

@@ -16,14 +16,15 @@ void HostLaunch::LaunchHostProgram() {
 
     const std::string companion = form_.settings.readText(keys::kSettingGroup, keys::kQuorlaPath, "");
     if (!companion.empty()) {
-        // A hand-edited path that is not the companion, or that would close
-        // the quotes around it and add arguments, starts nothing.
+        // A hand-edited path that is not the companion in a definite place
+        // (the system would search its folders for a bare or relative one),
+        // or that would close the quotes around it, starts nothing.
         if (hosts::isCompanionExecutable(companion)) p.shell.winExec(companionCommandLine(companion), win::kSwShow);
         return;
     }
     // An empty, missing or relative folder would start whatever ORVEX.exe the
     // current drive or folder holds: only an absolute one is used.
     const std::string folder = ChatClientIni(p.profile, p.system).productHDRoot();
-    if (!hosts::isAbsoluteFolder(folder)) return;
+    if (!hosts::isDefinitePath(folder)) return;
     p.shell.shellExecute("OPEN", folder + hosts::kChatClientExe, "", folder, win::kSwShow);
 }

@@ -1,5 +1,8 @@
 #include "hosts/launch_values.hpp"
 
+#include <algorithm>
+#include <string>
+
 #include "hosts/host_programs.hpp"
 #include "text/sjis.hpp"
 
@@ -22,18 +25,43 @@ std::size_t componentLength(std::string_view s) {
 // double-byte character, and a lead byte in front of it must not hide it.
 bool hasQuote(std::string_view s) { return s.find('"') != std::string_view::npos; }
 
+// CON, NUL.txt, com1 and the like name a device in any folder.
+bool isDeviceName(std::string_view component) {
+    std::string base = sjis::lowerAscii(component.substr(0, component.find('.')));
+    while (!base.empty() && base.back() == ' ') base.pop_back();
+    for (const char* device : {"con", "prn", "aux", "nul", "conin$", "conout$"})
+        if (base == device) return true;
+    return base.size() == 4 && (base.rfind("com", 0) == 0 || base.rfind("lpt", 0) == 0) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
+bool namesDevice(std::string_view path) {
+    while (!path.empty()) {
+        const std::size_t n = componentLength(path);
+        if (isDeviceName(path.substr(0, n))) return true;
+        path.remove_prefix(std::min(n + 1, path.size()));
+    }
+    return false;
+}
+
 }  // namespace
 
-bool isAbsoluteFolder(std::string_view folder) {
-    if (hasQuote(folder)) return false;
-    if (folder.size() >= 3 && isAsciiLetter(folder[0]) && folder[1] == ':' && isSeparator(folder[2])) return true;
-    if (folder.size() < 2 || !isSeparator(folder[0]) || !isSeparator(folder[1])) return false;
-    // \\server\share: both named.
-    std::string_view rest = folder.substr(2);
-    const std::size_t server = componentLength(rest);
-    if (server == 0 || server == rest.size()) return false;
-    rest.remove_prefix(server + 1);
-    return componentLength(rest) > 0;
+bool isDefinitePath(std::string_view path) {
+    if (hasQuote(path)) return false;
+    std::string_view rest;
+    if (path.size() >= 3 && isAsciiLetter(path[0]) && path[1] == ':' && isSeparator(path[2])) {
+        rest = path.substr(3);
+    } else {
+        if (path.size() < 2 || !isSeparator(path[0]) || !isSeparator(path[1])) return false;
+        // \\server\share: both named; \\.\ and \\?\ lead to devices.
+        rest = path.substr(2);
+        const std::size_t server = componentLength(rest);
+        if (server == 0 || server == rest.size() || rest.substr(0, server) == "." || rest.substr(0, server) == "?")
+            return false;
+        if (componentLength(rest.substr(server + 1)) == 0) return false;
+    }
+    // A ":" past the drive names a stream of a file (C:\notes.txt:quorla.exe).
+    return !sjis::containsAnyOf(rest, ":") && !namesDevice(rest);
 }
 
 bool namesExecutable(std::string_view path, std::string_view expected) {
@@ -41,7 +69,7 @@ bool namesExecutable(std::string_view path, std::string_view expected) {
 }
 
 bool isCompanionExecutable(std::string_view path) {
-    return !hasQuote(path) && namesExecutable(path, kCompanionExeName);
+    return isDefinitePath(path) && namesExecutable(path, kCompanionExeName);
 }
 
 }  // namespace hosts

@@ -7,16 +7,18 @@
 
 namespace hosts {
 
-// An absolute folder: a drive path (X:\...) or a UNC path (\\server\share...).
-// Empty, relative, drive-relative (X:dir) and rooted (\dir) folders are not.
-bool isAbsoluteFolder(std::string_view folder);
+// A path or folder in a definite place: a drive path (X:\...) or a UNC path
+// (\\server\share...) with no quote, no stream (a ":" past the drive) and no
+// device name (NUL, COM1, \\.\...). Empty, relative, drive-relative (X:dir) and
+// rooted (\dir) paths are not.
+bool isDefinitePath(std::string_view path);
 
 // True when the name part (after the last "\" or ":") is `expected` in any
 // letter case of its ASCII letters; the open-file dialog's rule.
 bool namesExecutable(std::string_view path, std::string_view expected);
 
-// The stored companion path may be run: no double quote (which would end the
-// quotes the command line puts around it) and the companion's file name.
+// The stored companion path may be run: a definite path (a quote would end
+// the quotes the command line puts around it) to the companion's file name.
 bool isCompanionExecutable(std::string_view path);
 
 }  // namespace hosts

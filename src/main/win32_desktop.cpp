@@ -28,6 +28,7 @@ struct Win32Desktop::Ports {
         : clipboard(properties),
           holder(properties, ole),
           textMeasure(font),
+          shell(ole),
           view(properties),
           folderBrowser(properties),
           openFileDialog(application),
@@ -45,7 +46,7 @@ struct Win32Desktop::Ports {
                         folderBrowser, openFileDialog, tray,     formWindow};
     }
 
-    OleOnDemand ole;  // ends after the holder and the dialogs that use it
+    OleOnDemand ole;  // ends after the holder, the dialogs and the shell that use it
     Win32HostWindows hostWindows;
     Win32Clipboard clipboard;
     Win32RichHolder holder;

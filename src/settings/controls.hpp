@@ -48,8 +48,10 @@ private:
 
 class CheckBox : public Control {
 public:
-    CheckBox(std::string name, bool checked) : Control(std::move(name)), checked_(checked) {}
+    CheckBox(std::string name, bool checked) : Control(std::move(name)), checked_(checked), initial_(checked) {}
     bool checked() const { return checked_; }
+    // The designed state, what a setting never written stands for.
+    bool initiallyChecked() const { return initial_; }
     // Raises onClick when the state actually changes, whoever changes it.
     void setChecked(bool on) {
         if (on == checked_) return;
@@ -61,6 +63,7 @@ public:
 
 private:
     bool checked_;
+    bool initial_;
 };
 
 class RadioButton;
@@ -78,10 +81,11 @@ private:
 class RadioButton : public Control {
 public:
     RadioButton(std::string name, RadioGroup& group, bool checked)
-        : Control(std::move(name)), group_(group), checked_(checked) {
+        : Control(std::move(name)), group_(group), checked_(checked), initial_(checked) {
         group_.add(*this);
     }
     bool checked() const { return checked_; }
+    bool initiallyChecked() const { return initial_; }
     // Checking unchecks the rest of the group, then raises onClick; becoming
     // unchecked raises nothing.
     void setChecked(bool on);
@@ -90,6 +94,7 @@ public:
 private:
     RadioGroup& group_;
     bool checked_;
+    bool initial_;
 };
 
 inline void RadioButton::setChecked(bool on) {
@@ -109,8 +114,9 @@ inline void RadioButton::setChecked(bool on) {
 class Edit : public Control {
 public:
     Edit(std::string name, std::string text, std::size_t maxLength = 0)
-        : Control(std::move(name)), text_(std::move(text)), maxLength_(maxLength) {}
+        : Control(std::move(name)), text_(text), initial_(std::move(text)), maxLength_(maxLength) {}
     const std::string& text() const { return text_; }
+    const std::string& initialText() const { return initial_; }
     // Raises onChange when the text actually changes.
     void setText(const std::string& text) {
         if (text == text_) return;
@@ -127,6 +133,7 @@ public:
 
 private:
     std::string text_;
+    std::string initial_;
     std::size_t maxLength_;
 };
 

@@ -20,7 +20,48 @@ constexpr std::string_view kRootedEllipsis = "\\...\\";
 // text begins with one exactly when its first byte is it.
 bool beginsWith(std::string_view s, char c) { return !s.empty() && s.front() == c; }
 
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool isAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+bool hasDrive(std::string_view path) { return path.size() >= 2 && path[1] == ':' && isAsciiLetter(path[0]); }
+
+// "C:" of C:\Tools, "\\server\share" of \\server\share\Tools.
+std::string_view rootOf(std::string_view folder) {
+    if (hasDrive(folder) || folder.size() < 2) return folder.substr(0, 2);
+    const std::size_t server = sjis::findFirstOf(folder.substr(2), "\\/");
+    if (server == sjis::npos) return folder;
+    const std::size_t shareStart = 2 + server + 1;
+    const std::size_t share = sjis::findFirstOf(folder.substr(shareStart), "\\/");
+    return share == sjis::npos ? folder : folder.substr(0, shareStart + share);
+}
+
+std::string joined(std::string_view folder, std::string_view rest) {
+    std::string out(folder);
+    if (!rest.empty() && !sjis::endsWithChar(out, '\\') && !sjis::endsWithChar(out, '/')) out += '\\';
+    out += rest;
+    return out;
+}
+
 }  // namespace
+
+std::string FolderFromProgramFolder(std::string_view folder, const std::string& programFolder) {
+    if (folder.empty()) return programFolder;
+    if (hasDrive(folder)) {
+        if (folder.size() > 2 && isSeparator(folder[2])) return std::string(folder);
+        // The drive's own current folder is the program folder on its drive
+        // and the root on any other.
+        const std::string_view drive = folder.substr(0, 2);
+        const bool programDrive =
+            hasDrive(programFolder) && sjis::lowerAscii(drive) == sjis::lowerAscii(rootOf(programFolder));
+        return joined(programDrive ? programFolder : std::string(drive) + '\\', folder.substr(2));
+    }
+    if (isSeparator(folder[0])) {
+        if (folder.size() >= 2 && isSeparator(folder[1])) return std::string(folder);
+        return std::string(rootOf(programFolder)).append(folder);
+    }
+    return joined(programFolder, folder);
+}
 
 std::string CutFirstFolder(std::string_view folder) {
     if (folder == "\\") return {};

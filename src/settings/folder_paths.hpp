@@ -22,6 +22,13 @@ std::string ShortenPathForWidth(const std::string& path, TextMeasurePort& measur
 // "...\" an earlier step left) becomes "...\"; a leading "\" stays.
 std::string CutFirstFolder(std::string_view folder);
 
+// The place a stored or typed save folder names, never left to the current
+// folder: a drive path (X:\...) or a UNC path (\\...) as it is, byte for
+// byte; the empty folder is the program folder; a rooted one (\dir) lies on
+// the program folder's drive or share; X:dir lies under the program folder
+// when that is on drive X, else under X:\; any other under the program folder.
+std::string FolderFromProgramFolder(std::string_view folder, const std::string& programFolder);
+
 // True when the path names an existing folder (a drive root included).
 bool FolderExists(FileSystemPort& files, const std::string& path);
 

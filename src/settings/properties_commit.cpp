@@ -4,7 +4,6 @@
 #include "app/form_context.hpp"
 #include "platform/win_constants.hpp"
 #include "settings/folder_paths.hpp"
-#include "settings/setting_keys.hpp"
 #include "settings/settings_transfer.hpp"
 #include "text/texts.hpp"
 
@@ -30,11 +29,17 @@ bool PropertiesCommit::saveFolderReady() {
 }
 
 void PropertiesCommit::Save_ButtonClick() {
+    // A typed relative folder is taken in the program folder, as a stored one
+    // is, and shown and stored as that place. An empty one stays empty and is
+    // refused below.
+    if (!form_.SaveFolderPath.empty()) {
+        form_.SaveFolderPath = FolderFromProgramFolder(form_.SaveFolderPath, form_.programFolder());
+        transfer_.showSaveFolderShortened();
+    }
     if (!saveFolderReady()) {
         // A typed folder that does not exist is dropped; the rest of the
         // settings are still committed.
-        form_.SaveFolderPath =
-            form_.settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, form_.programFolder());
+        form_.SaveFolderPath = form_.storedSaveFolder();
         transfer_.showSaveFolderShortened();
     }
     transfer_.WriteSettings();

@@ -5,7 +5,6 @@
 #include <utility>
 
 #include "app/form_context.hpp"
-#include "settings/setting_keys.hpp"
 #include "settings/settings_transfer.hpp"
 
 namespace {
@@ -46,13 +45,14 @@ void SaveFolderBox::setShownWidth(int pixels) {
     transfer_.showSaveFolderShortened();
 }
 
-std::string SaveFolderBox::storedSaveFolder() const {
-    return form_.settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, form_.programFolder());
-}
-
 void SaveFolderBox::SaveFolder_ButtonClick() {
-    const std::optional<std::string> chosen = form_.platform.folderBrowser.run(storedSaveFolder());
+    // Opened on the stored folder, not on a typed and uncommitted one.
+    const std::optional<std::string> chosen = form_.platform.folderBrowser.run(form_.storedSaveFolder());
     if (!chosen) return;
+    const bool another = *chosen != form_.SaveFolderPath;
     form_.SaveFolderPath = *chosen;
     transfer_.showSaveFolderShortened();
+    // Two folders can shorten to the same text, and an unchanged box raises
+    // no change of its own.
+    if (another) form_.SaveEnabled_CheckBoxClick();
 }

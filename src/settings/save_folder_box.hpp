@@ -17,15 +17,13 @@ public:
     // only at commit), shown shortened.
     void SaveFolder_EditExit();
     // The folder browser, opened on the stored folder; a chosen folder becomes
-    // SaveFolderPath and marks the window changed. Nothing is written.
+    // SaveFolderPath; another folder than before marks the window changed,
+    // even when its shortened form looks the same. Nothing is written.
     void SaveFolder_ButtonClick();
     // The box's real width for the shortened folder, once the window knows
     // it: the folder is shortened again to it, which is no edit. Only while
     // the box has not the focus.
     void setShownWidth(int pixels);
-    // The folder the browser pre-selects: "OrvexLogPath" as stored, not a
-    // typed and uncommitted SaveFolderPath.
-    std::string storedSaveFolder() const;
 
 private:
     FormContext& form_;

@@ -1,5 +1,7 @@
 #include "settings/setting_values.hpp"
 
+#include "text/sjis.hpp"
+
 std::optional<std::int32_t> parseSettingInt(std::string_view text) {
     std::string s(text);
     if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) s.replace(0, 2, "$");
@@ -40,6 +42,22 @@ std::int32_t settingIntOr(std::string_view text, std::int32_t def) { return pars
 bool settingFlagOr(std::string_view text, bool def) {
     const std::optional<std::int32_t> value = parseSettingInt(text);
     return value ? *value != 0 : def;
+}
+
+std::string settingStoredText(std::string_view text) {
+    if (text.empty()) return std::string(text);
+    // Blanks and quotes are single-byte characters that are never lead bytes:
+    // the last byte is one only when it is not the second of a pair.
+    const auto blank = [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return (b >= 0x09 && b <= 0x0D) || b == 0x1A || b == ' ';
+    };
+    const bool lastSingle = sjis::lastCharStart(text) == text.size() - 1;
+    const bool blankEnd = blank(text.front()) || (lastSingle && blank(text.back()));
+    const bool enclosed = text.size() >= 2 && (text.front() == '"' || text.front() == '\'') && lastSingle &&
+                          text.back() == text.front();
+    if (!blankEnd && !enclosed) return std::string(text);
+    return '"' + std::string(text) + '"';
 }
 
 std::string settingFlagText(bool on) { return on ? "1" : "0"; }

@@ -16,4 +16,9 @@ std::int32_t settingIntOr(std::string_view text, std::int32_t def);
 bool settingFlagOr(std::string_view text, bool def);
 
 std::string settingFlagText(bool on);
+// A text as it is stored so that the profile reader gives it back unchanged:
+// the reader drops blanks at both ends and then one pair of enclosing quotes,
+// so a text that would lose either goes into double quotes. Any other text is
+// stored byte for byte.
+std::string settingStoredText(std::string_view text);
 std::string settingIntText(std::int32_t value);

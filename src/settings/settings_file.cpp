@@ -34,7 +34,7 @@ bool SettingsFile::readFlag(const char* section, const char* key, bool def) cons
 }
 
 void SettingsFile::writeText(const char* section, const char* key, const std::string& value) {
-    if (!profile_.write(path_, section, key, value)) {
+    if (!profile_.write(path_, section, key, settingStoredText(value))) {
         std::string message = txt::kCannotWriteFmt;
         message.replace(message.find("%s"), 2, path_);
         throw AppError(message);

@@ -30,7 +30,8 @@ public:
     bool readFlag(const char* section, const char* key, bool def) const;
 
     // Writes throw AppError("<path> に書き込めません") when the file cannot be
-    // written.
+    // written. A text is stored so that it reads back as it is, blanks at
+    // its ends included.
     void writeText(const char* section, const char* key, const std::string& value);
     void writeInt(const char* section, const char* key, std::int32_t value);
     void writeFlag(const char* section, const char* key, bool on);

@@ -71,24 +71,26 @@ void SettingsTransfer::LoadSettings() {
     for (const Setting& setting : settingsInOrder(c)) {
         const char* section = setting.section;
         const char* key = setting.key;
-        // Each flag defaults to the control's current state, so a missing key
-        // leaves the control as it is. A reaction that fails (the start-up
+        // A key never written stands for the control's designed state, also
+        // after a cancel: what the user changed and threw away must not stay
+        // (and be stored by the next commit). A reaction that fails (the start-up
         // launch option storing the chat client's folder in a read-only
         // orvex3.ini) is shown as any failed event is, and loading goes on:
         // every later key still has to reach its control.
         try {
             std::visit(Overloaded{
-                           [&](auto* box) { box->setChecked(s.readFlag(section, key, box->checked())); },
+                           [&](auto* box) { box->setChecked(s.readFlag(section, key, box->initiallyChecked())); },
                            [&](Special special) {
                                switch (special) {
                                    case Special::Prefix:
-                                       c.TopFileName_Edit.setText(s.readText(section, key, c.TopFileName_Edit.text()));
+                                       c.TopFileName_Edit.setText(
+                                           s.readText(section, key, c.TopFileName_Edit.initialText()));
                                        break;
                                    case Special::QuorlaPath:
                                        c.DeleteQuorlaPath_Button.setEnabled(!s.readText(section, key, "").empty());
                                        break;
                                    case Special::SaveFolder:
-                                       form_.SaveFolderPath = s.readText(section, key, form_.programFolder());
+                                       form_.SaveFolderPath = form_.storedSaveFolder();
                                        showSaveFolderShortened();
                                        break;
                                    case Special::Interval:

@@ -9,7 +9,7 @@ public:
     explicit SettingsTransfer(FormContext& form) : form_(form) {}
 
     // File to controls, through the controls' setters, so their reactions run
-    // as for a user's change; every flag defaults to the control's current
+    // as for a user's change; a missing key gives the control's designed
     // state. A reaction that fails is shown by the general error display and
     // the remaining keys are still loaded. Callers disable Save_Button
     // afterwards.

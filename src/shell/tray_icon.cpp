@@ -51,12 +51,15 @@ void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
 }
 
 void TrayIcon::leftButtonDown(ScreenPoint at) {
-    // Committed settings decide; a key that was never written falls back to
-    // the window's control. The menu key is read only when auto-save is on.
+    // Committed settings decide; a key that was never written stands for the
+    // control's designed state, never for an uncommitted change. The menu key
+    // is read only when auto-save is on.
     const PropertiesControls& c = form_.controls;
     const bool autoSaveItem =
-        form_.settings.readFlag(keys::kAutoSaveGroup, keys::kAutoSaveCheckBox, c.AutoSave_CheckBox.checked()) &&
-        form_.settings.readFlag(keys::kAutoSaveGroup, keys::kAutoSaveMenuCheckBox, c.AutoSaveMenu_CheckBox.checked());
+        form_.settings.readFlag(keys::kAutoSaveGroup, keys::kAutoSaveCheckBox,
+                                c.AutoSave_CheckBox.initiallyChecked()) &&
+        form_.settings.readFlag(keys::kAutoSaveGroup, keys::kAutoSaveMenuCheckBox,
+                                c.AutoSaveMenu_CheckBox.initiallyChecked());
     menus_.AutoSave_MenuItem.visible = autoSaveItem;
     menus_.N2.visible = autoSaveItem;
     menus_.AutoSave_MenuItem.checked = form_.AutoSave_Timer.enabled();
@@ -103,6 +106,6 @@ void TrayIcon::doubleClick() {
     // The save's box may have seen the program close.
     if (form_.closing) return;
     if (form_.settings.readFlag(keys::kSettingGroup, keys::kMainFormRadioButton,
-                                form_.controls.MainForm_RadioButton.checked()))
+                                form_.controls.MainForm_RadioButton.initiallyChecked()))
         menus_.Property_MenuItemClick();
 }

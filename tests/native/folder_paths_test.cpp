@@ -150,6 +150,22 @@ TEST(ShortenPathForWidth, EndsWithinFolderCountPlusThreePassesAndAlwaysEnds) {
     }
 }
 
+TEST(FolderFromProgramFolder, RelativeFoldersLieInTheProgramFolderAndAbsoluteOnesStayAsTheyAre) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "C:\\Tools"},
+        {"Logs", "C:\\Tools\\Logs"},
+        {"\\Logs", "C:\\Logs"},
+        {"c:Logs", "C:\\Tools\\Logs"},
+        {"D:Logs", "D:\\Logs"},
+        {"d:/Logs/", "d:/Logs/"},
+        {"\\\\server\\share\\logs", "\\\\server\\share\\logs"},
+    };
+    for (const auto& [folder, place] : cases)
+        EXPECT_EQ(FolderFromProgramFolder(folder, "C:\\Tools"), place) << folder;
+    EXPECT_EQ(FolderFromProgramFolder("Logs", "C:\\"), "C:\\Logs");
+    EXPECT_EQ(FolderFromProgramFolder("\\Logs", "\\\\srv\\share\\Tools"), "\\\\srv\\share\\Logs");
+}
+
 TEST(FolderExists, OnlyForExistingFoldersAndDriveRoots) {
     SimFileRoot root;
     sim::SimFileSystem files;

@@ -132,12 +132,17 @@ TEST_F(ProfileConformance, ReadsStopAt2047BytesOfWholeCharacters) {
 }
 
 TEST_F(ProfileConformance, BlanksAroundNamesAndValuesAndEnclosingQuotesAreDropped) {
-    given("[ S ]\r\n  key\t=  spaced value \t\r\ndq=\"quoted\"\r\nsq='single'\r\nhalf=\"open\r\n");
+    given("[ S ]\r\n  key\t=  spaced value \t\r\ndq=\"quoted\"\r\nsq='single'\r\nhalf=\"open\r\n"
+          "kept= \" log \" \r\nwide=\x81\x40x\x81\x40\r\n");
     EXPECT_EQ(read("S", "key"), "spaced value");
     EXPECT_EQ(read(" S ", " key "), "spaced value");
     EXPECT_EQ(read("S", "dq"), "quoted");
     EXPECT_EQ(read("S", "sq"), "single");
     EXPECT_EQ(read("S", "half"), "\"open");
+    // Quotes keep the blanks inside them, which is how a value with blanks
+    // at its ends is stored; the full-width blank is no blank here.
+    EXPECT_EQ(read("S", "kept"), " log ");
+    EXPECT_EQ(read("S", "wide"), "\x81\x40x\x81\x40");
 
     ASSERT_TRUE(write("S", "lead", "  value"));
     EXPECT_EQ(read("S", "lead"), "value");

@@ -1,7 +1,8 @@
 // The open-file dialog on the real comdlg32: title, filter and starting name
 // as requested, a refused file keeps it open, an accepted one closes it and
-// comes back, an exception from the check gets out only after the dialog
-// has closed, and the program's other windows take no input while it is up.
+// comes back, the current folder stays where it was, an exception from the
+// check gets out only after the dialog has closed, and the program's other
+// windows take no input while it is up.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -113,13 +114,18 @@ std::string windowsFolder() {
 
 TEST(Win32OpenFileDialog, ARefusedFileKeepsItOpenAndAnAcceptedOneComesBack) {
     const std::string wanted = windowsFolder() + "\\QUORLA.EXE";  // need not exist
+    char before[MAX_PATH] = {}, after[MAX_PATH] = {};
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\") && GetCurrentDirectoryA(MAX_PATH, before));
     std::vector<std::string> asked;
-    const auto chosen = runScripted(request("last.exe"), {windowsFolder() + "\\notepad.exe", wanted},
-                                    [&](const std::string& path) {
-                                        asked.push_back(path);
-                                        return path == wanted;
-                                    });
+    // The user opens the Windows folder first, then types the names.
+    const std::vector<std::string> names = {windowsFolder(), windowsFolder() + "\\notepad.exe", wanted};
+    const auto chosen = runScripted(request("last.exe"), names, [&](const std::string& path) {
+        asked.push_back(path);
+        return path == wanted;
+    });
     EXPECT_EQ(chosen, wanted);
+    GetCurrentDirectoryA(MAX_PATH, after);
+    EXPECT_STREQ(after, before);  // not moved to the folder the user opened
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0], windowsFolder() + "\\notepad.exe");
     EXPECT_EQ(asked[1], wanted);

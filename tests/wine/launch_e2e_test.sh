@@ -4,8 +4,9 @@
 # never taken for it; without one, ORVEX.exe is opened in the folder that
 # orvex3.ini in the Windows directory names; while the chat client's window
 # exists nothing is started. A folder that is empty or relative, and a
-# companion path that would close its quotes, start nothing: not the
-# ORVEX.exe of the current drive or folder, nor another program.
+# companion path that would close its quotes or is not absolute, start
+# nothing: not the ORVEX.exe or quorla.exe of the program's folder, the
+# current drive or folder, nor another program.
 #   launch_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -21,12 +22,13 @@ drive_c=$WINEPREFIX/drive_c
 quorla_dir="$drive_c/Program Files/Quorla Test"
 orvex_dir="$drive_c/Orvex Test"
 # Traps for unsafe values: an ORVEX.exe in the root of the current drive and
-# in a folder under the current one, and another program.
+# in a folder under the current one, a quorla.exe in the program's folder, the
+# current one and the drive's root, and another program.
 cwd_dir="$drive_c/Launch Cwd"
 other_dir=$drive_c/Other
 remove_hosts() {
     rm -rf "$quorla_dir" "$orvex_dir" "$drive_c/Program.exe" "$drive_c/Program.exe.launch.txt" \
-        "$drive_c/windows/orvex3.ini" "$cwd_dir" "$other_dir" "$drive_c/ORVEX.exe" "$drive_c/ORVEX.exe.launch.txt"
+        "$drive_c/windows/orvex3.ini" "$cwd_dir" "$other_dir" "$drive_c"/ORVEX.exe* "$drive_c"/quorla.exe*
 }
 trap 'remove_hosts; e2e_end' EXIT
 
@@ -38,7 +40,8 @@ cp "$build/host_standin.exe" "$orvex_dir/ORVEX.exe"
 # The trap of an unquoted command line: C:\Program.exe would run instead.
 cp "$build/host_standin.exe" "$drive_c/Program.exe"
 mkdir -p "$cwd_dir/Rel" "$other_dir"
-for trap_exe in "$drive_c/ORVEX.exe" "$cwd_dir/Rel/ORVEX.exe" "$cwd_dir/ORVEX.exe" "$other_dir/other.exe"; do
+for trap_exe in "$drive_c/ORVEX.exe" "$cwd_dir/Rel/ORVEX.exe" "$cwd_dir/ORVEX.exe" "$other_dir/other.exe" \
+    "$work/app/quorla.exe" "$cwd_dir/quorla.exe" "$drive_c/quorla.exe"; do
     cp "$build/host_standin.exe" "$trap_exe"
 done
 cp "$build/OrvexLog.exe" "$work/app/"
@@ -99,18 +102,22 @@ for root in '' 'Rel'; do
     run_app "[Setting_GroupBox]
 Create_CheckBox=1"
 done
-run_app "[Setting_GroupBox]
+for companion in 'C:\Other\other.exe" C:\Program Files\Quorla Test\Quorla.exe' 'quorla.exe' '..\quorla.exe' \
+    'C:quorla.exe' '\quorla.exe'; do
+    run_app "[Setting_GroupBox]
 Create_CheckBox=1
-QuorlaPath=C:\\Other\\other.exe\" C:\\Program Files\\Quorla Test\\Quorla.exe"
+QuorlaPath=$companion"
+done
 # A sound launch afterwards: once it is recorded, the ones before it would be.
 printf '[ORVEX]\r\nProductHDRoot=C:\\Orvex Test\\\r\n' >"$drive_c/windows/orvex3.ini"
 run_app "[Setting_GroupBox]
 Create_CheckBox=1"
 record="$orvex_dir/ORVEX.exe.launch.txt"
 wait_until 30 "the chat client's launch record" test -s "$record" || fail "the chat client was not started"
-[[ $(records) == 'Orvex Test/ORVEX.exe.launch.txt' ]] || fail "started from an unsafe value: $(records)"
+[[ $(records) == 'Orvex Test/ORVEX.exe.launch.txt' && ! -e $work/app/quorla.exe.launch.txt ]] ||
+    fail "started from an unsafe value: $(records) $(ls "$work/app" | paste -sd " ")"
 [[ $(line "$record" cwd) == 'C:\Orvex Test' ]] || fail "chat client working folder: $(line "$record" cwd)"
-ok "empty and relative ProductHDRoot and a quoted QuorlaPath started nothing; a trailing \\ still works"
+ok "empty and relative ProductHDRoot and a quoted or relative QuorlaPath started nothing; a trailing \\ still works"
 
 # 5. Start-up asks for the chat client, as orvex3.ini names no folder. The
 #    question alone has the program's taskbar entry. 終了 under it, or under

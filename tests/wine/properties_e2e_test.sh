@@ -4,8 +4,9 @@
 # through its controls (clicks, typing, keys), OK and the settings file, a
 # missing save folder created with Yes or dropped with No while the window
 # takes no clicks (and not stored when Yes creates nothing), キャンセル
-# restoring what is stored, the window always opening on page 1 with the
-# focus in the prefix box, and the prefix box's limit of 14 bytes.
+# restoring what is stored (the designed states before the first commit,
+# also for the tray's double click), the window always opening on page 1
+# with the focus in the prefix box, and the prefix box's limit of 14 bytes.
 #   properties_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -47,6 +48,23 @@ must "60 minutes" wait-minutes AutoSave_Label 60 5
 must "year box checked" wait-checked Year_CheckBox 1 5
 must "two-digit year" wait-checked Year2_RadioButton 1 5
 ok "defaults shown"
+
+# キャンセル before the first commit: a key never written stands for the
+# designed state, in the window and for the tray's double click.
+must "month box clicked" click Month_CheckBox
+must "page 3 for the double click" page 2 10
+must "double click to show the properties" click MainForm_RadioButton
+must "properties radio checked" wait-checked MainForm_RadioButton 1 10
+must "cancel" click Cancel_Button
+must "cancel hides the window" wait-shown 0 20
+ui send TMainForm 0x400 1 0x203 || fail "tray double click"
+drive wait-shown 0 1 || fail "a cancelled double-click choice opened the window"
+[[ ! -e $ini ]] || fail "cancel wrote the settings file"
+must "shown after cancel" show 30
+must "month box as designed" wait-checked Month_CheckBox 1 10
+must "double click does nothing again" wait-checked None_RadioButton 1 10
+must "page 1 after cancel" wait-page 0 10
+ok "cancel before the first commit restored the designed states"
 
 # 2. Changes through the controls.
 must "four-digit year clicked" click Year4_RadioButton

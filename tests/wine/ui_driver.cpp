@@ -216,7 +216,7 @@ int usage() {
         "  wait-menu CLASS 0|1 SEC           wait until its program shows a pop-up menu / none\n"
         "  tray-icon-point                   print the screen point at the middle of the first icon\n"
         "                                    in Wine's notification area (\"Wine System Tray\")\n"
-
+        "  send CLASS MSG WPARAM LPARAM      sent as well, returning once it is handled\n"
         "  wait-hung CLASS SEC               wait until its program counts as hung\n"
         "  wait-window CLASS|- TITLE|- SEC   wait until such a top-level window exists\n"
         "  wait-gone CLASS|- TITLE|- SEC     wait until no such window exists\n"
@@ -294,9 +294,16 @@ int printInk(const char* cls, const char* text) {
 int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const std::string cmd = argv[1];
-    if ((cmd == "post" || cmd == "notify") && argc == 6) {
+    if ((cmd == "post" || cmd == "notify" || cmd == "send") && argc == 6) {
         HWND w = FindWindowA(argv[2], nullptr);
         if (w == nullptr) return 1;
+        if (cmd == "send") {
+            DWORD_PTR answer = 0;
+            return SendMessageTimeoutA(w, static_cast<UINT>(number(argv[3])), number(argv[4]),
+                                       static_cast<LPARAM>(number(argv[5])), SMTO_NORMAL, 30000, &answer)
+                       ? 0
+                       : 1;
+        }
         const auto send = cmd == "post" ? PostMessageA : SendNotifyMessageA;
         return send(w, static_cast<UINT>(number(argv[3])), number(argv[4]), static_cast<LPARAM>(number(argv[5])))
                    ? 0

@@ -107,7 +107,9 @@ std::optional<std::string> Win32OpenFileDialog::run(const OpenFileRequest& reque
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrInitialDir = request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
     dialog.lpstrTitle = request.title.c_str();
-    dialog.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+    // The current folder stays where it was: nothing may come to depend on
+    // the folder a host program was chosen in.
+    dialog.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
     dialog.lCustData = reinterpret_cast<LPARAM>(&state);
     dialog.lpfnHook = openDialogHook;
 

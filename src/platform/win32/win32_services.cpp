@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "platform/win32/com_session.hpp"
 #include "platform/win32/modal_loop.hpp"
 
 int Win32MessageBoxes::show(const std::string& text, const std::string& caption, unsigned flags) {
@@ -44,6 +45,7 @@ std::string Win32System::windowsDirectory() {
 
 void Win32Shell::shellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                               const std::string& folder, int show) {
+    ole_.ensure();
     ShellExecuteA(owner_, verb.c_str(), file.c_str(), parameters.c_str(), folder.c_str(), show);
 }
 

@@ -42,13 +42,20 @@ public:
     int screenHeight() override { return GetSystemMetrics(SM_CYSCREEN); }
 };
 
+class OleOnDemand;
+
+// ShellExecuteA may hand the work to shell extensions that need COM in a
+// single-threaded apartment on the calling thread: OLE (which gives one) is
+// started before the first call, once, as the rich-text holder needs it too.
 class Win32Shell : public ShellPort {
 public:
+    explicit Win32Shell(OleOnDemand& ole) : ole_(ole) {}
     void setOwner(HWND propertiesWindow) { owner_ = propertiesWindow; }
     void shellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                       const std::string& folder, int show) override;
     void winExec(const std::string& commandLine, int show) override;
 
 private:
+    OleOnDemand& ole_;
     HWND owner_ = nullptr;
 };

@@ -59,7 +59,8 @@ TEST_F(HostLaunchTest, StoredValuesThatNameNoDefinitePlaceOrAddArgumentsStartNot
     for (const std::string& folder : {std::string(), std::string("Chat"), std::string(".\\Chat"),
                                       std::string("\\Chat"), std::string("D:"), std::string("D:Chat"),
                                       std::string("\\\\srv"), std::string("\\\\srv\\"),
-                                      std::string("\\\\\x95\x5C"), std::string("D:\\Chat\" /c x")}) {
+                                      std::string("\\\\\x95\x5C"), std::string("D:\\Chat\" /c x"),
+                                      std::string("D:\\Chat:x"), std::string("D:\\Chat\\NUL.txt")}) {
         chatClientRoot(folder);
         startUp();
         EXPECT_TRUE(d.shell.calls.empty()) << folder;
@@ -67,12 +68,16 @@ TEST_F(HostLaunchTest, StoredValuesThatNameNoDefinitePlaceOrAddArgumentsStartNot
     }
     EXPECT_TRUE(d.boxes.shown.empty());
 
-    // The companion path must be the companion, with no quote to close the
-    // ones put around it. A bad one does not fall back to the chat client.
+    // The companion path must be the companion in a definite place, as the
+    // chat client's folder, else the system searches its own folders for it.
+    // A bad one does not fall back to the chat client.
     chatClientRoot("D:\\Chat");
     for (const std::string& path : {std::string("C:\\Windows\\System32\\cmd.exe\" /c C:\\Quorla\\Quorla.exe"),
                                     std::string("C:\\Quorla\\Quorla.exe\""), std::string("C:\\Q\x81\"\\quorla.exe"),
-                                    std::string("C:\\Windows\\notepad.exe"), std::string("C:\\Quorla\\Quorla.exe.lnk")}) {
+                                    std::string("C:\\Windows\\notepad.exe"), std::string("C:\\Quorla\\Quorla.exe.lnk"),
+                                    std::string("quorla.exe"), std::string("..\\quorla.exe"), std::string("C:quorla.exe"),
+                                    std::string("\\quorla.exe"), std::string("C:\\notes.txt:quorla.exe"),
+                                    std::string("C:\\com1\\quorla.exe"), std::string("\\\\.\\C:\\quorla.exe")}) {
         writeSettings(kOptionOn + "QuorlaPath=" + path + "\r\n");
         startUp();
         EXPECT_TRUE(d.shell.calls.empty()) << path;

@@ -60,7 +60,7 @@ TEST_F(CommitTest, YesThatLeavesNoFolderShowsTheErrorThenFallsBack) {
     // Refused by the system, or (a missing drive, two bytes, a doubled final
     // "\") passed over by the chain creation without a folder coming of it.
     for (const std::string& typed : {std::string(), std::string("C:\\Blocked\\Logs"), std::string("Q:\\"),
-                                     std::string("Q:"), std::string("ab"), std::string("C:\\Missing\\\\")}) {
+                                     std::string("Q:"), std::string("C:\\Missing\\\\")}) {
         d.boxes.shown.clear();
         writeFile("C:\\Blocked", "a file where a folder should be");
         typeSaveFolder(typed);
@@ -78,6 +78,20 @@ TEST_F(CommitTest, YesThatLeavesNoFolderShowsTheErrorThenFallsBack) {
         EXPECT_FALSE(d.view.visible);
         showWindow();
     }
+}
+
+TEST_F(CommitTest, ARelativeFolderIsTakenInTheProgramFolderAndStoredAsThatPlace) {
+    makeFolder("C:\\Tools\\Logs");
+    d.boxes.script.pushButton(win::kIdYes);  // for the one that is missing
+    for (const auto& [typed, place] : {std::pair<std::string, std::string>{"Logs", "C:\\Tools\\Logs"},
+                                       {"New\\Sub", "C:\\Tools\\New\\Sub"}}) {
+        typeSaveFolder(typed);
+        click(controls().Save_Button);
+        EXPECT_EQ(setting("Setting_GroupBox", "OrvexLogPath"), place) << typed;
+        EXPECT_EQ(controls().SaveFolder_Edit.text(), place) << typed;
+    }
+    EXPECT_TRUE(FolderExists(d.files, "C:\\Tools\\New\\Sub"));
+    EXPECT_EQ(d.boxes.shown.size(), 1u);
 }
 
 TEST_F(CommitTest, CommitRearmsTheAutoSaveTimerFromTheTrackBar) {

@@ -70,6 +70,16 @@ TEST_F(SaveFolderBoxTest, ChosenFolderIsShownShortAndMarksChangedWithoutWriting)
     EXPECT_EQ(controls().SaveFolder_Edit.text(), shortened(chosen));
     EXPECT_TRUE(controls().Save_Button.enabled());
     EXPECT_EQ(setting("Setting_GroupBox", "OrvexLogPath"), kLongFolder);
+
+    // Another folder that looks the same shortened is a change too.
+    const std::string lookalike = "C:\\Users of this machine\\owner\\My Documents\\Orvex Logs";
+    ASSERT_EQ(shortened(lookalike), shortened(kLongFolder));
+    typeSaveFolder(kLongFolder);  // the stored one again
+    controls().Save_Button.setEnabled(false);
+    d.folderBrowser.script.push_back({lookalike, {}});
+    click(controls().SaveFolder_Button);
+    EXPECT_EQ(saveFolderPath(), lookalike);
+    EXPECT_TRUE(controls().Save_Button.enabled());
 }
 
 TEST_F(SaveFolderBoxTest, TheBoxsRealWidthShortensTheFolderAgainWithoutMarkingChanged) {

@@ -38,8 +38,11 @@ TEST_F(FileNamingTest, SeparatorsIdentifiersPrefixAndFormat) {
 TEST_F(FileNamingTest, FolderGetsOneBackslashByWholeCharacters) {
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\\r\n[FileName_GroupBox]\r\nYear2_RadioButton=1\r\n");
     EXPECT_EQ(form().naming.MakeLogFileName("1"), "C:\\240105_1.rtf");
+    // Empty or relative: in the program folder, never in the current one.
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=\r\n[FileName_GroupBox]\r\nYear2_RadioButton=1\r\n");
-    EXPECT_EQ(form().naming.MakeLogFileName("1"), "240105_1.rtf");
+    EXPECT_EQ(form().naming.MakeLogFileName("1"), "C:\\Tools\\240105_1.rtf");
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=Logs\r\n[FileName_GroupBox]\r\nYear2_RadioButton=1\r\n");
+    EXPECT_EQ(form().naming.MakeLogFileName("1"), "C:\\Tools\\Logs\\240105_1.rtf");
     // A folder ending in ソ (83 5C) still needs its separator.
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\\x83\x5C\r\n[FileName_GroupBox]\r\nYear2_RadioButton=1\r\n");
     EXPECT_EQ(form().naming.MakeLogFileName("1"), "C:\\\x83\x5C\\240105_1.rtf");

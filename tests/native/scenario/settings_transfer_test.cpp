@@ -46,8 +46,14 @@ TEST_F(SettingsTransferTest, FirstCommitOfTheInitialControlsWritesEveryKeyInOrde
     EXPECT_EQ(form().form.AutoSave_Timer.interval(), 60u * 60000u);
 }
 
-TEST_F(SettingsTransferTest, WithoutSettingsFileEveryControlKeepsItsInitialState) {
+TEST_F(SettingsTransferTest, WithoutSettingsFileEveryControlGetsItsInitialState) {
+    // Also when loading after changes that were never committed (キャンセル).
+    c().Month_CheckBox.setChecked(false);
+    c().MainForm_RadioButton.setChecked(true);
+    c().TopFileName_Edit.setText("x");
     load();
+    EXPECT_TRUE(c().Month_CheckBox.checked());
+    EXPECT_EQ(c().TopFileName_Edit.text(), "");
     EXPECT_TRUE(c().RichText_RadioButton.checked());
     EXPECT_TRUE(c().Year2_RadioButton.checked());
     EXPECT_TRUE(c().None_RadioButton.checked());
@@ -64,11 +70,11 @@ TEST_F(SettingsTransferTest, ValueFormsOfFlagsAndIntegers) {
         "[FileName_GroupBox]\r\nMonth_CheckBox=2\r\nDay_CheckBox=-1\r\nNumber_CheckBox=yes\r\n"
         "Year_CheckBox=0x0\r\nPlain_CheckBox=\r\n"
         "[AutoSave_GroupBox]\r\nAutoSave_TrackBar=0x14\r\n");
-    c().Number_CheckBox.setChecked(false);  // a default from the control
+    c().Number_CheckBox.setChecked(false);  // not the default: the designed state is
     load();
     EXPECT_TRUE(c().Month_CheckBox.checked());
     EXPECT_TRUE(c().Day_CheckBox.checked());
-    EXPECT_FALSE(c().Number_CheckBox.checked());
+    EXPECT_TRUE(c().Number_CheckBox.checked());
     EXPECT_FALSE(c().Year_CheckBox.checked());
     EXPECT_TRUE(c().Plain_CheckBox.checked());
     EXPECT_EQ(c().AutoSave_TrackBar.position(), 20);
@@ -110,10 +116,10 @@ TEST_F(SettingsTransferTest, StoredPrefixLoadsUnlimitedButAForbiddenOneIsRefused
     EXPECT_NE(settingsText().find("TopFileName_Edit=a:b"), std::string::npos);  // the file keeps it
 }
 
-TEST_F(SettingsTransferTest, EmptySaveFolderKeyIsTheEmptyPathNotTheDefault) {
+TEST_F(SettingsTransferTest, EmptySaveFolderKeyIsTheProgramFolderAsTheDefaultIs) {
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=\r\nQuorlaPath=C:\\Q\\Quorla.exe\r\n");
     load();
-    EXPECT_EQ(form().form.SaveFolderPath, "");
+    EXPECT_EQ(form().form.SaveFolderPath, "C:\\Tools");
     EXPECT_TRUE(c().DeleteQuorlaPath_Button.enabled());
 }
 
