@@ -195,14 +195,21 @@ TEST_F(SaveCommandTest, FailedWriteKeepsTheEarlierLogAndLeavesNoTemporaryFile) {
     writeSettings(kShortNamesIni + "Number_CheckBox=0\r\n");
     writeFile("C:\\Logs\\240105_0905.rtf", "earlier log of this minute");
     d.windows.addChatClient(std::string(50000, 'x'));
-    // A full disk, then a flush or close that fails once everything is written.
-    for (const auto fault : {+[](sim::SimFileSystem& f) { f.failWritesAfter(1000); },
-                             +[](sim::SimFileSystem& f) { f.failWritesAfter(std::nullopt), f.failFinish(true); }}) {
+    std::string cannotReplace = txt::kCannotCreateFileFmt;
+    cannotReplace.replace(cannotReplace.find("%s"), 2, "C:\\Logs\\240105_0905.rtf");
+    // A full disk; a flush or close that fails once everything is written; a
+    // log held by another program past the move's retries.
+    const std::pair<void (*)(sim::SimFileSystem&), std::string> faults[] = {
+        {[](sim::SimFileSystem& f) { f.failWritesAfter(1000); }, txt::kStreamWriteFailed},
+        {[](sim::SimFileSystem& f) { f.failWritesAfter(std::nullopt), f.failFinish(true); }, txt::kStreamWriteFailed},
+        {[](sim::SimFileSystem& f) { f.failFinish(false), f.failReplace(true); }, cannotReplace},
+    };
+    for (const auto& [fault, message] : faults) {
         d.boxes.shown.clear();
         fault(d.files);
         saveWithoutNotice();
         ASSERT_EQ(d.boxes.shown.size(), 1u);
-        EXPECT_EQ(d.boxes.shown[0].text, std::string(txt::kStreamWriteFailed) + ".");
+        EXPECT_EQ(d.boxes.shown[0].text, message + ".");
         EXPECT_EQ(d.boxes.shown[0].caption, txt::kAppTitle);
         EXPECT_EQ(d.boxes.shown[0].flags, win::kMbOk | win::kMbIconError);
         EXPECT_EQ(readFile("C:\\Logs\\240105_0905.rtf"), "earlier log of this minute");
