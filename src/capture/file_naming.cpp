@@ -6,7 +6,7 @@
 #include "text/texts.hpp"
 
 std::string FileNaming::MakeLogFileName(const std::string& identifier) {
-    return logFilePath(readLogNameSettings(), identifier);
+    return logFilePath(readLogNameSettings(), identifier, form_.platform.clock.now());
 }
 
 LogNameSettings FileNaming::readLogNameSettings() {
@@ -32,9 +32,9 @@ LogNameSettings FileNaming::readLogNameSettings() {
     return r;
 }
 
-std::string FileNaming::logFilePath(const LogNameSettings& settings, const std::string& identifier) {
-    // The date of this moment, as at every call of MakeLogFileName.
-    return joinFolder(settings.folder, composeLogName(settings.pattern, form_.platform.clock.now(), identifier));
+std::string FileNaming::logFilePath(const LogNameSettings& settings, const std::string& identifier,
+                                    const LocalTime& now) {
+    return joinFolder(settings.folder, composeLogName(settings.pattern, now, identifier));
 }
 
 void FileNaming::UpdateFileNameSample() {

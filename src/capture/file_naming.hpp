@@ -20,9 +20,11 @@ public:
     // Full path of the log file for an identifier, from the settings file.
     std::string MakeLogFileName(const std::string& identifier);
     // The two halves of MakeLogFileName, for a caller that builds many names
-    // in a row (the sequence-number search) and reads the file once for all.
+    // in a row (the sequence-number search) and reads the file once for all,
+    // all of them dated by one reading of the clock.
     LogNameSettings readLogNameSettings();
-    std::string logFilePath(const LogNameSettings& settings, const std::string& identifier);
+    static std::string logFilePath(const LogNameSettings& settings, const std::string& identifier,
+                                   const LocalTime& now);
     // "例: " + the name the controls describe, into FileNameSample_Label.
     void UpdateFileNameSample();
 

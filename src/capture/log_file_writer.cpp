@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/win_constants.hpp"
 #include "text/sjis.hpp"
 
 namespace {
@@ -14,6 +15,9 @@ constexpr const char* kTempExtension = ".tmp";
 // Matches both stems; the exact form is checked by isTemporaryLogName.
 constexpr const char* kTempPattern = "~O*.tmp";
 constexpr int kTempAttempts = 100;
+// Names found taken one after another at the last moment; beyond this the
+// folder does not behave as a folder should, and the save stops.
+constexpr int kTakenNamesTried = 100;
 
 class FileSink : public ByteSink {
 public:
@@ -24,11 +28,16 @@ private:
     WritableFile& file_;
 };
 
-bool isDigits(std::string_view s) {
-    if (s.empty()) return false;
-    for (const char c : s)
+// A number that createTemporary writes: 1 to kTempAttempts, without leading
+// zeros. Anything else (a user's "~OL007.tmp") is not ours to remove.
+bool isTempNumber(std::string_view s) {
+    if (s.empty() || s.size() > 9 || s[0] == '0') return false;
+    int n = 0;
+    for (const char c : s) {
         if (c < '0' || c > '9') return false;
-    return true;
+        n = n * 10 + (c - '0');
+    }
+    return n <= kTempAttempts;
 }
 
 // Temporary files left by a save that never finished (the program was ended,
@@ -62,17 +71,40 @@ bool streamInto(RichHolderPort& holder, std::unique_ptr<WritableFile> file) {
 
 // Without a temporary name, the log is written in place, and only as a new
 // file: an earlier log of that name would be lost if the write failed, so
-// it is never opened (createNew refuses a name that is taken). A sequence
-// number is always a free name; a time identifier's log of the same minute
-// always leaves room for a temporary.
-WriteResult writeInPlace(FileSystemPort& files, RichHolderPort& holder, const std::string& path) {
-    auto file = files.createNew(path);
+// it is never opened (createNew refuses a name that is taken). A numbered
+// log moves on to the next free number; a time identifier's log of the same
+// minute always leaves room for a temporary.
+WriteResult writeInPlace(FileSystemPort& files, RichHolderPort& holder, LogTarget& target) {
+    auto file = files.createNew(target.path);
+    for (int tried = 1; !file && target.nextFree && tried < kTakenNamesTried &&
+                        files.attributes(target.path) != win::kInvalidFileAttributes;
+         ++tried) {
+        target.path = target.nextFree();
+        file = files.createNew(target.path);
+    }
     if (!file) return WriteResult::CannotCreate;
     if (!streamInto(holder, std::move(file))) {
-        files.remove(path);
+        files.remove(target.path);
         return WriteResult::StreamFailed;
     }
     return WriteResult::Written;
+}
+
+// Puts the finished temporary file in place under target.path.
+bool moveIntoPlace(FileSystemPort& files, const std::string& tempPath, LogTarget& target) {
+    if (!target.nextFree) return files.replace(tempPath, target.path);
+    for (int tried = 0; tried < kTakenNamesTried; ++tried) {
+        switch (files.moveToFreeName(tempPath, target.path)) {
+            case FileSystemPort::Move::Moved:
+                return true;
+            case FileSystemPort::Move::Failed:
+                return false;
+            case FileSystemPort::Move::NameTaken:
+                target.path = target.nextFree();
+                break;
+        }
+    }
+    return false;
 }
 }  // namespace
 
@@ -82,22 +114,22 @@ bool isTemporaryLogName(const std::string& fileName) {
     if (name.size() <= extension.size() || name.substr(name.size() - extension.size()) != extension) return false;
     const std::string_view stemAndNumber = name.substr(0, name.size() - extension.size());
     for (const std::string_view stem : kTempStems)
-        if (stemAndNumber.substr(0, stem.size()) == stem && isDigits(stemAndNumber.substr(stem.size()))) return true;
+        if (stemAndNumber.substr(0, stem.size()) == stem && isTempNumber(stemAndNumber.substr(stem.size()))) return true;
     return false;
 }
 
-WriteResult writeLogFile(FileSystemPort& files, RichHolderPort& holder, const std::string& path) {
-    const std::string folder(sjis::folderPart(path));
+WriteResult writeLogFile(FileSystemPort& files, RichHolderPort& holder, LogTarget& target) {
+    const std::string folder(sjis::folderPart(target.path));
     removeStaleTemporaries(files, folder);
     std::string tempPath;
     auto file = createTemporary(files, folder, tempPath);
-    if (!file) return writeInPlace(files, holder, path);
+    if (!file) return writeInPlace(files, holder, target);
 
     if (!streamInto(holder, std::move(file))) {
         files.remove(tempPath);
         return WriteResult::StreamFailed;
     }
-    if (!files.replace(tempPath, path)) {
+    if (!moveIntoPlace(files, tempPath, target)) {
         files.remove(tempPath);
         return WriteResult::CannotCreate;
     }

@@ -6,6 +6,7 @@
 // Temporary files that an earlier, interrupted save left in the folder are
 // removed first. Where not even a short temporary name fits below the path
 // limit, a log of a name not yet taken is written in place.
+#include <functional>
 #include <string>
 
 #include "platform/file_system_port.hpp"
@@ -13,7 +14,17 @@
 
 enum class WriteResult { Written, CannotCreate, StreamFailed };
 
-WriteResult writeLogFile(FileSystemPort& files, RichHolderPort& holder, const std::string& path);
+// Where a log goes. A time identifier's log replaces the one of the same
+// minute. A numbered log never replaces a file: when its name is taken after
+// the search found it free (a copy of the program in another session, a
+// network folder's passing error during the test), nextFree gives the next
+// free name and the log goes there.
+struct LogTarget {
+    std::string path;                        // after the write: the path used
+    std::function<std::string()> nextFree;   // empty: replace what is there
+};
+
+WriteResult writeLogFile(FileSystemPort& files, RichHolderPort& holder, LogTarget& target);
 
 // True for the names that writeLogFile uses for its temporary files; they end
 // in ".tmp", so no log name (".rtf" or ".txt") can ever be one.

@@ -55,15 +55,19 @@ void SaveCommand::Save_MenuItemClick() {
     // Boxes and the notice come after the busy span, so that saves nested in
     // them run in full as before.
     Copy copy;
-    std::string path;
+    LogTarget target;
     WriteResult result = WriteResult::Written;
     {
         const BusyScope busy(busy_);
         copy = copyToHolder(source);
         if (copy == Copy::Copied || copy == Copy::Empty) {
+            // Nothing was pasted for an empty log, and the holder's control is
+            // made by the first paste or clear: without one, the first save
+            // of a session would have nothing to write out.
+            if (copy == Copy::Empty) p.holder.clear();
             p.holder.setPlainText(!form_.settings.readFlag(keys::kFileTabSheet, keys::kRichTextRadioButton, true));
-            path = naming_.MakeLogFileName(chooseIdentifier());
-            result = writeLogFile(p.files, p.holder, path);
+            target = chooseTarget();
+            result = writeLogFile(p.files, p.holder, target);
             p.holder.clear();
             if (result == WriteResult::Written) p.clipboard.empty();
         }
@@ -82,12 +86,12 @@ void SaveCommand::Save_MenuItemClick() {
         case Copy::Empty:
             break;
     }
-    if (result == WriteResult::CannotCreate) throw AppError(formatWithPath(txt::kCannotCreateFileFmt, path));
+    if (result == WriteResult::CannotCreate) throw AppError(formatWithPath(txt::kCannotCreateFileFmt, target.path));
     if (result == WriteResult::StreamFailed) throw AppError(txt::kStreamWriteFailed);
 
     // The notice and auto-save are extras: nothing in them may fail the save.
     try {
-        showNotice(source.window, path);
+        showNotice(source.window, target.path);
     } catch (...) {
     }
 }
@@ -112,7 +116,10 @@ SaveCommand::Copy SaveCommand::copyToHolder(LogSource& source) {
     windows.sendMessage(source.control, win::kEmSetSel, 0, 0);
     if (clipboard.sequenceNumber() != clipboardBefore) {
         form_.platform.holder.paste();
-        return Copy::Copied;
+        if (!form_.platform.holder.empty()) return Copy::Copied;
+        // A host that ends right after the copy takes data with it that it
+        // had promised to render later: the clipboard changed, but the paste
+        // gets nothing.
     }
     // WM_COPY reports nothing, and leaves the clipboard alone when there is
     // nothing to copy. Only a source that says it holds no text gives an empty
@@ -141,17 +148,29 @@ void SaveCommand::showNoLogWindow() {
     form_.platform.messageBox.show(txt::kNoLogWindow, txt::kCaptionError, win::kMbOk | win::kMbIconError);
 }
 
-std::string SaveCommand::chooseIdentifier() {
-    if (!form_.settings.readFlag(keys::kFileNameGroup, keys::kNumberCheckBox, true))
-        return timeIdentifier(form_.platform.clock.now());
-    // The lowest free number, gaps included; a folder of that name counts as
-    // taken. The name settings are read once for the whole search: read per
+LogTarget SaveCommand::chooseTarget() {
+    // One reading of the clock names the log. Read twice, a save at 23:59:59
+    // could be dated the next day with the time 2359, or take a number found
+    // free under one date and write it under the next.
+    const LocalTime now = form_.platform.clock.now();
+    // The name settings are read once for the whole search: read per
     // candidate they made a day of 10,000 logs take seconds.
     const LogNameSettings names = naming_.readLogNameSettings();
-    for (unsigned long long n = 1;; ++n) {
-        const std::string id = std::to_string(n);
-        if (form_.platform.files.attributes(naming_.logFilePath(names, id)) == win::kInvalidFileAttributes) return id;
-    }
+    if (!form_.settings.readFlag(keys::kFileNameGroup, keys::kNumberCheckBox, true))
+        return {FileNaming::logFilePath(names, timeIdentifier(now), now), nullptr};
+    // The lowest free number, gaps included; a folder of that name counts as
+    // taken. Should the name be taken before the log is in place, the search
+    // goes on from there.
+    auto nextFree = [&files = form_.platform.files, names, now, n = 0ull]() mutable {
+        for (;;) {
+            std::string path = FileNaming::logFilePath(names, std::to_string(++n), now);
+            if (files.attributes(path) == win::kInvalidFileAttributes) return path;
+        }
+    };
+    LogTarget target;
+    target.path = nextFree();
+    target.nextFree = nextFree;
+    return target;
 }
 
 void SaveCommand::showNotice(win::Handle logWindow, const std::string& path) {

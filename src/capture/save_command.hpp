@@ -10,6 +10,7 @@
 class DialogForm;
 class FileNaming;
 struct FormContext;
+struct LogTarget;
 
 class SaveCommand {
 public:
@@ -25,7 +26,7 @@ private:
     enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, Failed };
 
     Copy copyToHolder(LogSource& source);
-    std::string chooseIdentifier();
+    LogTarget chooseTarget();
     void showNoLogWindow();
     void showNotice(win::Handle logWindow, const std::string& path);
 

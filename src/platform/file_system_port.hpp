@@ -28,8 +28,14 @@ public:
     // Creates a new file that must not exist yet; null when it cannot.
     virtual std::unique_ptr<WritableFile> createNew(const std::string& path) = 0;
     // Moves `from` over `to`, replacing it whole (MoveFileExA with
-    // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH).
+    // MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH). Like
+    // moveToFreeName, tried again for about a second while another program (a
+    // virus scanner, an indexer) holds either file open.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
+    // Moves `from` to `to` only while nothing of that name exists
+    // (MoveFileExA with MOVEFILE_WRITE_THROUGH alone).
+    enum class Move { Moved, NameTaken, Failed };
+    virtual Move moveToFreeName(const std::string& from, const std::string& to) = 0;
     // DeleteFileA: fails for a folder, a read-only file, and a file that is
     // open without delete sharing (as every file from createNew is until
     // finished), in this process or another.

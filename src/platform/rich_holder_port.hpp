@@ -17,5 +17,8 @@ public:
     // EM_STREAMOUT of the whole content, Rich Text Format or (plain-text switch
     // on) CP932 text. False when the stream reported an error.
     virtual bool streamOut(ByteSink& sink) = 0;
-    virtual void clear() = 0;                      // empty the holder
+    // Empty the holder. The control is made by the first paste or clear;
+    // before that there is nothing to stream out.
+    virtual void clear() = 0;
+    virtual bool empty() = 0;                      // holds no text
 };

@@ -37,6 +37,11 @@ void removeTree(const std::string& folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
+DWORD WINAPI closeAfterHalfASecond(void* file) {
+    Sleep(500);
+    return CloseHandle(static_cast<HANDLE>(file));
+}
+
 // A fresh folder under the user's temporary folder, removed afterwards.
 class Win32FileSystemTest : public ::testing::Test {
 protected:
@@ -120,6 +125,23 @@ TEST_F(Win32FileSystemTest, ReplaceMovesOverAnExistingFile) {
     EXPECT_EQ(files_.attributes(at("log.tmp")), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(files_.replace(at("log.tmp"), at("log.rtf")));
     EXPECT_EQ(readFile(at("log.rtf")), "new log");
+
+    // Held for half a second by another reader (a virus scanner) without
+    // delete sharing: replaced once it lets go.
+    writeFile(at("log.tmp"), "newer log");
+    HANDLE held = CreateFileA(at("log.rtf").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const UniqueKernelHandle release(CreateThread(nullptr, 0, closeAfterHalfASecond, held, 0, nullptr));
+    EXPECT_TRUE(files_.replace(at("log.tmp"), at("log.rtf")));
+    WaitForSingleObject(release.get(), INFINITE);
+    EXPECT_EQ(readFile(at("log.rtf")), "newer log");
+
+    // A numbered log's move never replaces: a taken name is reported as such.
+    writeFile(at("log.tmp"), "numbered log");
+    EXPECT_EQ(files_.moveToFreeName(at("log.tmp"), at("log.rtf")), FileSystemPort::Move::NameTaken);
+    EXPECT_EQ(readFile(at("log.rtf")), "newer log");
+    EXPECT_EQ(files_.moveToFreeName(at("log.tmp"), at("log2.rtf")), FileSystemPort::Move::Moved);
+    EXPECT_EQ(readFile(at("log2.rtf")), "numbered log");
 }
 
 TEST_F(Win32FileSystemTest, AttributesAndFileTests) {

@@ -33,7 +33,9 @@ INI
 start_app "$appdir"
 
 # 1. The log window closes during the save (vanishing_host). Closing on
-#    the select-all, right before WM_COPY: the copy cannot arrive. Closing
+#    the select-all, right before WM_COPY: the copy cannot arrive. Ending
+#    right after answering WM_COPY: the copy it promised can no longer be
+#    fetched, and the paste gets nothing; not an empty log either. Closing
 #    while it answers the length query: on Windows the same; Wine measures
 #    the text again for the answer once the window is gone and gets 0, so
 #    the save finds no text to save there ("保存対象領域が存在しません。").
@@ -63,6 +65,7 @@ vanish_during() {
     ok "window closed on the $mode message: $message; nothing written, program running"
 }
 vanish_during select
+vanish_during copy
 vanish_during length
 
 # 2. Another program holds the clipboard open during the save.

@@ -39,6 +39,7 @@ kill -0 "$app" 2>/dev/null || fail "the first copy ended"
 drive wait-window TMainForm - 1 || fail "the first copy's window is gone"
 ok "a second copy ends with 0 and the first runs on"
 
+echo "a user's file" >"$logs/~OL007.tmp"  # a name the program never makes
 tray_double_click
 wait_until 60 "the first log" has_log "$logs" '*_1.rtf'
 first=$(logs_matching "$logs" '*_1.rtf')
@@ -46,7 +47,7 @@ wait_until 10 "the first log to be complete" python3 "$here/check_capture.py" rt
 ok "double click saved $(basename "$first") with the companion's colours and Japanese text"
 drive clipboard-empty || fail "the clipboard is not empty after the save"
 ok "clipboard empty after the save"
-[[ -z $(logs_matching "$logs" '~*') ]] || fail "a temporary file was left behind"
+[[ $(logs_matching "$logs" '~*') == "$logs/~OL007.tmp" ]] || fail "temporary files: $(logs_matching "$logs" '~*')"
 
 auto_save_tick
 wait_until 60 "the auto-saved log" has_log "$logs" '*_2.rtf'
@@ -127,8 +128,11 @@ drive wait-gone "#32770" "$title" 10 || fail "the error box stayed"
 kill -0 "$app" 2>/dev/null || fail "the program ended after the error"
 ok "program still running after the error"
 
-# An empty chat window gives an empty log; the clipboard's older text stays
-# out of it and is gone after the save, as after any other.
+# An empty chat window gives an empty log, also as the first save after
+# start-up; the clipboard's older text stays out of it and is gone after the
+# save, as after any other.
+stop_app
+start_app "$appdir"
 logs=$work/logs-empty
 mkdir -p "$logs"
 cat >"$appdir/OrvexLog.ini" <<INI

@@ -2,7 +2,10 @@
 // its text control gets a message sent from another program (the save
 // command has found the window):
 //   length  while answering WM_GETTEXTLENGTH, before the copy;
-//   select  on the select-all (EM_SETSEL 0, -1), right before WM_COPY.
+//   select  on the select-all (EM_SETSEL 0, -1), right before WM_COPY;
+//   copy    right after answering WM_COPY, the program ends at once (as if
+//           killed), with the copy promised on the clipboard but no longer
+//           there to be fetched.
 //   vanishing_host.exe READY-FILE MODE [SECONDS]
 // READY-FILE gets "ready" once the window is up and "gone" once it has
 // closed itself; unasked, the program ends after SECONDS (default 120).
@@ -12,6 +15,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "platform/win32/com_session.hpp"
 #include "platform/win32/unique_handle.hpp"
 
 namespace {
@@ -19,7 +23,7 @@ namespace {
 WNDPROC g_richEditProc = nullptr;
 HWND g_frame = nullptr;
 const char* g_readyFile = nullptr;
-bool g_onSelect = false;
+std::string g_mode;
 
 void note(const char* line) {
     if (FILE* out = std::fopen(g_readyFile, "ab")) {
@@ -31,15 +35,19 @@ void note(const char* line) {
 
 LRESULT CALLBACK richEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const bool fromOutside = InSendMessage() && g_frame != nullptr;
-    if (fromOutside && !g_onSelect && msg == WM_GETTEXTLENGTH) {
+    if (fromOutside && g_mode == "length" && msg == WM_GETTEXTLENGTH) {
         const LRESULT length = CallWindowProcA(g_richEditProc, hwnd, msg, wp, lp);
         // The control goes with its window; nothing may touch it afterwards.
         DestroyWindow(g_frame);
         return length;
     }
-    if (fromOutside && g_onSelect && msg == EM_SETSEL && wp == 0 && lp == -1) {
+    if (fromOutside && g_mode == "select" && msg == EM_SETSEL && wp == 0 && lp == -1) {
         DestroyWindow(g_frame);
         return 0;
+    }
+    if (fromOutside && g_mode == "copy" && msg == WM_COPY) {
+        PostQuitMessage(0);  // ends the program once this is answered
+        return CallWindowProcA(g_richEditProc, hwnd, msg, wp, lp);
     }
     return CallWindowProcA(g_richEditProc, hwnd, msg, wp, lp);
 }
@@ -64,14 +72,15 @@ struct FrameOwner {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string mode = argc >= 3 ? argv[2] : "";
-    if (argc < 3 || argc > 4 || (mode != "length" && mode != "select")) {
-        std::fputs("usage: vanishing_host.exe READY-FILE length|select [SECONDS]\n", stderr);
+    g_mode = argc >= 3 ? argv[2] : "";
+    if (argc < 3 || argc > 4 || (g_mode != "length" && g_mode != "select" && g_mode != "copy")) {
+        std::fputs("usage: vanishing_host.exe READY-FILE length|select|copy [SECONDS]\n", stderr);
         return 2;
     }
     g_readyFile = argv[1];
-    g_onSelect = mode == "select";
     const UINT seconds = argc == 4 ? static_cast<UINT>(std::strtoul(argv[3], nullptr, 10)) : 120;
+    // The rich edit's copy goes through OLE.
+    const OleSession ole;
     const UniqueModule richEdit(LoadLibraryA("riched32.dll"));
     const HINSTANCE instance = GetModuleHandleA(nullptr);
 
@@ -102,6 +111,10 @@ int main(int argc, char** argv) {
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_TIMER && msg.hwnd == nullptr) break;
         DispatchMessageA(&msg);
+    }
+    if (g_mode == "copy" && g_frame != nullptr) {
+        note("gone");
+        TerminateProcess(GetCurrentProcess(), 0);
     }
     return 0;
 }

@@ -125,10 +125,22 @@ bool SimFileSystem::isOpen(const std::string& path) const {
 }
 
 bool SimFileSystem::replace(const std::string& from, const std::string& to) {
+    if (beforeMove) beforeMove(to);
     if (!namable(from) || !namable(to) || shared_->replace || isOpen(from) || isOpen(to)) return false;
     struct stat target {};
     if (statPath(to, target) && readOnly(target)) return false;  // access denied on Windows
     return std::rename(hostPath(from).c_str(), hostPath(to).c_str()) == 0;
+}
+
+FileSystemPort::Move SimFileSystem::moveToFreeName(const std::string& from, const std::string& to) {
+    if (beforeMove) beforeMove(to);
+    if (!namable(from) || !namable(to) || shared_->replace || isOpen(from)) return Move::Failed;
+    struct stat st {};
+    if (statPath(to, st)) return Move::NameTaken;
+    // A link fails on a taken name, where a rename would replace it.
+    if (::link(hostPath(from).c_str(), hostPath(to).c_str()) != 0) return errno == EEXIST ? Move::NameTaken : Move::Failed;
+    ::unlink(hostPath(from).c_str());
+    return Move::Moved;
 }
 
 bool SimFileSystem::remove(const std::string& path) {

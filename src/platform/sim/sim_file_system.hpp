@@ -5,6 +5,7 @@
 // deleted, an empty path or one of MAX_PATH characters names nothing).
 // Faults can be injected to stand in for a full or failing disk.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -23,6 +24,7 @@ public:
     bool createDirectory(const std::string& path) override;
     std::unique_ptr<WritableFile> createNew(const std::string& path) override;
     bool replace(const std::string& from, const std::string& to) override;
+    Move moveToFreeName(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;
     std::vector<std::string> fileNames(const std::string& folder, const std::string& pattern) override;
 
@@ -34,8 +36,11 @@ public:
     void failCreate(bool fail);
     // finish() closes the file but reports failure, as a failed flush would.
     void failFinish(bool fail);
-    // replace fails and leaves both files as they were.
+    // replace and moveToFreeName fail and leave both files as they were.
     void failReplace(bool fail);
+    // Runs right before a move into place, as another program's file may
+    // appear at any moment.
+    std::function<void(const std::string& to)> beforeMove;
 
     struct Shared {
         std::optional<std::uintmax_t> writeBudget;

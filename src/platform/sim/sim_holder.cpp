@@ -5,12 +5,14 @@
 namespace sim {
 
 void SimHolder::paste() {
+    made_ = true;
     if (!clipboard_.holdsData()) return;
     text_ += clipboard_.text();
     rtf_ = clipboard_.rtf();
 }
 
 bool SimHolder::streamOut(ByteSink& sink) {
+    if (!made_) return false;
     std::string out;
     if (plain_) {
         out = text_;

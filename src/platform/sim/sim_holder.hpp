@@ -1,6 +1,7 @@
 #pragma once
 // The hidden rich-text holder on the simulated desktop: pastes what the
-// clipboard offers and streams it out as Rich Text or plain text.
+// clipboard offers and streams it out as Rich Text or plain text. Like the
+// real control, it exists only once a paste or a clear has made it.
 #include <string>
 
 #include "platform/rich_holder_port.hpp"
@@ -17,11 +18,12 @@ public:
     void setPlainText(bool plain) override { plain_ = plain; }
     bool streamOut(ByteSink& sink) override;
     void clear() override {
+        made_ = true;
         text_.clear();
         rtf_.clear();
     }
+    bool empty() override { return text_.empty(); }
 
-    bool empty() const { return text_.empty(); }
     bool plainText() const { return plain_; }
     const std::string& text() const { return text_; }
 
@@ -32,6 +34,7 @@ private:
     SimClipboard& clipboard_;
     std::string text_, rtf_;
     bool plain_ = false;
+    bool made_ = false;
 };
 
 }  // namespace sim

@@ -33,8 +33,13 @@ public:
 
 class SimClock : public ClockPort {
 public:
-    LocalTime now() override { return time; }
+    LocalTime now() override {
+        const LocalTime read = time;
+        if (afterRead) afterRead(time);  // time moves on between two readings
+        return read;
+    }
     LocalTime time{2024, 1, 5, 9, 5};
+    std::function<void(LocalTime&)> afterRead;
 };
 
 // Timers on a virtual clock. advance() fires due ticks in time order through

@@ -73,10 +73,38 @@ std::unique_ptr<WritableFile> Win32FileSystem::createNew(const std::string& path
     return std::make_unique<Win32WritableFile>(std::move(file));
 }
 
+namespace {
+
+// A virus scanner or an indexer opens a new file, or the log it is to
+// replace, for a moment: the move fails with a sharing or access error
+// meanwhile. It is tried again for about a second before it counts as failed;
+// the last error is kept for the caller.
+bool moveWhileHeldBriefly(const std::string& from, const std::string& to, DWORD flags) {
+    constexpr DWORD kHeldForMs = 1000, kPauseMs = 50;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (MoveFileExA(from.c_str(), to.c_str(), flags)) return true;
+        const DWORD error = GetLastError();
+        const bool held = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                          error == ERROR_ACCESS_DENIED;
+        if (!held || GetTickCount() - start >= kHeldForMs) return false;
+        Sleep(kPauseMs);
+    }
+}
+
+}  // namespace
+
 // Never ReplaceFileA: it is not atomic under Wine.
 bool Win32FileSystem::replace(const std::string& from, const std::string& to) {
     if (!withinMaxPath(from) || !withinMaxPath(to)) return false;
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    return moveWhileHeldBriefly(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+FileSystemPort::Move Win32FileSystem::moveToFreeName(const std::string& from, const std::string& to) {
+    if (!withinMaxPath(from) || !withinMaxPath(to)) return Move::Failed;
+    if (moveWhileHeldBriefly(from, to, MOVEFILE_WRITE_THROUGH)) return Move::Moved;
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? Move::NameTaken : Move::Failed;
 }
 
 bool Win32FileSystem::remove(const std::string& path) {

@@ -11,6 +11,7 @@ public:
     bool createDirectory(const std::string& path) override;
     std::unique_ptr<WritableFile> createNew(const std::string& path) override;
     bool replace(const std::string& from, const std::string& to) override;
+    Move moveToFreeName(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;
     std::vector<std::string> fileNames(const std::string& folder, const std::string& pattern) override;
 };

@@ -19,6 +19,7 @@ public:
     // Emptying a large rich edit in place costs seconds (quadratic in Wine);
     // a fresh control costs milliseconds, so the holder is replaced instead.
     void clear() override;
+    bool empty() override { return !window_ || GetWindowTextLengthA(window_.get()) == 0; }
 
     HWND window() const { return window_.get(); }
 

@@ -2,6 +2,8 @@
 // which name, and what the user sees when something is missing or fails.
 #include "native/scenario/desktop_fixture.hpp"
 
+#include <utility>
+
 #include "app/app_error.hpp"
 #include "text/texts.hpp"
 
@@ -193,17 +195,54 @@ TEST_F(SaveCommandTest, FailedWriteKeepsTheEarlierLogAndLeavesNoTemporaryFile) {
     writeSettings(kShortNamesIni + "Number_CheckBox=0\r\n");
     writeFile("C:\\Logs\\240105_0905.rtf", "earlier log of this minute");
     d.windows.addChatClient(std::string(50000, 'x'));
-    d.files.failWritesAfter(1000);
+    std::string cannotReplace = txt::kCannotCreateFileFmt;
+    cannotReplace.replace(cannotReplace.find("%s"), 2, "C:\\Logs\\240105_0905.rtf");
+    // A full disk; a flush or close that fails once everything is written; a
+    // log held by another program past the move's retries.
+    const std::pair<void (*)(sim::SimFileSystem&), std::string> faults[] = {
+        {[](sim::SimFileSystem& f) { f.failWritesAfter(1000); }, txt::kStreamWriteFailed},
+        {[](sim::SimFileSystem& f) { f.failWritesAfter(std::nullopt), f.failFinish(true); }, txt::kStreamWriteFailed},
+        {[](sim::SimFileSystem& f) { f.failFinish(false), f.failReplace(true); }, cannotReplace},
+    };
+    for (const auto& [fault, message] : faults) {
+        d.boxes.shown.clear();
+        fault(d.files);
+        saveWithoutNotice();
+        ASSERT_EQ(d.boxes.shown.size(), 1u);
+        EXPECT_EQ(d.boxes.shown[0].text, message + ".");
+        EXPECT_EQ(d.boxes.shown[0].caption, txt::kAppTitle);
+        EXPECT_EQ(d.boxes.shown[0].flags, win::kMbOk | win::kMbIconError);
+        EXPECT_EQ(readFile("C:\\Logs\\240105_0905.rtf"), "earlier log of this minute");
+        EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"240105_0905.rtf"});
+        EXPECT_TRUE(d.holder.empty());
+        EXPECT_TRUE(d.clipboard.holdsData());  // the copied text is still there
+        EXPECT_EQ(d.notice.shows, 0);
+    }
+}
+
+// The date and the time come from one reading of the clock, even when the
+// day turns over during the save.
+TEST_F(SaveCommandTest, SaveAtMidnightIsNamedByOneInstant) {
+    writeSettings(kShortNamesIni + "Number_CheckBox=0\r\n");
+    d.windows.addChatClient("late");
+    d.clock.time = {2024, 1, 5, 23, 59};
+    d.clock.afterRead = [](LocalTime& t) { t = {2024, 1, 6, 0, 0}; };
     saveWithoutNotice();
-    ASSERT_EQ(d.boxes.shown.size(), 1u);
-    EXPECT_EQ(d.boxes.shown[0].text, std::string(txt::kStreamWriteFailed) + ".");
-    EXPECT_EQ(d.boxes.shown[0].caption, txt::kAppTitle);
-    EXPECT_EQ(d.boxes.shown[0].flags, win::kMbOk | win::kMbIconError);
-    EXPECT_EQ(readFile("C:\\Logs\\240105_0905.rtf"), "earlier log of this minute");
-    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"240105_0905.rtf"});
-    EXPECT_TRUE(d.holder.empty());
-    EXPECT_TRUE(d.clipboard.holdsData());  // the copied text is still there
-    EXPECT_EQ(d.notice.shows, 0);
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"240105_2359.rtf"});
+}
+
+// A numbered log never replaces a file: a name taken between the search and
+// the move (another session's copy of the program) makes it take the next.
+TEST_F(SaveCommandTest, NumberedLogTakesTheNextNumberWhenItsNameIsTakenMeanwhile) {
+    d.windows.addChatClient("ours");
+    bool taken = false;
+    d.files.beforeMove = [&](const std::string& to) {
+        if (!std::exchange(taken, true)) writeFile(to, "theirs");
+    };
+    form().Save_MenuItemClick();
+    EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "theirs");
+    EXPECT_NE(readFile("C:\\Logs\\240105_2.rtf").find("ours"), std::string::npos);
+    EXPECT_EQ(form().dialog.FileNameDialog_Label.caption(), "240105_2.rtf");
 }
 
 TEST_F(SaveCommandTest, EveryLogPathBelowThePathLimitIsWritten) {
@@ -244,14 +283,14 @@ TEST_F(SaveCommandTest, EveryLogPathBelowThePathLimitIsWritten) {
 }
 
 TEST_F(SaveCommandTest, LeftoverTemporariesNeverStopASaveAndAreRemoved) {
-    // What interrupted saves left, more than a save would try names for.
-    for (int n = 1; n <= 100; ++n) writeFile("C:\\Logs\\~OrvexLog" + std::to_string(n) + ".tmp", "part");
+    // What interrupted saves left, every name a save would try.
+    for (int n = 1; n < 100; ++n) writeFile("C:\\Logs\\~OrvexLog" + std::to_string(n) + ".tmp", "part");
     writeFile("C:\\Logs\\~OL1.tmp", "part");
-    // Not ours.
-    writeFile("C:\\Logs\\~OrvexLogX.tmp", "keep");
-    writeFile("C:\\Logs\\~other.tmp", "keep");
+    // Not ours: names the program never makes.
+    for (const char* name : {"~OrvexLogX.tmp", "~other.tmp", "~OL007.tmp", "~OL0.tmp", "~OL101.tmp"})
+        writeFile(std::string("C:\\Logs\\") + name, "keep");
     // Still being written by a running save: it must survive.
-    auto running = d.files.createNew("C:\\Logs\\~OrvexLog101.tmp");
+    auto running = d.files.createNew("C:\\Logs\\~OrvexLog100.tmp");
     ASSERT_NE(running, nullptr);
     ASSERT_TRUE(running->write("being written"));
 
@@ -259,10 +298,10 @@ TEST_F(SaveCommandTest, LeftoverTemporariesNeverStopASaveAndAreRemoved) {
     saveWithoutNotice();
     EXPECT_TRUE(d.boxes.shown.empty());
     EXPECT_NE(readFile("C:\\Logs\\240105_1.rtf").find("log text"), std::string::npos);
-    EXPECT_EQ(listFolder("C:\\Logs"),
-              (std::vector<std::string>{"240105_1.rtf", "~OrvexLog101.tmp", "~OrvexLogX.tmp", "~other.tmp"}));
+    EXPECT_EQ(listFolder("C:\\Logs"), (std::vector<std::string>{"240105_1.rtf", "~OL0.tmp", "~OL007.tmp", "~OL101.tmp",
+                                                                  "~OrvexLog100.tmp", "~OrvexLogX.tmp", "~other.tmp"}));
     EXPECT_TRUE(running->finish());
-    EXPECT_EQ(readFile("C:\\Logs\\~OrvexLog101.tmp"), "being written");
+    EXPECT_EQ(readFile("C:\\Logs\\~OrvexLog100.tmp"), "being written");
 }
 
 TEST_F(SaveCommandTest, MissingSaveFolderReportsTheFileThatCannotBeCreated) {

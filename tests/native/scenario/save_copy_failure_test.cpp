@@ -44,6 +44,24 @@ TEST_F(SaveCopyFailureTest, ClipboardHeldOpenByAnotherProgramSavesNothing) {
     EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "{\\rtf1 companion log}");
 }
 
+// A host that ends right after answering the copy leaves a clipboard whose
+// data can no longer be fetched: nothing is saved, and that clipboard is not
+// emptied either.
+TEST_F(SaveCopyFailureTest, HostEndingRightAfterTheCopySavesNothing) {
+    const win::Handle companion = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+    d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent& s) {
+        if (s.message != win::kWmCopy) return;
+        d.clipboard.set("", "");
+        d.windows.destroy(companion);
+    };
+    form().Save_MenuItemClick();
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, std::string(txt::kCannotCopyLog) + ".");
+    EXPECT_TRUE(listFolder("C:\\Logs").empty());
+    EXPECT_EQ(d.clipboard.emptyCalls, 0);
+    EXPECT_EQ(d.notice.shows, 0);
+}
+
 // A source with no text copies nothing either, but that is an empty log, not
 // a failure: it is written and announced like any other, and the clipboard's
 // older content stays out of it.
