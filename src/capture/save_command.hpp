@@ -22,7 +22,7 @@ public:
     void Save_MenuItemClick();
 
 private:
-    enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, Failed };
+    enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, ProgramEnding, Failed };
 
     Copy copyToHolder(LogSource& source);
     std::string chooseIdentifier();

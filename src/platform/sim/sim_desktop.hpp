@@ -48,6 +48,8 @@ struct SimDesktop {
         notice.programEnded = ended;
         tray.programEnded = ended;
         entry.programEnded = ended;
+        windows.clock = &timers;
+        windows.programEnded = ended;
     }
     SimDesktop(const SimDesktop&) = delete;
     SimDesktop& operator=(const SimDesktop&) = delete;
