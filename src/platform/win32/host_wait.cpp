@@ -55,16 +55,16 @@ WaitEnd runWhileHandlingMessages(std::function<void()> job, DWORD limitMs, HWND 
     for (;;) {
         const DWORD spent = GetTickCount() - start;
         if (spent >= limitMs) return WaitForSingleObject(done, 0) == WAIT_OBJECT_0 ? WaitEnd::Done : WaitEnd::TimedOut;
-        const DWORD woke =
-            MsgWaitForMultipleObjectsEx(1, &done, limitMs - spent, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        // Waking at least every second to look at the queue keeps the
+        // thread counted as responsive even where the wait is not taken for
+        // a wait for input.
+        const DWORD slice = limitMs - spent < 1000 ? limitMs - spent : 1000;
+        const DWORD woke = MsgWaitForMultipleObjectsEx(1, &done, slice, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0) return WaitEnd::Done;
-        if (woke == WAIT_OBJECT_0 + 1) {
-            if (!dispatchPending(dialogWindow)) return WaitEnd::ProgramEnding;
-            // A message handled here may have run long (a box the user
-            // answered); the job may have finished meanwhile.
-            if (WaitForSingleObject(done, 0) == WAIT_OBJECT_0) return WaitEnd::Done;
-        } else if (woke != WAIT_TIMEOUT) {
-            return WaitEnd::TimedOut;
-        }
+        if (woke != WAIT_OBJECT_0 + 1 && woke != WAIT_TIMEOUT) return WaitEnd::TimedOut;
+        if (!dispatchPending(dialogWindow)) return WaitEnd::ProgramEnding;
+        // A message handled here may have run long (a box the user
+        // answered); the job may have finished meanwhile.
+        if (WaitForSingleObject(done, 0) == WAIT_OBJECT_0) return WaitEnd::Done;
     }
 }
