@@ -18,11 +18,13 @@ DWORD WINAPI runTask(LPVOID param) {
     return 0;
 }
 
-// Dispatches what has arrived, as the program's own loop does; false on a
-// quit request, which is posted again for the outer loop.
+// Dispatches what has arrived, as the program's own loop does, a bounded
+// number at a time so that messages that keep coming (paints, timers) never
+// hide the end of the wait; false on a quit request, which is posted again
+// for the outer loop.
 bool dispatchPending(HWND dialogWindow) {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    for (int n = 0; n < 32 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
