@@ -6,6 +6,7 @@
 #include "app/form_context.hpp"
 #include "capture/dialog_form.hpp"
 #include "capture/file_naming.hpp"
+#include "capture/host_limits.hpp"
 #include "capture/log_file_writer.hpp"
 #include "capture/log_name_pattern.hpp"
 #include "settings/setting_keys.hpp"
@@ -82,6 +83,8 @@ void SaveCommand::Save_MenuItemClick() {
             return;
         case Copy::Failed:
             throw AppError(txt::kCannotCopyLog);
+        case Copy::ProgramEnding:  // nothing more is shown once the program ends
+            return;
         case Copy::Copied:
         case Copy::Empty:
             break;
@@ -99,22 +102,38 @@ void SaveCommand::Save_MenuItemClick() {
 SaveCommand::Copy SaveCommand::copyToHolder(LogSource& source) {
     HostWindowsPort& windows = form_.platform.hostWindows;
     ClipboardPort& clipboard = form_.platform.clipboard;
+    WaitBudget shortMessages(kHostAnswerLimitMs);
+    const auto ask = [&](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+        return shortMessages.spend(windows.sendMessage(source.control, message, wParam, lParam, shortMessages.left()));
+    };
+    const auto stopped = [](const HostAnswer& a) {
+        return a.status == HostAnswer::Status::NotAnswering || a.status == HostAnswer::Status::ProgramEnding;
+    };
+    const auto stop = [](const HostAnswer& a) {
+        return a.status == HostAnswer::Status::ProgramEnding ? Copy::ProgramEnding : Copy::NotAnswering;
+    };
     // A host that is busy is waited for; one that stays silent is never taken
     // for an empty window, which would save the chat client's log instead.
-    const HostAnswer length = windows.sendMessage(source.control, win::kWmGetTextLength, 0, 0);
-    if (length.status == HostAnswer::Status::NotAnswering) return Copy::NotAnswering;
+    const HostAnswer length = ask(win::kWmGetTextLength, 0, 0);
+    if (stopped(length)) return stop(length);
     if (length.value == 0) {
         source = findChatClientSource(windows);
         if (source.control == 0) return Copy::NoSourceArea;
     }
 
     const std::uint32_t clipboardBefore = clipboard.sequenceNumber();
-    if (windows.sendMessage(source.control, win::kEmSetSel, 0, -1).status == HostAnswer::Status::NotAnswering ||
-        windows.sendMessage(source.control, win::kWmCopy, 0, 0).status == HostAnswer::Status::NotAnswering)
-        return Copy::NotAnswering;
-    // The copy is made whether or not the selection is collapsed again.
-    windows.sendMessage(source.control, win::kEmSetSel, 0, 0);
+    WaitBudget copying(copyLimitMs(length.value > 0 ? static_cast<std::uintptr_t>(length.value) : 0));
+    HostAnswer copy = ask(win::kEmSetSel, 0, -1);
+    if (!stopped(copy)) copy = copying.spend(windows.sendMessage(source.control, win::kWmCopy, 0, 0, copying.left()));
+    // The host's selection is put back whether or not the copy was made; a
+    // silent host does it once it wakes, after the messages it still owes.
+    windows.sendWithoutWaiting(source.control, win::kEmSetSel, 0, 0);
+    if (stopped(copy)) return stop(copy);
     if (clipboard.sequenceNumber() != clipboardBefore) {
+        // The paste fetches the data from the host, which may have stopped
+        // right after the copy: it is waited for here, within the copy's limit.
+        const HostAnswer data = windows.fetchClipboardData(copying.left());
+        if (stopped(data)) return stop(data);
         form_.platform.holder.paste();
         if (!form_.platform.holder.empty()) return Copy::Copied;
         // A host that ends right after the copy takes data with it that it
@@ -126,8 +145,8 @@ SaveCommand::Copy SaveCommand::copyToHolder(LogSource& source) {
     // log; otherwise the copy never arrived (the window closed meanwhile,
     // another program held the clipboard open), and a paste would save what
     // the clipboard held before as this log.
-    const HostAnswer now = windows.sendMessage(source.control, win::kWmGetTextLength, 0, 0);
-    if (now.status == HostAnswer::Status::NotAnswering) return Copy::NotAnswering;
+    const HostAnswer now = ask(win::kWmGetTextLength, 0, 0);
+    if (stopped(now)) return stop(now);
     return now.answered() && now.value == 0 ? Copy::Empty : Copy::Failed;
 }
 

@@ -23,7 +23,7 @@ public:
     void Save_MenuItemClick();
 
 private:
-    enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, Failed };
+    enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, ProgramEnding, Failed };
 
     Copy copyToHolder(LogSource& source);
     LogTarget chooseTarget();

@@ -37,6 +37,7 @@ struct Win32Desktop::Ports {
           notice(application, dpi) {
         boxes.setOwner(application);
         timers.setWindow(properties);
+        hostWindows.setDialogWindow(properties);
         shell.setOwner(properties);
     }
 

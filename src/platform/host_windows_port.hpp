@@ -6,21 +6,23 @@
 
 #include "platform/win_constants.hpp"
 
-// How long one message to another program's window is waited for. A host
-// that is busy (loading or copying a long log) answers within it; one that
-// stays silent longer is taken as hung, so the tray is held up for a minute
-// at most. Twice the slowest copy measured (3 MB under Wine: 29 s).
-constexpr unsigned kHostAnswerLimitMs = 60 * 1000;
+// How long one save waits, all told, for the log window's answers to its
+// short messages (the length, the select-all). A host that is busy loading a
+// long log answers within it; one that stays silent longer is taken as hung.
+// The copy has a limit of its own, sized to the log (capture/host_limits.hpp).
+constexpr unsigned long kHostAnswerLimitMs = 60 * 1000;
 
 // What became of a message sent to another program's window.
 struct HostAnswer {
     enum class Status {
         Answered,      // value is the window's answer
-        NotAnswering,  // no answer within kHostAnswerLimitMs
-        Gone,          // the window does not exist (any more)
+        NotAnswering,   // no answer within the limit
+        Gone,           // the window does not exist (any more)
+        ProgramEnding,  // the program was asked to end while it waited
     };
     Status status = Status::Answered;
     std::intptr_t value = 0;
+    unsigned long waitedMs = 0;  // how long the answer was waited for
 
     bool answered() const { return status == Status::Answered; }
 };
@@ -32,10 +34,20 @@ public:
     virtual win::Handle findWindow(const char* className, const char* title) = 0;
     // FindWindowExA(parent, after none, className, title).
     virtual win::Handle findChild(win::Handle parent, const char* className, const char* title) = 0;
-    // SendMessageA, waiting at most kHostAnswerLimitMs for the answer. Sent
-    // messages to this thread (the tray's, for one) are handled meanwhile.
+    // SendMessageA, waiting at most limitMs for the answer. Meanwhile this
+    // thread keeps handling its messages (the tray's, timer ticks, a close),
+    // so the program is never taken for hung while a host is.
     virtual HostAnswer sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
-                                   std::intptr_t lParam) = 0;
+                                   std::intptr_t lParam, unsigned long limitMs) = 0;
+    // Sends without waiting: a silent window acts on it once it takes its
+    // messages again, after those sent to it before.
+    virtual void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) = 0;
+    // A program may put its copy on the clipboard as a promise and hand the
+    // data over only when a paste asks for it. Waits at most limitMs until
+    // the clipboard's data is there to paste (Answered; also when nothing is
+    // promised), with this thread's messages handled meanwhile.
+    virtual HostAnswer fetchClipboardData(unsigned long limitMs) = 0;
     // GetWindowTextLengthA, then GetWindowTextA with a buffer of length + 1.
     virtual std::string windowTitle(win::Handle window) = 0;
 };

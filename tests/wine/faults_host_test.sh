@@ -187,4 +187,37 @@ stop_app
 [[ $(logs_matching "$logs" '*.rtf' | wc -l) == 1 ]] || fail "logs written: $(ls "$logs")"
 grep -q '^copying=2' "$work/ready.txt" && fail "a second copy was asked for inside the running save"
 ok "double click during the copy: one whole log"
+
+# 6. A copy that takes longer than a minute, of a log long enough to be given
+#    that time (300 KB: 70 s), is waited for, and meanwhile the program keeps
+#    taking its messages, posted ones too: the properties window opens.
+start_app "$appdir"
+start_standin long --client --client-text=gen:300 --slow-copy=64
+(($(ini_value "$work/ready.txt" client.length) >= 300000)) || fail "the log is shorter than 300 KB"
+save_command
+wait_until 30 "the slow copy to begin" grep -q '^copying=1' "$work/ready.txt"
+show_properties
+drive wait-visible TMainForm 30 || fail "the properties window did not open during the copy"
+has_log "$logs" '*_2.rtf' && fail "the copy ended too early to show the wait"
+wait_until 120 "the log of the slow copy" has_log "$logs" '*_2.rtf'
+ok "a 64 s copy of a 300 KB log waited for, the program answering meanwhile"
+
+# 7. The host stops right after answering WM_COPY: the paste, which fetches
+#    the copy from it, is given up like a message, nothing is written; and
+#    終了 during a save that waits on that silent host ends the program.
+start_standin silent --companion=100 --silent-after-copy=150
+save_command
+started=$SECONDS
+drive box-text 'エラー' 110 "$work/box.txt" || fail "no message about the host silent after the copy"
+elapsed=$((SECONDS - started))
+message=$(iconv -f CP932 -t UTF-8 "$work/box.txt")
+[[ $message == 'ログウィンドウ「LogDisplay (100%)」が応答しないため、保存を中止しました。'* ]] || fail "message: $message"
+drive press 'エラー' 1 10
+[[ $(logs_matching "$logs" '*' | wc -l) == 2 ]] || fail "a log was written: $(ls "$logs")"
+ok "host silent after the copy: message after ${elapsed}s, nothing written"
+# The posted 終了 is taken while the save posted before it waits.
+save_command
+stop_app
+drive wait-hung StandinLogDisplay 0 || fail "the host woke before OrvexLog ended"
+ok "終了 during a save waiting on the silent host ends the program"
 echo "host and clipboard faults: all checks passed"

@@ -24,6 +24,7 @@ WNDPROC g_editProc = nullptr;
 // --slow-copy: a WM_COPY from another program is answered this long after
 // the copy, and noted in the notes file first.
 DWORD g_copyDelayMs = 0;
+DWORD g_silentAfterCopyMs = 0;
 std::string g_copyNotes;
 int g_slowCopies = 0;
 
@@ -36,11 +37,17 @@ LRESULT copySlowly(WNDPROC original, HWND hwnd, WPARAM wp, LPARAM lp) {
             std::fclose(out);
         }
     }
+    if (g_silentAfterCopyMs > 0) {
+        ReplyMessage(result);  // the caller goes on; its paste then waits on us
+        Sleep(g_silentAfterCopyMs);
+    }
     Sleep(g_copyDelayMs);
     return result;
 }
 
-bool slowCopyAsked(UINT msg) { return msg == WM_COPY && g_copyDelayMs > 0 && InSendMessage(); }
+bool slowCopyAsked(UINT msg) {
+    return msg == WM_COPY && (g_copyDelayMs > 0 || g_silentAfterCopyMs > 0) && InSendMessage();
+}
 
 // A rich edit asked for WM_GETTEXTLENGTH from another process answers 0 under
 // Wine when it holds double-byte text, where Windows answers the byte count.
@@ -131,8 +138,9 @@ std::string lastError(const std::string& what) { return what + " failed, error "
 
 }  // namespace
 
-void setSlowCopy(unsigned long seconds, const std::string& notesFile) {
+void setSlowCopy(unsigned long seconds, unsigned long silentSeconds, const std::string& notesFile) {
     g_copyDelayMs = static_cast<DWORD>(seconds * 1000);
+    g_silentAfterCopyMs = static_cast<DWORD>(silentSeconds * 1000);
     g_copyNotes = notesFile;
 }
 

@@ -51,9 +51,11 @@ private:
     std::vector<ClientWindow> clients_;
 };
 
-// Each WM_COPY from another program is answered SECONDS after the copy;
+// Each WM_COPY from another program is answered `seconds` after the copy;
 // before that wait, "copying=N" is appended to notesFile (when not empty).
-void setSlowCopy(unsigned long seconds, const std::string& notesFile);
+// With silentSeconds, it is answered at once and the stand-in then takes no
+// messages that long.
+void setSlowCopy(unsigned long seconds, unsigned long silentSeconds, const std::string& notesFile);
 
 // Exact length in bytes of a text control's ANSI (CP932) text, the answer a
 // WM_GETTEXTLENGTH from another process must give.

@@ -132,7 +132,7 @@ int run(HINSTANCE instance) {
         report(error + "\n", true);
         return 1;
     }
-    setSlowCopy(o.slowCopySeconds, o.readyFile);
+    setSlowCopy(o.slowCopySeconds, o.silentAfterCopySeconds, o.readyFile);
     windows.showAll();
     if (!o.readyFile.empty() && !writeReadyFile(o.readyFile, windows)) {
         report("cannot write " + o.readyFile + "\n", true);

@@ -108,6 +108,8 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             ok = parseNumber(value, o.busySeconds);
         } else if (name == "--slow-copy" && hasValue) {
             ok = parseNumber(value, o.slowCopySeconds);
+        } else if (name == "--silent-after-copy" && hasValue) {
+            ok = parseNumber(value, o.silentAfterCopySeconds);
         } else if (name == "--record") {
             o.record = true;
             o.recordFile = std::string(value);
@@ -149,6 +151,9 @@ const char* usageText() {
            "  --slow-copy=SEC      answer each WM_COPY from another program SEC seconds\n"
            "                       after copying, having appended copying=N to the\n"
            "                       ready file\n"
+           "  --silent-after-copy=SEC  answer WM_COPY from another program at once, then\n"
+           "                       take no messages for SEC seconds (a paste then\n"
+           "                       waits for the copy's data)\n"
            "  --dump=PATH          write what the controls would hold and exit: the\n"
            "                       companion's Rich Text when PATH ends in .rtf, else\n"
            "                       the chat client's CP932 text\n"

@@ -49,6 +49,8 @@ struct SimDesktop {
         tray.programEnded = ended;
         entry.programEnded = ended;
         openDialog.programEnded = ended;
+        windows.clock = &timers;
+        windows.programEnded = ended;
     }
     SimDesktop(const SimDesktop&) = delete;
     SimDesktop& operator=(const SimDesktop&) = delete;

@@ -5,6 +5,7 @@
 
 #include "capture/log_window_search.hpp"
 #include "platform/sim/sim_clipboard.hpp"
+#include "platform/sim/sim_services.hpp"
 #include "text/sjis.hpp"
 
 namespace sim {
@@ -66,16 +67,48 @@ win::Handle SimHostWindows::findChild(win::Handle parent, const char* className,
     return find(parent, className, title);
 }
 
+unsigned long long SimHostWindows::now() const { return clock ? clock->now : 0; }
+
+HostAnswer SimHostWindows::wait(unsigned long ms, HostAnswer::Status status, std::intptr_t value) {
+    if (clock) clock->advance(ms);
+    if (programEnded && programEnded()) status = HostAnswer::Status::ProgramEnding;
+    return {status, value, ms};
+}
+
 HostAnswer SimHostWindows::sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
-                                       std::intptr_t lParam) {
+                                       std::intptr_t lParam, unsigned long limitMs) {
     const Sent record{window, message, wParam, lParam};
     sent.push_back(record);
     auto it = windows_.find(window);
     if (it == windows_.end()) return {HostAnswer::Status::Gone, 0};
-    if (!it->second.answering) return {HostAnswer::Status::NotAnswering, 0};
-    const std::intptr_t value = act(it->second, message, wParam, lParam);
+    SimWindow& w = it->second;
+    const unsigned long long at = now();
+    const unsigned long long delay = (w.silentUntil > at ? w.silentUntil - at : 0) + w.answerDelayMs +
+                                     (message == win::kWmCopy ? w.copyDelayMs : 0);
+    const bool inTime = w.answering && delay <= limitMs;
+    // A window that is late still acts on the message once it gets to it.
+    const std::intptr_t value = w.answering ? act(w, message, wParam, lParam) : 0;
+    if (w.answering && message == win::kWmCopy && w.silentAfterCopyMs > 0)
+        w.silentUntil = at + delay + w.silentAfterCopyMs;
     if (whileAnswering) whileAnswering(record);
-    return {HostAnswer::Status::Answered, value};
+    if (!inTime) return wait(limitMs, HostAnswer::Status::NotAnswering);
+    return wait(static_cast<unsigned long>(delay), HostAnswer::Status::Answered, value);
+}
+
+void SimHostWindows::sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
+                                        std::intptr_t lParam) {
+    sent.push_back({window, message, wParam, lParam});
+    auto it = windows_.find(window);
+    if (it != windows_.end() && it->second.answering) act(it->second, message, wParam, lParam);
+}
+
+HostAnswer SimHostWindows::fetchClipboardData(unsigned long limitMs) {
+    auto it = windows_.find(copiedFrom_);
+    if (it == windows_.end()) return {HostAnswer::Status::Answered, 0};
+    const unsigned long long at = now();
+    const unsigned long long silence = it->second.silentUntil > at ? it->second.silentUntil - at : 0;
+    if (!it->second.answering || silence > limitMs) return wait(limitMs, HostAnswer::Status::NotAnswering);
+    return wait(static_cast<unsigned long>(silence), HostAnswer::Status::Answered);
 }
 
 std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -89,7 +122,10 @@ std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t
         case win::kWmCopy: {
             const bool all = w.selStart == 0 && w.selEnd == -1;
             // A control copies nothing while another program holds the clipboard open.
-            if (all && !w.text.empty() && !clipboard_.heldByOtherProgram) clipboard_.set(w.text, w.rtf);
+            if (all && !w.text.empty() && !clipboard_.heldByOtherProgram) {
+                clipboard_.set(w.text, w.rtf);
+                copiedFrom_ = w.handle;
+            }
             return 0;
         }
         default:

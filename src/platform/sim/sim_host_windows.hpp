@@ -11,6 +11,7 @@
 namespace sim {
 
 class SimClipboard;
+class SimTimers;
 
 struct SimWindow {
     win::Handle handle = 0;
@@ -21,6 +22,10 @@ struct SimWindow {
     std::string rtf;   // Rich Text offered on copy, when not empty
     long selStart = 0, selEnd = 0;
     bool answering = true;  // false: a hung host, messages go unanswered
+    // Time on the simulated clock that answers take: each message's, WM_COPY's
+    // on top, and a silence that begins once WM_COPY is answered.
+    unsigned long answerDelayMs = 0, copyDelayMs = 0, silentAfterCopyMs = 0;
+    unsigned long long silentUntil = 0;  // takes no messages before then
 };
 
 class SimHostWindows : public HostWindowsPort {
@@ -38,8 +43,11 @@ public:
 
     win::Handle findWindow(const char* className, const char* title) override;
     win::Handle findChild(win::Handle parent, const char* className, const char* title) override;
-    HostAnswer sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
-                           std::intptr_t lParam) override;
+    HostAnswer sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                           unsigned long limitMs) override;
+    void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
+                            std::intptr_t lParam) override;
+    HostAnswer fetchClipboardData(unsigned long limitMs) override;
     std::string windowTitle(win::Handle window) override;
 
     // Messages sent to controls, in order, for assertions.
@@ -50,18 +58,26 @@ public:
         std::intptr_t lParam;
     };
     std::vector<Sent> sent;
-    // Runs while a message is being answered, after the window has acted on
-    // it: what reaches the waiting thread meanwhile (the tray's sent
-    // messages, a tick dispatched by a paste's inner loop).
+    // Runs while a message is being answered or waited for, after an
+    // answering window has acted on it: what reaches the waiting thread
+    // meanwhile (the tray's messages, a tick dispatched by a paste's loop).
     std::function<void(const Sent&)> whileAnswering;
+    // Waits pass on this clock, firing its ticks; a wait ends early once the
+    // program has ended.
+    SimTimers* clock = nullptr;
+    std::function<bool()> programEnded;
 
 private:
     std::intptr_t act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    unsigned long long now() const;
+    // Lets ms pass while the program waits; ProgramEnding when it ended.
+    HostAnswer wait(unsigned long ms, HostAnswer::Status status, std::intptr_t value = 0);
     win::Handle find(win::Handle parent, const char* className, const char* title);
 
     SimClipboard& clipboard_;
     std::map<win::Handle, SimWindow> windows_;  // ordered by creation
     win::Handle nextHandle_ = 0x100;
+    win::Handle copiedFrom_ = 0;  // the window whose copy the clipboard holds
 };
 
 }  // namespace sim

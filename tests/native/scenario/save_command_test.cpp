@@ -126,6 +126,48 @@ TEST_F(SaveCommandTest, SilentCompanionStopsTheSaveAndIsSavedOnceItAnswers) {
     EXPECT_EQ(d.boxes.shown.size(), 2u);
 }
 
+// The copy of a long log may take more than a minute; the host has proved it
+// is alive by reporting the length, which sizes the copy's wait (300 KB:
+// 69.9 s). The short messages share one minute, however late each answer is.
+// A wait given up on leaves the host's selection put back once it wakes.
+TEST_F(SaveCommandTest, WaitsAreSizedToTheLogAndTheirSumIsBounded) {
+    const win::Handle companion = d.windows.addCompanion(100, std::string(300000, 'x'), "{\\rtf1 long log}");
+    SimWindow& control = d.windows.window(d.windows.findChild(companion, "RichEdit", nullptr));
+    const auto timedSave = [&] {
+        const unsigned long long start = d.timers.now;
+        saveWithoutNotice();
+        return d.timers.now - start;
+    };
+    control.copyDelayMs = 65000;
+    EXPECT_EQ(timedSave(), 65000u);
+    EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "{\\rtf1 long log}");
+
+    control.copyDelayMs = 70000;
+    EXPECT_EQ(timedSave(), 69900u);
+    control.copyDelayMs = 0;
+    control.answerDelayMs = 45000;  // each answer late, the select-all past the minute
+    EXPECT_EQ(timedSave(), 60000u);
+    ASSERT_EQ(d.boxes.shown.size(), 2u);
+    EXPECT_EQ(d.boxes.shown[1].text, d.boxes.shown[0].text);
+    EXPECT_NE(d.boxes.shown[0].text.find("LogDisplay (100%)"), std::string::npos);
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"240105_1.rtf"});
+    EXPECT_EQ(control.selEnd, 0);
+    EXPECT_EQ(d.windows.sent.back().message, win::kEmSetSel);
+}
+
+// The paste fetches the copy from a host that may stop right after WM_COPY:
+// that wait is bounded like the messages, and nothing is written.
+TEST_F(SaveCommandTest, HostSilentRightAfterTheCopyStopsTheSaveWithinItsLimit) {
+    const win::Handle companion = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+    d.windows.window(d.windows.findChild(companion, "RichEdit", nullptr)).silentAfterCopyMs = 300000;
+    saveWithoutNotice();
+    EXPECT_EQ(d.timers.now, 60000u);
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_NE(d.boxes.shown[0].text.find("LogDisplay (100%)"), std::string::npos);
+    EXPECT_TRUE(listFolder("C:\\Logs").empty());
+    EXPECT_TRUE(d.holder.empty());
+}
+
 TEST_F(SaveCommandTest, LowestFreeNumberIsTakenAndAFolderCountsAsTaken) {
     d.windows.addChatClient("text");
     writeFile("C:\\Logs\\240105_1.rtf", "one");

@@ -113,3 +113,21 @@ TEST_F(ClosingTest, AnUnwritableSettingsFileIsReportedAndTheProgramStillEnds) {
     EXPECT_FALSE(d.tray.iconShown);
     EXPECT_EQ(d.tray.removes, 1);
 }
+
+// 終了 while a save waits on a silent host ends that wait: the program closes
+// and the save shows and writes nothing more.
+TEST_F(ClosingTest, ExitDuringASaveWaitingOnASilentHostEndsTheSaveQuietly) {
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
+    makeFolder("C:\\Logs");
+    const win::Handle companion = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+    d.windows.window(d.windows.findChild(companion, "RichEdit", nullptr)).silentAfterCopyMs = 300000;
+    start();
+    d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent& s) {
+        if (s.message == win::kWmCopy) rightMenu(TrayMenuItem::Exit);
+    };
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_TRUE(d.formWindow.closed);
+    EXPECT_TRUE(d.boxes.shown.empty());
+    EXPECT_TRUE(listFolder("C:\\Logs").empty());
+    EXPECT_EQ(d.notice.shows, 0);
+}
