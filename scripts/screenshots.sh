@@ -131,6 +131,7 @@ stop_app
 # The same at 150 % and 200 %: the program started again at that DPI.
 for dpi in 144 192; do
     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null >/dev/null 2>&1
+    printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' 'C:\OrvexLog\logs' >"$work/OrvexLog/OrvexLog.ini"
     (cd "$work/OrvexLog" && exec wine "$work/OrvexLog/OrvexLog.exe" </dev/null >>"$work/orvexlog.log" 2>&1) &
     app=$!
     must "OrvexLog started at $dpi DPI" wait-program 60
