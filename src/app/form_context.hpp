@@ -3,6 +3,7 @@
 // controls, its timers, the in-memory save folder and the settings file.
 #include <string>
 
+#include "app/save_gate.hpp"
 #include "platform/platform.hpp"
 #include "settings/folder_paths.hpp"
 #include "settings/setting_keys.hpp"
@@ -15,12 +16,15 @@ struct FormContext {
         : platform(p),
           programFile(p.system.moduleFileName()),
           settings(p.profile, settingsPathFor(programFile)),
+          gate(p.hostWindows, p.queue),
           AutoSave_Timer(p.timers, TimerId::AutoSave, 60u * 60000u),
           CloseTimer(p.timers, TimerId::Close, 10000u) {}
 
     Platform platform;  // references to the ports
     std::string programFile;  // the executable's full path
     SettingsFile settings;
+    // Knows whether a save is under way; what is asked for meanwhile waits.
+    SaveGate gate;
     PropertiesControls controls;
     Timer AutoSave_Timer;
     Timer CloseTimer;

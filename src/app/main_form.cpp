@@ -10,6 +10,11 @@ MainForm::MainForm(const Platform& platform, NoticeWindowPort& noticeWindow)
 }
 
 void MainForm::dispatch(const std::function<void()>& handler) {
+    if (form.closing) return;
+    form.gate.runOrDefer([this, handler] { dispatchNow(handler); });
+}
+
+void MainForm::dispatchNow(const std::function<void()>& handler) {
     // A program that is closing handles nothing more: the closing step runs
     // under whatever box, menu or dialog is open, and their loops may still
     // deliver a message before the process ends.
@@ -23,13 +28,22 @@ void MainForm::dispatch(const std::function<void()>& handler) {
 
 void MainForm::FormCreate() {
     form.starting = true;
-    dispatch([this] { runFormCreate(*this); });
+    dispatchNow([this] { runFormCreate(*this); });
+}
+
+void MainForm::TrayIconMessage(std::intptr_t lParam) {
+    // While a save pastes or writes, a menu opened now would hold back its
+    // notice: the click is answered after it.
+    const auto handle = [this, lParam] { trayIcon.TrayIconMessage(lParam); };
+    if (form.gate.menusMayOpen()) dispatchNow(handle);
+    else dispatch(handle);
 }
 
 void MainForm::TimerTick(TimerId id) {
-    dispatch([this, id] {
-        if (id == TimerId::AutoSave) menus.requestSave();
-        else if (id == TimerId::Close) closing.CloseTimerTimer();
+    dispatchNow([this, id] {
+        // An auto-save tick during a save is dropped: that save takes the log.
+        if (id == TimerId::AutoSave && !form.gate.saving()) menus.requestSave();
+        else if (id == TimerId::Close) form.gate.closeAfterSave([this] { closing.CloseTimerTimer(); });
         else if (id == TimerId::IconRetry) trayIcon.IconRetry_TimerTimer();
     });
 }

@@ -45,19 +45,23 @@ public:
 
     // Every event enters here: an AppError that its handler does not catch
     // ends the handler and is shown by the general error display; the program
-    // goes on.
+    // goes on. Asked for while a save is under way, the handler runs once the
+    // save is over (the window's controls, the notice's OK, the links).
     void dispatch(const std::function<void()>& handler);
+    // For the events that decide for themselves what a running save means
+    // for them (the tray, the timers, the end of the program).
+    void dispatchNow(const std::function<void()>& handler);
 
     // Event entry points.
     void Save_MenuItemClick() {
-        dispatch([this] { menus.requestSave(); });
+        dispatchNow([this] { menus.requestSave(); });
     }
     void NoticeOKClick() {
         dispatch([this] { dialog.OKClick(); });
     }
     // The properties window is about to become visible.
     void FormShow() {
-        dispatch([this] { showOnFirstPage(form.platform.propertiesView); });
+        dispatchNow([this] { showOnFirstPage(form.platform.propertiesView); });
     }
     void Mail_LabelClick() {
         dispatch([this] { links.Mail_LabelClick(); });
@@ -73,19 +77,21 @@ public:
     // Start-up: the properties window's and the notice's creation handlers.
     void FormCreate();
     void DialogFormCreate() {
-        dispatch([this] { dialog.FormCreate(); });
+        dispatchNow([this] { dialog.FormCreate(); });
     }
     // Start-up is over; what the tray asked for meanwhile runs now.
     void StartupDone() {
-        dispatch([this] { menus.startupDone(); });
+        dispatchNow([this] { menus.startupDone(); });
     }
     // WM_USER from the tray icon; lParam is the mouse message.
-    void TrayIconMessage(std::intptr_t lParam) {
-        dispatch([this, lParam] { trayIcon.TrayIconMessage(lParam); });
-    }
+    void TrayIconMessage(std::intptr_t lParam);
     // The shell's "TaskbarCreated" broadcast.
     void TaskbarCreated() {
-        dispatch([this] { trayIcon.TaskbarCreated(); });
+        dispatchNow([this] { trayIcon.TaskbarCreated(); });
+    }
+    // The message the gate posts: what waited for a save runs now.
+    void RunDeferred() {
+        dispatchNow([this] { form.gate.runDeferred(); });
     }
     // WM_TIMER of AutoSave_Timer (AutoSave_TimerTimer: the save, exactly as
     // the menu runs it) or of CloseTimer (CloseTimerTimer).
@@ -95,15 +101,15 @@ public:
         dispatch([this] { menus.AutoSave_MenuItemClick(); });
     }
     void Property_MenuItemClick() {
-        dispatch([this] { menus.Property_MenuItemClick(); });
+        dispatchNow([this] { menus.Property_MenuItemClick(); });
     }
     void Exit_MenuItemClick() {
-        dispatch([this] { menus.Exit_MenuItemClick(); });
+        dispatchNow([this] { menus.Exit_MenuItemClick(); });
     }
     // The properties window is closing (WM_CLOSE to it or to the
     // application window): position stored, icon removed.
     void FormClose() {
-        dispatch([this] { closing.FormClose(); });
+        dispatchNow([this] { closing.FormClose(); });
     }
 
 private:

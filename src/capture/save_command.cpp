@@ -21,25 +21,9 @@ std::string formatWithPath(const char* format, const std::string& path) {
     return text;
 }
 
-class BusyScope {
-public:
-    explicit BusyScope(bool& busy) : busy_(busy) { busy_ = true; }
-    ~BusyScope() { busy_ = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-
-private:
-    bool& busy_;
-};
 }  // namespace
 
 void SaveCommand::Save_MenuItemClick() {
-    // While this thread waits on the log window, the tray's messages and ticks
-    // still arrive, and a save started there would empty the clipboard and
-    // replace the holder under this one. Such a request is dropped: the file
-    // this save writes holds the log as it stood when the request came, and
-    // running it afterwards would only write that log once more.
-    if (busy_) return;
     Platform& p = form_.platform;
     const unsigned errorBox = win::kMbOk | win::kMbIconError;
 
@@ -53,26 +37,34 @@ void SaveCommand::Save_MenuItemClick() {
         return;
     }
 
-    // Boxes and the notice come after the busy span, so that saves nested in
-    // them run in full as before.
+    // Boxes and the notice come after the span, so that saves nested in them
+    // run in full as before.
     Copy copy;
     LogTarget target;
     WriteResult result = WriteResult::Written;
     {
-        const BusyScope busy(busy_);
-        copy = copyToHolder(source);
+        const SaveGate::Span span(form_.gate);
+        std::uint32_t hostsCopy = 0;
+        copy = copyToHolder(source, hostsCopy);
         if (copy == Copy::Copied || copy == Copy::Empty) {
             // Nothing was pasted for an empty log, and the holder's control is
             // made by the first paste or clear: without one, the first save
             // of a session would have nothing to write out.
             if (copy == Copy::Empty) p.holder.clear();
+            // Settings are read after the last wait on the host.
             p.holder.setPlainText(!form_.settings.readFlag(keys::kFileTabSheet, keys::kRichTextRadioButton, true));
             target = chooseTarget();
             result = writeLogFile(p.files, p.holder, target);
             p.holder.clear();
-            if (result == WriteResult::Written) p.clipboard.empty();
+            // The host's copy only; an empty log copied nothing, and the
+            // clipboard holds another program's data.
+            if (result == WriteResult::Written && copy == Copy::Copied) p.clipboard.emptyIfStill(hostsCopy);
         }
     }
+    // The close timer fired meanwhile: the program ends now that the file is
+    // written, and shows nothing more.
+    form_.gate.closeIfDue();
+    if (form_.closing) return;
     switch (copy) {
         case Copy::NoSourceArea:
             p.messageBox.show(txt::kNoSourceArea, txt::kCaptionError, errorBox);
@@ -99,11 +91,14 @@ void SaveCommand::Save_MenuItemClick() {
     }
 }
 
-SaveCommand::Copy SaveCommand::copyToHolder(LogSource& source) {
+SaveCommand::Copy SaveCommand::copyToHolder(LogSource& source, std::uint32_t& hostsCopy) {
     HostWindowsPort& windows = form_.platform.hostWindows;
     ClipboardPort& clipboard = form_.platform.clipboard;
+    RichHolderPort& holder = form_.platform.holder;
+    SaveGate& gate = form_.gate;
     WaitBudget shortMessages(kHostAnswerLimitMs);
     const auto ask = [&](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+        const SaveGate::Waiting waiting(gate);
         return shortMessages.spend(windows.sendMessage(source.control, message, wParam, lParam, shortMessages.left()));
     };
     const auto stopped = [](const HostAnswer& a) {
@@ -121,21 +116,31 @@ SaveCommand::Copy SaveCommand::copyToHolder(LogSource& source) {
         if (source.control == 0) return Copy::NoSourceArea;
     }
 
-    const std::uint32_t clipboardBefore = clipboard.sequenceNumber();
+    const std::uint32_t before = clipboard.sequenceNumber();
     WaitBudget copying(copyLimitMs(length.value > 0 ? static_cast<std::uintptr_t>(length.value) : 0));
     HostAnswer copy = ask(win::kEmSetSel, 0, -1);
-    if (!stopped(copy)) copy = copying.spend(windows.sendMessage(source.control, win::kWmCopy, 0, 0, copying.left()));
+    if (!stopped(copy)) {
+        gate.copySent();
+        const SaveGate::Waiting waiting(gate);
+        copy = copying.spend(windows.copyToClipboard(source.control, before, copying.left()));
+    }
     // The host's selection is put back whether or not the copy was made; a
     // silent host does it once it wakes, after the messages it still owes.
     windows.sendWithoutWaiting(source.control, win::kEmSetSel, 0, 0);
     if (stopped(copy)) return stop(copy);
-    if (clipboard.sequenceNumber() != clipboardBefore) {
-        // The paste fetches the data from the host, which may have stopped
-        // right after the copy: it is waited for here, within the copy's limit.
-        const HostAnswer data = windows.fetchClipboardData(copying.left());
-        if (stopped(data)) return stop(data);
-        form_.platform.holder.paste();
-        if (!form_.platform.holder.empty()) return Copy::Copied;
+    gate.copyAnswered();
+    hostsCopy = static_cast<std::uint32_t>(copy.value);
+    if (hostsCopy != before) {
+        // The log is the host's copy and nothing else: a clipboard that
+        // another program changed since (while a menu held the wait, say) is
+        // neither pasted nor, later, emptied.
+        if (clipboard.sequenceNumber() != hostsCopy) return Copy::Failed;
+        holder.paste();
+        if (clipboard.sequenceNumber() != hostsCopy) {
+            holder.clear();
+            return Copy::Failed;
+        }
+        if (!holder.empty()) return Copy::Copied;
         // A host that ends right after the copy takes data with it that it
         // had promised to render later: the clipboard changed, but the paste
         // gets nothing.

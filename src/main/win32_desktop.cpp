@@ -37,14 +37,14 @@ struct Win32Desktop::Ports {
           notice(application, dpi) {
         boxes.setOwner(application);
         timers.setWindow(properties);
-        hostWindows.setDialogWindow(properties);
+        queue.setTarget(properties, PropertiesWindow::kRunDeferred);
         shell.setOwner(properties);
     }
 
     Platform platform() {
         return Platform{hostWindows, clipboard, holder, files,         profile,        boxes,
                         clock,       timers,    textMeasure, system,   shell,          view,
-                        folderBrowser, openFileDialog, tray,     formWindow};
+                        folderBrowser, openFileDialog, tray,     formWindow, queue};
     }
 
     OleOnDemand ole;  // ends after the holder, the dialogs and the shell that use it
@@ -56,6 +56,7 @@ struct Win32Desktop::Ports {
     Win32MessageBoxes boxes;
     Win32Clock clock;
     Win32Timers timers;
+    Win32MessageQueue queue;
     Win32TextMeasure textMeasure;
     Win32System system;
     Win32Shell shell;
@@ -143,5 +144,6 @@ void Win32Desktop::wireMessages() {
     events.taskbarCreated = [this] { main_->TaskbarCreated(); };
     events.shownOrHidden = [this] { application_->updateTaskbarEntry(); };
     events.dpiChanged = [this] { onDpiChanged(); };
+    events.runDeferred = [this] { main_->RunDeferred(); };
     window_->setEvents(std::move(events));
 }

@@ -43,11 +43,16 @@ public:
     // messages again, after those sent to it before.
     virtual void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
                                     std::intptr_t lParam) = 0;
-    // A program may put its copy on the clipboard as a promise and hand the
-    // data over only when a paste asks for it. Waits at most limitMs until
-    // the clipboard's data is there to paste (Answered; also when nothing is
-    // promised), with this thread's messages handled meanwhile.
-    virtual HostAnswer fetchClipboardData(unsigned long limitMs) = 0;
+    // WM_COPY to the control, waited for as sendMessage waits. Once the
+    // control has answered, and if the clipboard's number is no longer
+    // `before`, the data a paste takes is fetched in the same wait (a
+    // program may put its copy there as a promise, rendered only when asked
+    // for), and the number is read right after: that number (value) stands
+    // for the host's copy. A value still `before` means nothing was copied.
+    virtual HostAnswer copyToClipboard(win::Handle control, std::uint32_t before, unsigned long limitMs) = 0;
+    // Inside the wait of copyToClipboard: the control has answered, and the
+    // wait returns once the message handled meanwhile (a menu) is done.
+    virtual bool answerArrived() = 0;
     // GetWindowTextLengthA, then GetWindowTextA with a buffer of length + 1.
     virtual std::string windowTitle(win::Handle window) = 0;
 };

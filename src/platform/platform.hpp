@@ -8,6 +8,7 @@
 #include "platform/form_window_port.hpp"
 #include "platform/host_windows_port.hpp"
 #include "platform/message_box_port.hpp"
+#include "platform/message_queue_port.hpp"
 #include "platform/open_file_dialog_port.hpp"
 #include "platform/profile_port.hpp"
 #include "platform/properties_view_port.hpp"
@@ -35,4 +36,5 @@ struct Platform {
     OpenFileDialogPort& openFileDialog;
     TrayPort& tray;
     FormWindowPort& formWindow;
+    MessageQueuePort& queue;
 };

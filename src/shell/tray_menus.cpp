@@ -15,7 +15,7 @@ void TrayMenus::run(TrayMenuItem item) {
     // Something handled while the menu was open closed the program.
     if (form_.closing) return;
     switch (item) {
-        case TrayMenuItem::AutoSave: AutoSave_MenuItemClick(); break;
+        case TrayMenuItem::AutoSave: form_.gate.runOrDefer([this] { AutoSave_MenuItemClick(); }); break;
         case TrayMenuItem::Save: requestSave(); break;
         case TrayMenuItem::Properties: Property_MenuItemClick(); break;
         case TrayMenuItem::Exit: Exit_MenuItemClick(); break;
@@ -31,12 +31,12 @@ void TrayMenus::AutoSave_MenuItemClick() {
 
 void TrayMenus::requestSave() {
     if (form_.starting) saveAfterStartup_ = true;
-    else save_.Save_MenuItemClick();
+    else form_.gate.requestSave([this] { save_.Save_MenuItemClick(); });
 }
 
 void TrayMenus::Property_MenuItemClick() {
     if (form_.starting) showAfterStartup_ = true;
-    else form_.platform.formWindow.show();
+    else form_.gate.runOrDefer([this] { form_.platform.formWindow.show(); });
 }
 
 void TrayMenus::startupDone() {

@@ -188,19 +188,41 @@ stop_app
 grep -q '^copying=2' "$work/ready.txt" && fail "a second copy was asked for inside the running save"
 ok "double click during the copy: one whole log"
 
+# 5b. While that slow copy waits, the shell's right click opens the tray
+#     menu; the host answers, another program copies its own text, and only
+#     then does the menu close. What the clipboard holds now is not the
+#     host's copy: no log is written from it, and it stays on the clipboard.
+start_app "$appdir"
+save_command
+wait_until 30 "the slow copy to begin" grep -q '^copying=2' "$work/ready.txt"
+drive tray TMainForm right
+drive wait-menu TMainForm 1 10 || fail "no tray menu during the copy"
+wait_until 30 "the host to answer the copy" grep -q '^answered=2' "$work/ready.txt"
+drive clipboard-set "$others_text" || fail "cannot set the clipboard"
+drive menu-close TMainForm || fail "the tray menu did not close"
+message=$(error_box 30) || fail "no message after another program's copy during the save"
+[[ $message == "$copy_failed" ]] || fail "message: $message"
+answer_error_box
+[[ $(logs_matching "$logs" '*.rtf' | wc -l) == 1 ]] || fail "logs written: $(ls "$logs")"
+drive clipboard-empty && fail "another program's text was wiped from the clipboard"
+stop_app
+ok "another program's copy while a menu held the wait: $message; not saved, not wiped"
+
 # 6. A copy that takes longer than a minute, of a log long enough to be given
 #    that time (300 KB: 70 s), is waited for, and meanwhile the program keeps
-#    taking its messages, posted ones too: the properties window opens.
+#    taking its messages: the tray's menu opens. The properties window chosen
+#    there opens once the log is written, not inside the save.
 start_app "$appdir"
 start_standin long --client --client-text=gen:300 --slow-copy=64
 (($(ini_value "$work/ready.txt" client.length) >= 300000)) || fail "the log is shorter than 300 KB"
 save_command
 wait_until 30 "the slow copy to begin" grep -q '^copying=1' "$work/ready.txt"
 show_properties
-drive wait-visible TMainForm 30 || fail "the properties window did not open during the copy"
+drive visible TMainForm && fail "the properties window opened inside the save"
 has_log "$logs" '*_2.rtf' && fail "the copy ended too early to show the wait"
 wait_until 120 "the log of the slow copy" has_log "$logs" '*_2.rtf'
-ok "a 64 s copy of a 300 KB log waited for, the program answering meanwhile"
+drive wait-visible TMainForm 30 || fail "the properties window chosen during the copy did not open after it"
+ok "a 64 s copy of a 300 KB log waited for, the tray answering meanwhile; the window chosen there came after"
 
 # 7. The host stops right after answering WM_COPY: the paste, which fetches
 #    the copy from it, is given up like a message, nothing is written; and

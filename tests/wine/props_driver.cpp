@@ -127,6 +127,7 @@ int usage() {
         "  key NAME VK                       a key pressed on a control\n"
         "  stroke NAME [ctrl+][shift+]VK     a key typed on the keyboard, modifiers held, while\n"
         "                                    NAME has the focus\n"
+        "  stroke-notice [ctrl+][shift+]VK   the same while the notice has the focus\n"
         "  set-text NAME TEXT                the control's text becomes TEXT\n"
         "  type NAME TEXT                    TEXT typed into the control, one character at a time\n"
         "  type-named NAME TEXT-NAME         a named text typed into the control\n"
@@ -553,6 +554,15 @@ int main(int argc, char** argv) {
         HWND w = control(argv[2]);
         if (w == nullptr || !waitFor(10, [&] { return focusOf(w) == w; })) return result(false, "focus before the stroke");
         return result(stroke(argv[3]), "typing the stroke");
+    }
+    if (cmd == "stroke-notice" && argc == 3) {
+        HWND notice = FindWindowA("TDialogForm", nullptr);
+        const bool focused = notice != nullptr && waitFor(10, [&] {
+            const HWND focus = focusOf(notice);
+            return focus != nullptr && GetAncestor(focus, GA_ROOT) == notice;
+        });
+        if (!focused) return result(false, "focus on the notice before the stroke");
+        return result(stroke(argv[2]), "typing the stroke");
     }
     if (cmd == "set-text" && argc == 4) {
         HWND w = control(argv[2]);

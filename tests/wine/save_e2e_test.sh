@@ -129,8 +129,8 @@ kill -0 "$app" 2>/dev/null || fail "the program ended after the error"
 ok "program still running after the error"
 
 # An empty chat window gives an empty log, also as the first save after
-# start-up; the clipboard's older text stays out of it and is gone after the
-# save, as after any other.
+# start-up; the clipboard's older text, another program's, stays out of it
+# and on the clipboard: the save copied nothing of its own to clear away.
 stop_app
 start_app "$appdir"
 logs=$work/logs-empty
@@ -147,7 +147,7 @@ start_standin empty --client --client-text=empty
 drive clipboard-set "another program's text" || fail "cannot set the clipboard"
 tray_double_click
 wait_until 60 "the empty window's log" has_log "$logs" '*_1.txt'
-wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard still holds the older text"
+drive clipboard-empty && fail "the save wiped another program's text from the clipboard"
 [[ ! -s $(logs_matching "$logs" '*_1.txt') ]] || fail "the empty window's log holds: $(cat "$(logs_matching "$logs" '*_1.txt')")"
 ok "empty chat window saved as an empty log"
 
@@ -194,4 +194,33 @@ app=
 [[ -n $(ini_value "$appdir/OrvexLog.ini" MainTop) && -n $(ini_value "$appdir/OrvexLog.ini" MainLeft) ]] ||
     fail "position not stored by the close timer"
 ok "unanswered no-window box (a nested one answered): program ended after ${elapsed}s with its position stored"
+
+# 5b. A log window appears under the no-window box (a companion retitled to
+#     its percentage) and a double click saves it; its copy outlasts the
+#     close timer's 10 s. That save writes its whole log, then the program
+#     ends.
+logs=$work/logs-closing
+mkdir -p "$logs"
+start_standin closing --companion=0 --slow-copy=15
+new_app_dir four <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Save_RadioButton=1
+Dialog_CheckBox=0
+INI
+start_app "$appdir"
+tray_double_click
+drive box-text "$error" 30 "$work/no-window.txt" || fail "no box for the missing log window"
+started=$SECONDS
+drive set-title StandinLogDisplay 'LogDisplay (100%)' || fail "cannot retitle the companion"
+tray_double_click
+wait_until 30 "the slow copy to begin" grep -q '^copying=1' "$work/ready.txt"
+wait_until 60 "the program to end" _gone "$app" || fail "the program did not end after the nested save"
+elapsed=$((SECONDS - started))
+app=
+grep -q '^answered=1' "$work/ready.txt" || fail "the program ended before the host answered the copy"
+log=$(logs_matching "$logs" '*_1.rtf')
+[[ -n $log ]] || fail "the nested save wrote no log before the program ended"
+python3 "$here/check_capture.py" rtf "$work/closing.rtf" "$log" || fail "the nested save's log is not whole"
+ok "close timer during a nested save: its whole log written, then the program ended after ${elapsed}s"
 echo "save end to end: all checks passed"

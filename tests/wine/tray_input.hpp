@@ -56,6 +56,12 @@ inline bool waitMenu(HWND window, bool open, double seconds) {
     }
 }
 
+// Closes the open menu without a choice, as Escape does.
+inline bool dismiss(HWND window) {
+    const HWND menu = openMenu(window);
+    return menu != nullptr && PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 1) && waitMenu(window, false, 10);
+}
+
 // A press of `button` (WM_LBUTTONDOWN or WM_RBUTTONDOWN) on the icon, then
 // the item with access key `key` chosen from the menu it opens; true once
 // the menu has closed again.

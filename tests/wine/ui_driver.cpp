@@ -214,6 +214,8 @@ int usage() {
         "                                    release) or a double click, sent as the shell does;\n"
         "                                    with KEY, the menu's item of that access key chosen\n"
         "  wait-menu CLASS 0|1 SEC           wait until its program shows a pop-up menu / none\n"
+        "  menu-close CLASS                  close its open pop-up menu without a choice (Escape)\n"
+        "  set-title CLASS TITLE             the first window of CLASS gets the title TITLE\n"
         "  tray-icon-point                   print the screen point at the middle of the first icon\n"
         "                                    in Wine's notification area (\"Wine System Tray\")\n"
         "  send CLASS MSG WPARAM LPARAM      sent as well, returning once it is handled\n"
@@ -358,6 +360,17 @@ int main(int argc, char** argv) {
     if (cmd == "wait-menu" && argc == 5) {
         HWND w = FindWindowA(argv[2], nullptr);
         return w != nullptr && tray_input::waitMenu(w, std::atoi(argv[3]) != 0, std::atof(argv[4])) ? 0 : 1;
+    }
+    if (cmd == "set-title" && argc == 4) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        return w != nullptr && SendMessageTimeoutA(w, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[3]), SMTO_NORMAL,
+                                                   10000, nullptr)
+                   ? 0
+                   : 1;
+    }
+    if (cmd == "menu-close" && argc == 3) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        return w != nullptr && tray_input::dismiss(w) ? 0 : 1;
     }
     if (cmd == "tray-icon-point" && argc == 2) {
         // The icons sit in a row of squares along the client area's top.

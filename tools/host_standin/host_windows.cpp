@@ -28,20 +28,24 @@ DWORD g_silentAfterCopyMs = 0;
 std::string g_copyNotes;
 int g_slowCopies = 0;
 
+void note(const char* what) {
+    if (g_copyNotes.empty()) return;
+    if (FILE* out = std::fopen(g_copyNotes.c_str(), "ab")) {
+        std::fprintf(out, "%s=%d\r\n", what, g_slowCopies);
+        std::fclose(out);
+    }
+}
+
 LRESULT copySlowly(WNDPROC original, HWND hwnd, WPARAM wp, LPARAM lp) {
     const LRESULT result = CallWindowProcA(original, hwnd, WM_COPY, wp, lp);
     ++g_slowCopies;
-    if (!g_copyNotes.empty()) {
-        if (FILE* out = std::fopen(g_copyNotes.c_str(), "ab")) {
-            std::fprintf(out, "copying=%d\r\n", g_slowCopies);
-            std::fclose(out);
-        }
-    }
+    note("copying");
     if (g_silentAfterCopyMs > 0) {
         ReplyMessage(result);  // the caller goes on; its paste then waits on us
         Sleep(g_silentAfterCopyMs);
     }
     Sleep(g_copyDelayMs);
+    note("answered");
     return result;
 }
 

@@ -150,7 +150,7 @@ const char* usageText() {
            "                       a long log\n"
            "  --slow-copy=SEC      answer each WM_COPY from another program SEC seconds\n"
            "                       after copying, having appended copying=N to the\n"
-           "                       ready file\n"
+           "                       ready file (and answered=N once it answers)\n"
            "  --silent-after-copy=SEC  answer WM_COPY from another program at once, then\n"
            "                       take no messages for SEC seconds (a paste then\n"
            "                       waits for the copy's data)\n"

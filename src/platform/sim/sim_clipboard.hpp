@@ -13,9 +13,10 @@ public:
         holds_ = true;
         ++sequence_;
     }
-    void empty() override {
+    void emptyIfStill(std::uint32_t sequence) override {
         ++emptyCalls;
         if (heldByOtherProgram) return;  // OpenClipboard fails; nothing happens
+        if (sequence != sequence_) return;
         text_.clear();
         rtf_.clear();
         holds_ = false;

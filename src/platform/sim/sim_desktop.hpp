@@ -8,6 +8,7 @@
 #include "platform/sim/sim_form_window.hpp"
 #include "platform/sim/sim_holder.hpp"
 #include "platform/sim/sim_journal.hpp"
+#include "platform/sim/sim_message_queue.hpp"
 #include "platform/sim/sim_host_windows.hpp"
 #include "platform/sim/sim_notice_window.hpp"
 #include "platform/sim/sim_open_file_dialog.hpp"
@@ -39,6 +40,7 @@ struct SimDesktop {
     SimTray tray{journal};
     SimFormWindow formWindow{journal, view.visible};
     SimProgramEntry entry{journal};
+    SimMessageQueue queue;
 
     SimDesktop() {
         // Once the properties window is closed the program is over: open
@@ -51,13 +53,22 @@ struct SimDesktop {
         openDialog.programEnded = ended;
         windows.clock = &timers;
         windows.programEnded = ended;
+        queue.programEnded = ended;
+        // Every loop takes what is posted before its scripted events.
+        const auto pump = [this] { queue.pump(); };
+        boxes.takePosted = pump;
+        notice.takePosted = pump;
+        tray.takePosted = pump;
+        entry.takePosted = pump;
+        openDialog.takePosted = pump;
+        folderBrowser.takePosted = pump;
     }
     SimDesktop(const SimDesktop&) = delete;
     SimDesktop& operator=(const SimDesktop&) = delete;
 
     Platform platform() {
         return Platform{windows, clipboard, holder, files, profile, boxes,         clock,      timers,
-                        measure, system,    shell,  view,  folderBrowser, openDialog, tray, formWindow};
+                        measure, system,    shell,  view,  folderBrowser, openDialog, tray, formWindow, queue};
     }
 };
 

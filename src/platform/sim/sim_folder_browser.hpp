@@ -26,12 +26,15 @@ public:
             answer = std::move(script.front());
             script.pop_front();
         }
+        if (takePosted) takePosted();
         for (auto& event : answer.during) event();
         return answer.folder;
     }
 
     std::deque<BrowseAnswer> script;
     std::vector<std::string> openedOn;  // the pre-selected folder of each run
+    // Takes what the program posted, as the loop of a real one does.
+    std::function<void()> takePosted;
 };
 
 }  // namespace sim

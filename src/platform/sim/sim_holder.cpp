@@ -6,6 +6,7 @@ namespace sim {
 
 void SimHolder::paste() {
     made_ = true;
+    if (whilePasting) whilePasting();
     if (!clipboard_.holdsData()) return;
     text_ += clipboard_.text();
     rtf_ = clipboard_.rtf();

@@ -2,6 +2,7 @@
 // The hidden rich-text holder on the simulated desktop: pastes what the
 // clipboard offers and streams it out as Rich Text or plain text. Like the
 // real control, it exists only once a paste or a clear has made it.
+#include <functional>
 #include <string>
 
 #include "platform/rich_holder_port.hpp"
@@ -29,6 +30,10 @@ public:
 
     // Chunk size of the stream, like the control's stream-out callbacks.
     std::size_t chunkSize = 4096;
+    // Runs as the paste begins: what reaches the program while the control
+    // fetches the clipboard's data (a message the fetch lets in, another
+    // program's copy).
+    std::function<void()> whilePasting;
 
 private:
     SimClipboard& clipboard_;

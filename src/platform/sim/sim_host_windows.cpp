@@ -102,13 +102,33 @@ void SimHostWindows::sendWithoutWaiting(win::Handle window, unsigned message, st
     if (it != windows_.end() && it->second.answering) act(it->second, message, wParam, lParam);
 }
 
-HostAnswer SimHostWindows::fetchClipboardData(unsigned long limitMs) {
+HostAnswer SimHostWindows::copyToClipboard(win::Handle control, std::uint32_t before, unsigned long limitMs) {
+    const HostAnswer copy = sendMessage(control, win::kWmCopy, 0, 0, limitMs);
+    if (copy.status == HostAnswer::Status::Gone) return {copy.status, static_cast<std::intptr_t>(before), 0};
+    if (!copy.answered()) return copy;
+    // The paste's data is fetched from the window that copied, which may
+    // have gone silent right after answering.
+    unsigned long waited = copy.waitedMs;
     auto it = windows_.find(copiedFrom_);
-    if (it == windows_.end()) return {HostAnswer::Status::Answered, 0};
-    const unsigned long long at = now();
-    const unsigned long long silence = it->second.silentUntil > at ? it->second.silentUntil - at : 0;
-    if (!it->second.answering || silence > limitMs) return wait(limitMs, HostAnswer::Status::NotAnswering);
-    return wait(static_cast<unsigned long>(silence), HostAnswer::Status::Answered);
+    if (clipboard_.sequenceNumber() != before && it != windows_.end()) {
+        const unsigned long long at = now();
+        const unsigned long long silence = it->second.silentUntil > at ? it->second.silentUntil - at : 0;
+        if (!it->second.answering || waited + silence > limitMs) {
+            HostAnswer late = wait(limitMs - waited, HostAnswer::Status::NotAnswering);
+            late.waitedMs = limitMs;
+            return late;
+        }
+        const HostAnswer fetched = wait(static_cast<unsigned long>(silence), HostAnswer::Status::Answered);
+        if (!fetched.answered()) return fetched;
+        waited += fetched.waitedMs;
+    }
+    const auto sequence = static_cast<std::intptr_t>(clipboard_.sequenceNumber());
+    answerArrived_ = true;
+    if (onceAnswered) onceAnswered({control, win::kWmCopy, 0, 0});
+    answerArrived_ = false;
+    HostAnswer answer = wait(0, HostAnswer::Status::Answered, sequence);  // the program may have ended meanwhile
+    answer.waitedMs = waited;
+    return answer;
 }
 
 std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {

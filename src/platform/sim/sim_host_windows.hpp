@@ -47,7 +47,8 @@ public:
                            unsigned long limitMs) override;
     void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
-    HostAnswer fetchClipboardData(unsigned long limitMs) override;
+    HostAnswer copyToClipboard(win::Handle control, std::uint32_t before, unsigned long limitMs) override;
+    bool answerArrived() override { return answerArrived_; }
     std::string windowTitle(win::Handle window) override;
 
     // Messages sent to controls, in order, for assertions.
@@ -62,6 +63,9 @@ public:
     // answering window has acted on it: what reaches the waiting thread
     // meanwhile (the tray's messages, a tick dispatched by a paste's loop).
     std::function<void(const Sent&)> whileAnswering;
+    // Runs once WM_COPY has been answered, before its wait returns: what
+    // reaches the program while a menu opened in the wait still holds it.
+    std::function<void(const Sent&)> onceAnswered;
     // Waits pass on this clock, firing its ticks; a wait ends early once the
     // program has ended.
     SimTimers* clock = nullptr;
@@ -78,6 +82,7 @@ private:
     std::map<win::Handle, SimWindow> windows_;  // ordered by creation
     win::Handle nextHandle_ = 0x100;
     win::Handle copiedFrom_ = 0;  // the window whose copy the clipboard holds
+    bool answerArrived_ = false;
 };
 
 }  // namespace sim

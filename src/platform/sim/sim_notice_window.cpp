@@ -8,6 +8,7 @@ bool SimNoticeWindow::showModal() {
     visible = true;
     ++shows;
     ModalAnswer answer = script.next();
+    if (takePosted) takePosted();
     for (auto& event : answer.during) {
         if (programEnded && programEnded()) break;
         event();

@@ -26,6 +26,8 @@ public:
     std::function<void()> onShow;  // DialogForm::FormShow
     std::function<void()> onOk;    // DialogForm::OKClick, through the error display
     std::function<bool()> programEnded;
+    // Takes what the program posted, as the loop of a real one does.
+    std::function<void()> takePosted;
     bool visible = false;
     int shows = 0;
 

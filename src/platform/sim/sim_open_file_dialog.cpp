@@ -11,6 +11,7 @@ std::optional<std::string> SimOpenFileDialog::run(const OpenFileRequest& request
         script.pop_front();
     }
     open = true;
+    if (takePosted) takePosted();
     for (auto& event : answer.during) {
         if (programEnded && programEnded()) break;
         event();

@@ -27,6 +27,8 @@ public:
     std::vector<std::string> vetoed;        // confirmations that canClose refused
     bool open = false;                      // on screen right now
     std::function<bool()> programEnded;
+    // Takes what the program posted, as the loop of a real one does.
+    std::function<void()> takePosted;
 };
 
 }  // namespace sim

@@ -20,6 +20,7 @@ void SimProgramEntry::initializeApplication(const std::string& title) {
 
 void SimProgramEntry::runMessageLoop() {
     journal_.add("entry: message loop");
+    if (takePosted) takePosted();
     for (auto& event : loopEvents) {
         if (programEnded && programEnded()) break;
         event();

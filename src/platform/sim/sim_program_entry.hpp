@@ -33,6 +33,8 @@ public:
     std::string applicationTitle;
     std::vector<std::function<void()>> loopEvents;
     std::function<bool()> programEnded;
+    // Takes what the program posted, as the loop of a real one does.
+    std::function<void()> takePosted;
 
 private:
     Journal& journal_;

@@ -8,6 +8,7 @@ int SimMessageBoxes::show(const std::string& text, const std::string& caption, u
     shown.push_back({text, caption, flags});
     ModalAnswer answer = script.next();
     ++open;
+    if (takePosted) takePosted();
     for (auto& event : answer.during) {
         if (programEnded && programEnded()) break;
         event();

@@ -27,6 +27,8 @@ public:
     ModalScript script;
     std::vector<Shown> shown;
     int open = 0;  // boxes on screen right now
+    // Takes what the program posted, as the loop of a real one does.
+    std::function<void()> takePosted;
     // Set when the program ends while a box is open: the box goes away.
     std::function<bool()> programEnded;
 };

@@ -29,6 +29,7 @@ void SimTray::foregroundAndProcessMessages() {
     journal_.add("tray: foreground and process messages");
     std::vector<std::function<void()>> now;
     now.swap(waiting);
+    if (takePosted) takePosted();
     for (auto& message : now) {
         if (programEnded && programEnded()) break;
         message();
@@ -66,6 +67,7 @@ TrayMenuItem SimTray::runMenu() {
         answers_.pop_front();
     }
     openMenus_.push_back(true);
+    if (takePosted) takePosted();
     for (auto& event : answer.during) {
         if ((programEnded && programEnded()) || !openMenus_.back()) break;
         event();

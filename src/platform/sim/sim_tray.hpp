@@ -43,10 +43,13 @@ public:
     int adds = 0, removes = 0;
     int refusedAdds = 0;  // the next adds that the shell refuses
     ScreenPoint cursor{700, 580};
+
     std::vector<OpenedMenu> opened;
     // Messages already waiting when the program comes to the foreground.
     std::vector<std::function<void()>> waiting;
     std::function<bool()> programEnded;
+    // Takes what the program posted, as the loop of a real one does.
+    std::function<void()> takePosted;
 
 private:
     TrayMenuItem runMenu();

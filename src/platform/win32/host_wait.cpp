@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "platform/win32/message_step.hpp"
 #include "platform/win32/unique_handle.hpp"
 
 namespace {
@@ -22,22 +23,20 @@ DWORD WINAPI runTask(LPVOID param) {
 // number at a time so that messages that keep coming (paints, timers) never
 // hide the end of the wait; false on a quit request, which is posted again
 // for the outer loop.
-bool dispatchPending(HWND dialogWindow) {
+bool dispatchPending() {
     MSG msg;
-    for (int n = 0; n < 32 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE); ++n) {
+    for (int n = 0; n < 32 && takeMessage(msg); ++n) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
-        if (dialogWindow != nullptr && msg.message != WM_CHAR && IsDialogMessageA(dialogWindow, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        dispatchMessage(msg);
     }
     return true;
 }
 }  // namespace
 
-WaitEnd runWhileHandlingMessages(std::function<void()> job, DWORD limitMs, HWND dialogWindow) {
+WaitEnd runWhileHandlingMessages(std::function<void()> job, DWORD limitMs) {
     auto task = std::make_shared<Task>();
     task->job = std::move(job);
     task->done.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
@@ -52,6 +51,7 @@ WaitEnd runWhileHandlingMessages(std::function<void()> job, DWORD limitMs, HWND 
         task->job();
         return WaitEnd::Done;
     }
+    const HoldInput holdInput;
     const DWORD start = GetTickCount();
     const HANDLE done = task->done.get();
     for (;;) {
@@ -61,10 +61,10 @@ WaitEnd runWhileHandlingMessages(std::function<void()> job, DWORD limitMs, HWND 
         // thread counted as responsive even where the wait is not taken for
         // a wait for input.
         const DWORD slice = limitMs - spent < 1000 ? limitMs - spent : 1000;
-        const DWORD woke = MsgWaitForMultipleObjectsEx(1, &done, slice, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        const DWORD woke = MsgWaitForMultipleObjectsEx(1, &done, slice, wakeMask(), MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0) return WaitEnd::Done;
         if (woke != WAIT_OBJECT_0 + 1 && woke != WAIT_TIMEOUT) return WaitEnd::TimedOut;
-        if (!dispatchPending(dialogWindow)) return WaitEnd::ProgramEnding;
+        if (!dispatchPending()) return WaitEnd::ProgramEnding;
         // A message handled here may have run long (a box the user
         // answered); the job may have finished meanwhile.
         if (WaitForSingleObject(done, 0) == WAIT_OBJECT_0) return WaitEnd::Done;

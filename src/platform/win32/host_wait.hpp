@@ -4,7 +4,8 @@
 // a short-lived worker thread, while this thread goes on retrieving and
 // dispatching its messages, so Windows never counts our windows as hung
 // (after 5 s without retrieving messages it would ghost them), and the
-// tray, the timers and a close request still work.
+// tray, the timers and a close request still work. What the user types or
+// clicks meanwhile waits in the queue until the wait is over.
 #include <windows.h>
 
 #include <functional>
@@ -18,6 +19,5 @@ enum class WaitEnd {
 
 // Runs job on a worker thread and waits for it at most limitMs. A job that
 // is given up on runs to its end later, so it must keep what it touches
-// alive itself (std::shared_ptr). dialogWindow: a window whose keyboard
-// navigation the program's loop handles (IsDialogMessage), or null.
-WaitEnd runWhileHandlingMessages(std::function<void()> job, DWORD limitMs, HWND dialogWindow);
+// alive itself (std::shared_ptr).
+WaitEnd runWhileHandlingMessages(std::function<void()> job, DWORD limitMs);

@@ -1,5 +1,7 @@
 #include "platform/win32/modal_loop.hpp"
 
+#include "platform/win32/message_step.hpp"
+
 namespace {
 // One user-interface thread: the count and its watcher belong to it.
 int g_openModals = 0;
@@ -42,7 +44,7 @@ ModalScope::~ModalScope() {
         SetFocus(focus_);
 }
 
-void runModalLoop(HWND modalWindow, const std::function<bool()>& running) {
+void runModalLoop(const std::function<bool()>& running) {
     MSG msg;
     while (running()) {
         const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -51,8 +53,6 @@ void runModalLoop(HWND modalWindow, const std::function<bool()>& running) {
             return;
         }
         if (got < 0) return;
-        if (IsDialogMessageA(modalWindow, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        dispatchMessage(msg);
     }
 }

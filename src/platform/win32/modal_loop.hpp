@@ -39,4 +39,4 @@ void watchModals(std::function<void(bool opened)> changed);
 // Runs the loop of one of our own modal windows until `running` turns false.
 // The caller holds a ModalScope. A quit request ends the loop and is passed
 // on to the outer loop.
-void runModalLoop(HWND modalWindow, const std::function<bool()>& running);
+void runModalLoop(const std::function<bool()>& running);

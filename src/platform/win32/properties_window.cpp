@@ -50,6 +50,9 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             if (events_.timer) events_.timer(wParam);
             return 0;
+        case kRunDeferred:
+            if (events_.runDeferred) events_.runDeferred();
+            return 0;
         case WM_COMMAND:
             if (lParam == 0 && events_.command) events_.command(LOWORD(wParam));
             return 0;

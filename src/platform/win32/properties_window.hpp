@@ -17,7 +17,10 @@ public:
         std::function<void()> taskbarCreated;        // the notification area was re-created
         std::function<void()> shownOrHidden;         // the window appeared or went
         std::function<void()> dpiChanged;            // new DPI and font, the window sized for them
+        std::function<void()> runDeferred;           // kRunDeferred, posted by the program
     };
+    // Posted by the program to itself: hands it what waited for a save.
+    static constexpr UINT kRunDeferred = WM_APP + 10;
 
     PropertiesWindow(HWND applicationWindow, HICON icon, int dpi);
     ~PropertiesWindow() override;

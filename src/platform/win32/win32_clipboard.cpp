@@ -17,7 +17,8 @@ private:
 };
 }  // namespace
 
-void Win32Clipboard::empty() {
+void Win32Clipboard::emptyIfStill(std::uint32_t sequence) {
+    // Open, nobody else can change it between the test and the emptying.
     ClipboardOpening clipboard(owner_);
-    if (clipboard.open()) EmptyClipboard();
+    if (clipboard.open() && GetClipboardSequenceNumber() == sequence) EmptyClipboard();
 }

@@ -107,7 +107,7 @@ bool Win32NoticeWindow::showModal() {
         ShowWindow(hwnd(), SW_SHOW);
         SetForegroundWindow(hwnd());
         SetFocus(GetDlgItem(hwnd(), IDOK));
-        runModalLoop(hwnd(), [this] { return open_; });
+        runModalLoop([this] { return open_; });
         open_ = false;
         ShowWindow(hwnd(), SW_HIDE);
         if (!wasEnabled) EnableWindow(hwnd(), FALSE);

@@ -1,6 +1,7 @@
 #include "platform/win32/win32_program_entry.hpp"
 
 #include "platform/win32/cursor_table.hpp"
+#include "platform/win32/message_step.hpp"
 
 void Win32ProgramEntry::registerHandCursor() {
     // Resource names match without regard to case: "Hand" finds "HAND".
@@ -41,14 +42,7 @@ void Win32ProgramEntry::copyFormStyleToApplication() {
 
 void Win32ProgramEntry::runMessageLoop() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        // Tab, the arrow keys and the access keys of the properties window.
-        // Typed characters go straight to their control: the dialog manager
-        // would split a double-byte character on its way.
-        if (formWindow_ != nullptr && msg.message != WM_CHAR && IsDialogMessageA(formWindow_, &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) dispatchMessage(msg);
 }
 
 void Win32ProgramEntry::releaseInstanceMutex() {

@@ -5,6 +5,7 @@
 
 #include "platform/clock_port.hpp"
 #include "platform/message_box_port.hpp"
+#include "platform/message_queue_port.hpp"
 #include "platform/shell_port.hpp"
 #include "platform/system_port.hpp"
 #include "platform/timer_port.hpp"
@@ -32,6 +33,21 @@ public:
 
 private:
     HWND window_ = nullptr;
+};
+
+// The program's message that hands it what waited, posted to one of its
+// windows, which passes it on.
+class Win32MessageQueue : public MessageQueuePort {
+public:
+    void setTarget(HWND window, UINT message) {
+        window_ = window;
+        message_ = message;
+    }
+    void postRunDeferred() override { PostMessageA(window_, message_, 0, 0); }
+
+private:
+    HWND window_ = nullptr;
+    UINT message_ = 0;
 };
 
 class Win32System : public SystemPort {

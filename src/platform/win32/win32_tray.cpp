@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/win32/menu_ids.hpp"
+#include "platform/win32/message_step.hpp"
 #include "platform/win32/unique_handle.hpp"
 #include "text/texts.hpp"
 
@@ -84,13 +85,13 @@ ScreenPoint Win32Tray::cursorPos() {
 void Win32Tray::foregroundAndProcessMessages() {
     SetForegroundWindow(application_);
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    // Inside a save's wait, what the user typed stays queued for after it.
+    while (takeMessage(msg)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        dispatchMessage(msg);
     }
 }
 

@@ -34,6 +34,7 @@ protected:
             form_ = std::make_unique<MainForm>(d.platform(), d.notice);
             d.notice.onShow = [this] { form_->dialog.FormShow(); };
             d.notice.onOk = [this] { form_->NoticeOKClick(); };
+            d.queue.onRunDeferred = [this] { form_->RunDeferred(); };
         }
         return *form_;
     }

@@ -44,6 +44,23 @@ TEST_F(SaveCopyFailureTest, ClipboardHeldOpenByAnotherProgramSavesNothing) {
     EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "{\\rtf1 companion log}");
 }
 
+// Another program copies after the host answered (while a menu opened in
+// the wait held it), or while the holder pastes: the log would be that
+// program's data, so nothing is saved, and its data stays on the clipboard.
+TEST_F(SaveCopyFailureTest, AnotherProgramsCopyAfterTheHostsIsNeitherSavedNorWiped) {
+    d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+    const auto othersCopy = [&] { d.clipboard.set("someone else's text", ""); };
+    d.windows.onceAnswered = [&](const sim::SimHostWindows::Sent&) { othersCopy(); };
+    form().Save_MenuItemClick();
+    expectCopyErrorAndNothingSaved();
+
+    d.boxes.shown.clear();
+    d.windows.onceAnswered = nullptr;
+    d.holder.whilePasting = othersCopy;
+    form().Save_MenuItemClick();
+    expectCopyErrorAndNothingSaved();
+}
+
 // A host that ends right after answering the copy leaves a clipboard whose
 // data can no longer be fetched: nothing is saved, and that clipboard is not
 // emptied either.
@@ -64,7 +81,7 @@ TEST_F(SaveCopyFailureTest, HostEndingRightAfterTheCopySavesNothing) {
 
 // A source with no text copies nothing either, but that is an empty log, not
 // a failure: it is written and announced like any other, and the clipboard's
-// older content stays out of it.
+// older content, another program's, stays out of it and is left alone.
 TEST_F(SaveCopyFailureTest, EmptySourceGivesAnEmptyLogWithTheNotice) {
     // The chat client replaces an empty companion without a length query of
     // its own beforehand.
@@ -85,5 +102,5 @@ TEST_F(SaveCopyFailureTest, EmptySourceGivesAnEmptyLogWithTheNotice) {
     EXPECT_TRUE(d.boxes.shown.empty());
     EXPECT_TRUE(exists("C:\\Logs\\240105_1.txt"));
     EXPECT_EQ(readFile("C:\\Logs\\240105_1.txt"), "");
-    EXPECT_FALSE(d.clipboard.holdsData());
+    EXPECT_EQ(d.clipboard.text(), "someone else's text");
 }

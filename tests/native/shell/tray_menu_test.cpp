@@ -1,6 +1,7 @@
 // The tray icon's mouse messages and its two menus.
 #include "native/shell/shell_fixture.hpp"
 #include "settings/setting_keys.hpp"
+#include "text/texts.hpp"
 
 class TrayMenuTest : public ShellTest {};
 
@@ -114,6 +115,39 @@ TEST_F(TrayMenuTest, DoubleClickWithBothKeysSavesFirstThenShowsTheWindow) {
     EXPECT_FALSE(windowDuringNotice);
     EXPECT_TRUE(d.formWindow.visible());
     EXPECT_TRUE(d.tray.opened.empty());
+}
+
+// While a save waits on its host the tray's menu still opens, so that 終了
+// stays at hand, but what is chosen there, a double click's window and the
+// window's own events (here a prefix its check refuses with a box) come
+// after the save. A click while the save pastes opens no menu there: the
+// notice comes first, and the menu inside it.
+TEST_F(TrayMenuTest, WhatIsAskedForWhileASaveRunsComesAfterItsLog) {
+    makeFolder("C:\\Logs");
+    writeSettings("[Setting_GroupBox]\r\nMainForm_RadioButton=1\r\nOrvexLogPath=C:\\Logs\r\n");
+    d.windows.addChatClient("text");
+    start();
+    d.windows.onceAnswered = [&](const sim::SimHostWindows::Sent&) {
+        rightMenu(TrayMenuItem::Properties);
+        tray(win::kWmLButtonDblClk);
+        form().dispatch([&] { form().form.controls.TopFileName_Edit.setText("a/b"); });
+        EXPECT_EQ(d.tray.opened.size(), 2u);
+        EXPECT_EQ(formShows, 0);
+        EXPECT_TRUE(d.boxes.shown.empty());
+    };
+    d.holder.whilePasting = [&] { tray(win::kWmRButtonDown); };
+    std::size_t menusBeforeNotice = 0;
+    d.notice.onShow = [&] {
+        menusBeforeNotice = d.tray.opened.size();
+        form().dialog.FormShow();
+    };
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(menusBeforeNotice, 2u);
+    EXPECT_EQ(d.tray.opened.size(), 3u);
+    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
+    EXPECT_EQ(formShows, 1);
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, txt::kBadPrefix);
 }
 
 TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPress) {

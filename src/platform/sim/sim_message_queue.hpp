@@ -1,0 +1,28 @@
+#pragma once
+// The program's message queue on the simulated desktop: what the program
+// posts is delivered by the next loop that takes messages, a modal box's, a
+// menu's, the notice's or the message loop's, or by a test that stands for
+// the message loop (pump).
+#include <functional>
+
+#include "platform/message_queue_port.hpp"
+
+namespace sim {
+
+class SimMessageQueue : public MessageQueuePort {
+public:
+    void postRunDeferred() override { ++posted; }
+    // Delivers what was posted, in order, until nothing is left.
+    void pump() {
+        while (posted > 0 && !(programEnded && programEnded())) {
+            --posted;
+            if (onRunDeferred) onRunDeferred();
+        }
+    }
+
+    int posted = 0;
+    std::function<void()> onRunDeferred;  // MainForm's RunDeferred
+    std::function<bool()> programEnded;
+};
+
+}  // namespace sim
