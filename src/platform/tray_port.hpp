@@ -40,4 +40,12 @@ public:
     virtual TrayMenuItem openRightMenu(ScreenPoint at) = 0;
     // Closes the open menu, if any, without a choice (EndMenu).
     virtual void closeMenu() = 0;
+    // The shell's WM_LBUTTONDBLCLK ran its action on its own, its first
+    // press having been one the program already took (a press whose menu
+    // was dismissed). The shell then reports the double click's second press
+    // as a plain press: pressEndsDoubleClick tells, for the left press whose
+    // cursor was just read, whether it comes within the system's
+    // double-click time and rectangle of that mark, which it uses up.
+    virtual void markDoubleClick() = 0;
+    virtual bool pressEndsDoubleClick() = 0;
 };

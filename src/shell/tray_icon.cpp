@@ -51,6 +51,8 @@ void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
 }
 
 void TrayIcon::leftButtonDown(ScreenPoint at) {
+    // The second press of a double click that the shell reported first.
+    if (form_.platform.tray.pressEndsDoubleClick()) return;
     // Committed settings decide; a key that was never written stands for the
     // control's designed state, never for an uncommitted change. The menu key
     // is read only when auto-save is on.
@@ -95,6 +97,7 @@ void TrayIcon::doubleClickMessage() {
         ranForSecondPress_ = false;
         return;
     }
+    form_.platform.tray.markDoubleClick();
     doubleClick();
 }
 

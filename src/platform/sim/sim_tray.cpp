@@ -55,6 +55,15 @@ TrayMenuItem SimTray::openRightMenu(ScreenPoint at) {
     return TrayMenuItem::None;
 }
 
+bool SimTray::pressEndsDoubleClick() {
+    if (!doubleClickMark_.set) return false;
+    doubleClickMark_.set = false;
+    // 500 ms and a 4 x 4 rectangle, as the system's defaults.
+    const auto near = [](int a, int b) { return a - b <= 2 && b - a <= 2; };
+    return clock - doubleClickMark_.time <= 500 && near(cursor.x, doubleClickMark_.at.x) &&
+           near(cursor.y, doubleClickMark_.at.y);
+}
+
 void SimTray::closeMenu() {
     journal_.add("tray: close menu");
     if (!openMenus_.empty()) openMenus_.back() = false;

@@ -33,6 +33,8 @@ public:
     TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
     void closeMenu() override;
+    void markDoubleClick() override { doubleClickMark_ = {cursor, clock, true}; }
+    bool pressEndsDoubleClick() override;
 
     // Answers of the coming menus; with none left a menu closes unchosen.
     void pushMenuAnswer(MenuAnswer answer) { answers_.push_back(std::move(answer)); }
@@ -43,6 +45,7 @@ public:
     int adds = 0, removes = 0;
     int refusedAdds = 0;  // the next adds that the shell refuses
     ScreenPoint cursor{700, 580};
+    unsigned long clock = 0;  // milliseconds; the double-click time is 500
 
     std::vector<OpenedMenu> opened;
     // Messages already waiting when the program comes to the foreground.
@@ -58,6 +61,11 @@ private:
     std::deque<MenuAnswer> answers_;
     // The menus open, innermost last: false once told to close.
     std::vector<bool> openMenus_;
+    struct {
+        ScreenPoint at;
+        unsigned long time;
+        bool set;
+    } doubleClickMark_{};
 };
 
 }  // namespace sim

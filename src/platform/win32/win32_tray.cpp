@@ -34,14 +34,18 @@ struct FirstPress {
 };
 thread_local FirstPress* t_firstPress = nullptr;
 
+// A press from before the earlier one counts as within the time.
+bool withinDoubleClick(POINT earlierAt, DWORD earlierTime, POINT at, DWORD time) {
+    return static_cast<LONG>(time - earlierTime) <= static_cast<LONG>(GetDoubleClickTime()) &&
+           std::abs(at.x - earlierAt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+           std::abs(at.y - earlierAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+}
+
 bool makesDoubleClick(const FirstPress& first, const MSG& msg) {
     if (msg.message != WM_LBUTTONDOWN && msg.message != WM_NCLBUTTONDOWN && msg.message != WM_LBUTTONDBLCLK &&
         msg.message != WM_NCLBUTTONDBLCLK)
         return false;
-    // A press from before the menu opened counts as within the time.
-    return static_cast<LONG>(msg.time - first.time) <= static_cast<LONG>(GetDoubleClickTime()) &&
-           std::abs(msg.pt.x - first.at.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
-           std::abs(msg.pt.y - first.at.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
+    return withinDoubleClick(first.at, first.time, msg.pt, msg.time);
 }
 
 LRESULT CALLBACK menuFilter(int code, WPARAM wParam, LPARAM lParam) {
@@ -78,8 +82,17 @@ void Win32Tray::removeIcon() {
 ScreenPoint Win32Tray::cursorPos() {
     POINT p{};
     GetCursorPos(&p);
+    cursor_ = p;
     cursorReadAt_ = GetTickCount();
     return {p.x, p.y};
+}
+
+void Win32Tray::markDoubleClick() { doubleClick_ = {cursor_, cursorReadAt_, true}; }
+
+bool Win32Tray::pressEndsDoubleClick() {
+    if (!doubleClick_.set) return false;
+    doubleClick_.set = false;
+    return withinDoubleClick(doubleClick_.at, doubleClick_.time, cursor_, cursorReadAt_);
 }
 
 void Win32Tray::foregroundAndProcessMessages() {

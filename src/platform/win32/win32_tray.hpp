@@ -22,6 +22,8 @@ public:
     TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
     void closeMenu() override { EndMenu(); }
+    void markDoubleClick() override;
+    bool pressEndsDoubleClick() override;
 
 private:
     TrayMenuItem track(HMENU menu, ScreenPoint at);
@@ -32,4 +34,10 @@ private:
     // When the cursor was last read: the shell's callback carries no time,
     // and its press happened at the latest when it was handled.
     DWORD cursorReadAt_ = 0;
+    POINT cursor_{};
+    struct {
+        POINT at;
+        DWORD time;
+        bool set;
+    } doubleClick_{};
 };
