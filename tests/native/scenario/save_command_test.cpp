@@ -153,6 +153,11 @@ TEST_F(SaveCommandTest, WaitsAreSizedToTheLogAndTheirSumIsBounded) {
     EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"240105_1.rtf"});
     EXPECT_EQ(control.selEnd, 0);
     EXPECT_EQ(d.windows.sent.back().message, win::kEmSetSel);
+    // However long the log, the copy is given up after 15 minutes.
+    control.answerDelayMs = 0;
+    control.copyDelayMs = 20 * 60000;
+    control.text.assign(10'000'000, 'x');
+    EXPECT_EQ(timedSave(), 15u * 60000u);
 }
 
 // The paste fetches the copy from a host that may stop right after WM_COPY:
@@ -271,6 +276,12 @@ TEST_F(SaveCommandTest, SaveAtMidnightIsNamedByOneInstant) {
     d.clock.afterRead = [](LocalTime& t) { t = {2024, 1, 6, 0, 0}; };
     saveWithoutNotice();
     EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"240105_2359.rtf"});
+    // A numbered log's free number is sought under that one date too.
+    writeSettings(kShortNamesIni);
+    d.clock.time = {2024, 1, 5, 23, 59};
+    writeFile("C:\\Logs\\240105_1.rtf", "earlier");
+    saveWithoutNotice();
+    EXPECT_EQ(listFolder("C:\\Logs"), (std::vector<std::string>{"240105_1.rtf", "240105_2.rtf", "240105_2359.rtf"}));
 }
 
 // A numbered log never replaces a file: a name taken between the search and
