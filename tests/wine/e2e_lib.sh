@@ -44,6 +44,18 @@ new_app_dir() {
     write_settings "$appdir"
 }
 
+# saving_app NAME LOGS [LINE...]: a fresh program folder NAME whose double
+# click saves into LOGS (made if missing) with no notice, any further
+# settings LINEs first; started. Sets $appdir.
+saving_app() {
+    local name=$1 dir=$2
+    shift 2
+    mkdir -p "$dir"
+    new_app_dir "$name" < <(printf '%s\n' "$@" '[Setting_GroupBox]' "OrvexLogPath=$(win_path "$dir")" \
+        Save_RadioButton=1 Dialog_CheckBox=0)
+    start_app "$appdir"
+}
+
 # logs_matching DIR PATTERN: the files of DIR whose names match, sorted.
 logs_matching() { find "$1" -maxdepth 1 -type f -name "$2" | sort; }
 has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }

@@ -167,14 +167,7 @@ stop_app
 #    not start a save inside the running one, which would empty the
 #    clipboard under it: one whole log, one copy.
 logs=$work/logs5
-mkdir -p "$logs"
-new_app_dir app5 <<INI
-[Setting_GroupBox]
-OrvexLogPath=$(win_path "$logs")
-Save_RadioButton=1
-Dialog_CheckBox=0
-INI
-start_app "$appdir"
+saving_app app5 "$logs"
 stop_process "$busy_host"
 start_standin slow --companion=100 --slow-copy=10
 save_command

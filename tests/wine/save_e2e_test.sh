@@ -21,14 +21,7 @@ auto_save_tick() { drive post TMainForm 0x113 1 0; }
 #    auto-save tick; the clipboard; exit without the window ever shown.
 start_standin sample --companion=57
 logs=$work/logs1
-mkdir -p "$logs"
-new_app_dir one <<INI
-[Setting_GroupBox]
-OrvexLogPath=$(win_path "$logs")
-Save_RadioButton=1
-Dialog_CheckBox=0
-INI
-start_app "$appdir"
+saving_app one "$logs"
 drive visible TMainForm && fail "the properties window is visible after start"
 drive visible TDialogForm && fail "the notice is visible after start"
 ok "no window visible after start"
@@ -64,16 +57,7 @@ ok "終了 stored the start-up position $left,$top"
 # 2. Chat client log as Shift-JIS text.
 start_standin client --client
 logs=$work/logs2
-mkdir -p "$logs"
-new_app_dir two <<INI
-[File_TabSheet]
-RichText_RadioButton=0
-[Setting_GroupBox]
-OrvexLogPath=$(win_path "$logs")
-Save_RadioButton=1
-Dialog_CheckBox=0
-INI
-start_app "$appdir"
+saving_app two "$logs" '[File_TabSheet]' RichText_RadioButton=0
 tray_double_click
 wait_until 60 "the text log" has_log "$logs" '*_1.txt'
 wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_matching "$logs" '*_1.txt')"
@@ -200,15 +184,8 @@ ok "unanswered no-window box (a nested one answered): program ended after ${elap
 #     close timer's 10 s. That save writes its whole log, then the program
 #     ends.
 logs=$work/logs-closing
-mkdir -p "$logs"
 start_standin closing --companion=0 --slow-copy=15
-new_app_dir four <<INI
-[Setting_GroupBox]
-OrvexLogPath=$(win_path "$logs")
-Save_RadioButton=1
-Dialog_CheckBox=0
-INI
-start_app "$appdir"
+saving_app four "$logs"
 tray_double_click
 drive box-text "$error" 30 "$work/no-window.txt" || fail "no box for the missing log window"
 started=$SECONDS
