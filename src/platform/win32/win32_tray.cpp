@@ -31,6 +31,11 @@ struct FirstPress {
     POINT at;
     DWORD time;
     bool secondSeen;
+    // The program asked the menu to close. Asked while the menu is still on
+    // its way (the shell's double-click message is handled while the menu
+    // sets itself up), EndMenu is forgotten once the menu loop starts; the
+    // loop's filter asks again.
+    bool closeWanted;
 };
 thread_local FirstPress* t_firstPress = nullptr;
 
@@ -50,6 +55,7 @@ bool makesDoubleClick(const FirstPress& first, const MSG& msg) {
 
 LRESULT CALLBACK menuFilter(int code, WPARAM wParam, LPARAM lParam) {
     const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_MENU && t_firstPress != nullptr && t_firstPress->closeWanted) EndMenu();
     if (code == MSGF_MENU && t_firstPress != nullptr && !t_firstPress->secondSeen &&
         makesDoubleClick(*t_firstPress, *msg)) {
         t_firstPress->secondSeen = true;
@@ -59,6 +65,14 @@ LRESULT CALLBACK menuFilter(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 }  // namespace
+
+void Win32Tray::closeMenu() {
+    if (t_firstPress != nullptr) t_firstPress->closeWanted = true;
+    EndMenu();
+    // Wakes the menu loop, whose filter then closes a menu that was still
+    // on its way.
+    PostMessageA(application_, WM_NULL, 0, 0);
+}
 
 bool Win32Tray::addIcon(const std::string& tip) {
     NOTIFYICONDATAA data = iconRecord(properties_);
@@ -130,7 +144,7 @@ TrayMenuItem Win32Tray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool 
         AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
     }
     appendItem(menu.get(), kCmdSave, txt::kMenuSave);
-    FirstPress first{{at.x, at.y}, cursorReadAt_, false};
+    FirstPress first{{at.x, at.y}, cursorReadAt_, false, false};
     FirstPress* const outer = t_firstPress;
     t_firstPress = &first;
     const UniqueHook filter(SetWindowsHookExA(WH_MSGFILTER, menuFilter, nullptr, GetCurrentThreadId()));

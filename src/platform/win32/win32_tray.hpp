@@ -21,7 +21,7 @@ public:
     void foregroundAndProcessMessages() override;
     TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
-    void closeMenu() override { EndMenu(); }
+    void closeMenu() override;
     void markDoubleClick() override;
     bool pressEndsDoubleClick() override;
 
