@@ -5,8 +5,13 @@
 #   tests/wine/      end-to-end tests: each *.cpp there is a small Windows
 #                    program of its own; each *_test.sh / *_test.py is a test
 #                    that drives the programs, the stand-in and OrvexLog.exe
-# One Wine session (Xvfb display + fresh prefix, booted once) serves a whole
-# CTest run: the wine_session fixture starts it and stops it afterwards.
+# Two Wine sessions (each its own Xvfb display, fresh prefix and wineserver,
+# booted once), lanes a and b, serve a CTest run: fixtures start them and
+# stop them afterwards. No test sees the other lane's windows, so
+# `ctest -j2` runs the lanes side by side; within a lane the tests run one
+# after another (a resource lock). A script whose header has the line
+# "# lane: a" runs in lane a, with the scripts that mostly wait out a host's
+# limits; every other test runs in lane b.
 
 set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources to build for Windows")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -18,8 +23,8 @@ foreach(_t gtest gtest_main gmock gmock_main)
 endforeach()
 
 if(CMAKE_CROSSCOMPILING)
-  set(WINE_SESSION_DIR ${CMAKE_BINARY_DIR}/wine)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh --session ${WINE_SESSION_DIR})
+  # The session comes from each test's WINE_SESSION_DIR (its lane).
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
 endif()
 
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS
@@ -48,13 +53,24 @@ endforeach()
 
 if(CMAKE_CROSSCOMPILING)
   set(_session ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
-  add_test(NAME wine_session_start COMMAND ${_session} start ${WINE_SESSION_DIR})
-  add_test(NAME wine_session_stop COMMAND ${_session} stop ${WINE_SESSION_DIR})
-  set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
-  set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
+  foreach(_lane a b)
+    set(_dir ${CMAKE_BINARY_DIR}/wine-${_lane})
+    set(WINE_LANE_${_lane}_DIR ${_dir})
+    add_test(NAME wine_session_start_${_lane} COMMAND ${_session} start ${_dir})
+    add_test(NAME wine_session_stop_${_lane} COMMAND ${_session} stop ${_dir})
+    set_tests_properties(wine_session_start_${_lane} PROPERTIES FIXTURES_SETUP wine_${_lane} TIMEOUT 300)
+    set_tests_properties(wine_session_stop_${_lane} PROPERTIES FIXTURES_CLEANUP wine_${_lane} TIMEOUT 60)
+  endforeach()
+
+  # wine_in_lane TEST LANE: the test runs in that lane's session.
+  function(wine_in_lane _test _lane)
+    set_tests_properties(${_test} PROPERTIES FIXTURES_REQUIRED wine_${_lane} RESOURCE_LOCK wine_${_lane}
+                         ENVIRONMENT "WINE_SESSION_DIR=${WINE_LANE_${_lane}_DIR}")
+  endfunction()
 
   add_test(NAME win32_tests COMMAND win32_tests --gtest_color=no)
-  set_tests_properties(win32_tests PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+  set_tests_properties(win32_tests PROPERTIES TIMEOUT 300)
+  wine_in_lane(win32_tests b)
 
   file(GLOB WINE_E2E_TESTS CONFIGURE_DEPENDS
        ${CMAKE_SOURCE_DIR}/tests/wine/*_test.sh ${CMAKE_SOURCE_DIR}/tests/wine/*_test.py)
@@ -66,9 +82,14 @@ if(CMAKE_CROSSCOMPILING)
     else()
       set(_runner bash)
     endif()
+    file(STRINGS ${_script} _lane_line REGEX "^# lane: a$")
+    set(_lane b)
+    if(_lane_line)
+      set(_lane a)
+    endif()
     add_test(NAME wine_${_name} COMMAND ${_runner} ${_script} ${CMAKE_BINARY_DIR})
-    set_tests_properties(wine_${_name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
-                         ENVIRONMENT "WINE_SESSION_DIR=${WINE_SESSION_DIR}")
+    set_tests_properties(wine_${_name} PROPERTIES TIMEOUT 300)
+    wine_in_lane(wine_${_name} ${_lane})
   endforeach()
   # Its hosts stay silent or slow past the save's one-minute waits, four times.
   set_tests_properties(wine_faults_host_test PROPERTIES TIMEOUT 600)

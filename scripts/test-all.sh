@@ -1,29 +1,36 @@
 #!/usr/bin/env bash
 # Every test: installs whatever is missing, builds natively (build/native)
-# and for Windows (build/win32), runs both CTest suites (the Windows one under
-# Wine on a virtual display) and ends with "N passed, M failed".
+# and for Windows (build/win32), runs both CTest suites (the Windows one
+# under Wine, in two sessions side by side), the native suite again under
+# the sanitizers (build/asan) and the fuzz targets, and ends with a line of
+# times per part and "N passed, M failed".
 #   scripts/test-all.sh
+# The Windows suite mostly waits (on Wine, on hosts that are slow on
+# purpose), so the sanitizer build, its tests and the fuzzing run beside it.
+# SKIP_FUZZ=1 leaves the fuzzing out of a quick local run.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
+started=$SECONDS
 bash scripts/install-deps.sh || { echo "0 passed, 1 failed"; exit 1; }
+install_s=$((SECONDS - started))
 
-passed=0
-failed=0
 logs=$root/build/test-logs
 mkdir -p "$logs"
+rm -f "$logs"/*.result
 
-# run_suite NAME BUILD_DIR CONFIGURE_ARGS...: configure, build, ctest.
-run_suite() {
+# build_suite NAME BUILD_DIR CONFIGURE_ARGS...: configure and build; a
+# failure counts as one failed test.
+build_suite() {
     local name=$1 dir=$2
     shift 2
     echo "=== $name: configure and build"
     if ! cmake -S . -B "$dir" "$@" >"$logs/$name-configure.log" 2>&1; then
         cat "$logs/$name-configure.log"
         echo "=== $name: configure FAILED"
-        failed=$((failed + 1))
-        return
+        echo "0 1" >"$logs/$name.result"
+        return 1
     fi
     cmake --build "$dir" -j2 >"$logs/$name-build.log" 2>&1
     local status=$?
@@ -31,44 +38,99 @@ run_suite() {
     if ((status != 0)); then
         tail -n 40 "$logs/$name-build.log"
         echo "=== $name: build FAILED"
-        failed=$((failed + 1))
-        return
+        echo "0 1" >"$logs/$name.result"
+        return 1
     fi
+}
+
+# test_suite NAME BUILD_DIR CTEST_ARGS...: runs CTest; "passed failed" goes
+# to $logs/NAME.result.
+test_suite() {
+    local name=$1 dir=$2
+    shift 2
     echo "=== $name: tests"
-    ctest --test-dir "$dir" --output-on-failure 2>&1 | tee "$logs/$name-ctest.log"
+    ctest --test-dir "$dir" --output-on-failure "$@" >"$logs/$name-ctest.log" 2>&1
     local summary
     summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$logs/$name-ctest.log" | tail -n 1)
     if [[ -z $summary ]]; then
+        cat "$logs/$name-ctest.log"
         echo "=== $name: no test summary"
-        failed=$((failed + 1))
+        echo "0 1" >"$logs/$name.result"
         return
     fi
     local bad total
     bad=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$summary")
     total=$(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$summary")
-    passed=$((passed + total - bad))
-    failed=$((failed + bad))
+    echo "$((total - bad)) $bad" >"$logs/$name.result"
+    # Passing tests print nothing but their line; failures their output.
+    grep -vE '^ *(Start +[0-9]+: |[0-9]+/[0-9]+ Test +#[0-9]+: .* +Passed )' "$logs/$name-ctest.log" | \
+        sed "s/^/[$name] /" | grep -vE '^\[[a-z0-9]+\] *$' || true
+    echo "=== $name: $summary"
 }
 
-started=$SECONDS
-run_suite native "$root/build/native"
-run_suite win32 "$root/build/win32" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release
+# timed VAR COMMAND...: runs COMMAND, whose status it returns; VAR gets its
+# seconds.
+timed() {
+    local var=$1 t=$SECONDS status
+    shift
+    "$@"
+    status=$?
+    printf -v "$var" '%s' "$((SECONDS - t))"
+    return "$status"
+}
 
-# Sanitizers and bounded fuzzing: the native suite again under AddressSanitizer
-# and UndefinedBehaviorSanitizer (build/asan), then every fuzz target for about
-# twelve seconds (scripts/fuzz.sh, build/fuzz), each target counting as one
-# test. SKIP_FUZZ=1 leaves the fuzzing out of a quick local run.
-run_suite asan "$root/build/asan" -DORVEXLOG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-if [[ ${SKIP_FUZZ:-0} == 1 ]]; then
-    echo "=== fuzz: skipped (SKIP_FUZZ=1)"
-else
-    bash scripts/fuzz.sh 2>&1 | tee "$logs/fuzz.log"
-    fuzz_status=${PIPESTATUS[0]}
-    passed=$((passed + $(grep -c '^fuzz_[a-z_]*: passed' "$logs/fuzz.log")))
-    fuzz_failed=$(grep -c '^fuzz_[a-z_]*: FAILED' "$logs/fuzz.log")
-    ((fuzz_status != 0 && fuzz_failed == 0)) && fuzz_failed=1  # the build failed
-    failed=$((failed + fuzz_failed))
+native_ok=1 win32_ok=1
+timed native_build_s build_suite native "$root/build/native" || native_ok=0
+timed win32_build_s build_suite win32 "$root/build/win32" \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release || win32_ok=0
+
+# The two Wine lanes (ctest -j2), in the background.
+wine_s=0
+if ((win32_ok)); then
+    wine_started=$SECONDS
+    test_suite win32 "$root/build/win32" -j2 &
+    wine_pid=$!
 fi
-echo "=== done in $((SECONDS - started))s"
+
+# Beside them, at the lowest priority so that the Wine lanes get the
+# processor whenever they want it: the native suite, then again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then every fuzz target for
+# about twelve seconds (scripts/fuzz.sh, build/fuzz), each target counting as
+# one test.
+side_started=$SECONDS
+(
+    renice -n 19 "$BASHPID" >/dev/null
+    ((native_ok)) && test_suite native "$root/build/native"
+    build_suite asan "$root/build/asan" -DORVEXLOG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug &&
+        test_suite asan "$root/build/asan"
+    if [[ ${SKIP_FUZZ:-0} == 1 ]]; then
+        echo "=== fuzz: skipped (SKIP_FUZZ=1)"
+    else
+        bash scripts/fuzz.sh >"$logs/fuzz.log" 2>&1
+        fuzz_status=$?
+        grep -E '^(fuzz_|===)' "$logs/fuzz.log"
+        fuzz_passed=$(grep -c '^fuzz_[a-z_]*: passed' "$logs/fuzz.log")
+        fuzz_failed=$(grep -c '^fuzz_[a-z_]*: FAILED' "$logs/fuzz.log")
+        ((fuzz_status != 0 && fuzz_failed == 0)) && fuzz_failed=1  # the build failed
+        echo "$fuzz_passed $fuzz_failed" >"$logs/fuzz.result"
+    fi
+)
+side_s=$((SECONDS - side_started))
+
+if ((win32_ok)); then
+    wait "$wine_pid"
+    wine_s=$((SECONDS - wine_started))
+fi
+
+passed=0
+failed=0
+for result in "$logs"/*.result; do
+    read -r p f <"$result"
+    passed=$((passed + p))
+    failed=$((failed + f))
+done
+echo "=== done in $((SECONDS - started))s: install ${install_s}s, native build ${native_build_s}s," \
+    "Windows build ${win32_build_s}s, then the Wine lanes ${wine_s}s beside the native, sanitizer and" \
+    "fuzz part ${side_s}s"
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]

@@ -9,6 +9,7 @@
 # window that stops answering for a while, and a save asked for while the
 # copy is still under way.
 #   faults_host_test.sh BUILD_DIR
+# lane: a
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
