@@ -48,24 +48,38 @@ TEST_F(StartupTest, RunsItsStepsInOrderAndEndsThroughTheClosingStep) {
     EXPECT_TRUE(form().form.SaveFolderPath.empty());
 }
 
-TEST_F(StartupTest, ASecondCopyEndsSilentlyWithExitCodeZero) {
+TEST_F(StartupTest, OnlyAnotherCopysMutexEndsANewCopySilently) {
     d.entry.opening = ProgramEntryPort::Mutex::Exists;
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(d.journal.entries, (std::vector<std::string>{"entry: hand cursor", "entry: open mutex hKestl"}));
     EXPECT_FALSE(form_);
 
     using Mutex = ProgramEntryPort::Mutex;
-    // The mutex of a copy with higher rights that we may not open; one made
-    // between our open and our create; one that cannot be made at all.
-    for (const auto& [opening, creating] : {std::pair{Mutex::Unusable, Mutex::Ours},
-                                            std::pair{Mutex::Absent, Mutex::Exists},
-                                            std::pair{Mutex::Absent, Mutex::Unusable}}) {
+    const struct {
+        Mutex opening, creating;
+        bool runs;
+    } cases[] = {
+        // The mutex of a copy with higher rights that we may not open or
+        // create; one made between our open and our create.
+        {Mutex::Denied, Mutex::Ours, false},
+        {Mutex::Absent, Mutex::Exists, false},
+        {Mutex::Absent, Mutex::Denied, false},
+        // Any other failure (the name taken by an object of another kind)
+        // tells nothing of another copy: the program runs without the guard.
+        {Mutex::Failed, Mutex::Failed, true},
+        {Mutex::Absent, Mutex::Failed, true},
+        {Mutex::Failed, Mutex::Ours, true},
+    };
+    for (const auto& [opening, creating, runs] : cases) {
+        form_.reset();
         d.journal.entries.clear();
         d.entry.opening = opening;
         d.entry.creating = creating;
+        const int addsBefore = d.tray.adds;
         EXPECT_EQ(run(), 0);
-        EXPECT_EQ(d.journal.indexOf("create MainForm"), -1);
-        EXPECT_EQ(d.tray.adds, 0);
+        EXPECT_EQ(d.journal.indexOf("entry: message loop") != -1, runs);
+        EXPECT_EQ(d.tray.adds - addsBefore, runs ? 1 : 0);
+        EXPECT_FALSE(d.entry.mutexOwned);
         EXPECT_TRUE(d.boxes.shown.empty());
     }
 }
