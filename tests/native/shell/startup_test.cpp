@@ -101,7 +101,7 @@ TEST_F(StartupTest, StoredPositionIsUsedAsItIsOffScreenIncluded) {
 TEST_F(StartupTest, FormCreateLoadsSettingsArmsNothingAndLeavesNoUnsavedChanges) {
     writeSettings(
         "[AutoSave_GroupBox]\r\nAutoSave_TrackBar=15\r\nAutoSave_CheckBox=1\r\n"
-        "[FileName_GroupBox]\r\nMonth_CheckBox=0\r\n");
+        "[FileName_GroupBox]\r\nMonth_CheckBox=0\r\n[Setting_GroupBox]\r\nOrvexLogPath=logs\r\n");
     MainForm& m = start();
     const FormContext& f = m.form;
     EXPECT_EQ(f.AutoSave_Timer.interval(), 15u * 60000u);
@@ -110,8 +110,8 @@ TEST_F(StartupTest, FormCreateLoadsSettingsArmsNothingAndLeavesNoUnsavedChanges)
     EXPECT_FALSE(f.CloseTimer.enabled());
     EXPECT_EQ(f.controls.AutoSave_Label.caption(), std::string("15") + txt::kMinutesSuffix);
     EXPECT_FALSE(f.controls.Month_CheckBox.checked());
-    EXPECT_EQ(f.SaveFolderPath, "C:\\Tools");
-    EXPECT_EQ(f.controls.SaveFolder_Edit.text(), "C:\\Tools");
+    EXPECT_EQ(f.SaveFolderPath, "logs");  // as stored: in the program folder wherever that is
+    EXPECT_EQ(f.controls.SaveFolder_Edit.text(), "logs");
     EXPECT_FALSE(f.controls.Save_Button.enabled());
     EXPECT_FALSE(d.formWindow.visible());
     EXPECT_EQ(formShows, 0);
