@@ -219,15 +219,14 @@ must "hidden" wait-shown 0 20
 must "shown again" show 30
 must "page 2 for the folder" page 1 10
 must "the folder as stored" wait-text SaveFolder_Edit logs 10
-must "page 1 for another setting" page 0 10
-must "month box clicked" click Month_CheckBox
+must "text format clicked" click Plain_RadioButton
 must "OK" click OK_Button
 must "OK hides the window, asking nothing" wait-shown 0 20
-expect_ini FileName_GroupBox Month_CheckBox 0
+expect_ini File_TabSheet Plain_RadioButton 1
 expect_ini Setting_GroupBox OrvexLogPath logs
 props_standin --companion=100
 ui tray TMainForm left S 30 || fail "save command"
-logged() { [[ -n $(find "$work/app/logs" -name 'LOG*.rtf') ]]; }
+logged() { [[ -n $(find "$work/app/logs" -name 'LOG*.txt') ]]; }
 wait_until 60 "the log in the program folder's logs" logged ||
     fail "no log in the program folder's logs: $(find "$work" -name 'LOG*' | paste -sd ' ')"
 ok "a relative save folder stays as stored and takes the log: $(find "$work/app/logs" -name 'LOG*' -printf '%f')"

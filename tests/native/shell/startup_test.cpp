@@ -75,10 +75,8 @@ TEST_F(StartupTest, OnlyAnotherCopysMutexEndsANewCopySilently) {
         d.journal.entries.clear();
         d.entry.opening = opening;
         d.entry.creating = creating;
-        const int addsBefore = d.tray.adds;
         EXPECT_EQ(run(), 0);
         EXPECT_EQ(d.journal.indexOf("entry: message loop") != -1, runs);
-        EXPECT_EQ(d.tray.adds - addsBefore, runs ? 1 : 0);
         EXPECT_FALSE(d.entry.mutexOwned);
         EXPECT_TRUE(d.boxes.shown.empty());
     }
