@@ -45,12 +45,19 @@ struct FormContext {
     bool starting = false;
 
     std::string programFolder() const { return programFolderOf(programFile); }
-    // "OrvexLogPath" as the place it names: missing or empty is the program
-    // folder, and a relative one lies in it, whatever the current folder is.
-    std::string storedSaveFolder() const {
-        const std::string stored = settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, "");
-        return FolderFromProgramFolder(stored, programFolder());
+    // "OrvexLogPath" as stored, the program folder when missing. An empty or
+    // relative folder stays so: it goes with the program wherever the program
+    // goes (a USB stick under another drive letter).
+    std::string storedSaveFolderText() const {
+        return settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, programFolder());
     }
+    // The place a stored or typed folder names: an empty or relative one lies
+    // in the program folder, whatever the current folder is.
+    std::string folderPlace(const std::string& folder) const {
+        return FolderFromProgramFolder(folder, programFolder());
+    }
+    // The place "OrvexLogPath" names.
+    std::string storedSaveFolder() const { return folderPlace(storedSaveFolderText()); }
     // Marks the window as holding unsaved changes.
     void SaveEnabled_CheckBoxClick() { controls.Save_Button.setEnabled(true); }
 };

@@ -19,7 +19,7 @@ void runFormCreate(MainForm& main) {
     main.naming.CheckBoxClick();
     main.reactions.AutoSave_TrackBarChange();
 
-    form.SaveFolderPath = form.storedSaveFolder();
+    form.SaveFolderPath = form.storedSaveFolderText();
     main.transfer.showSaveFolderShortened();
 
     // Stored positions are used as they are, off screen included.

@@ -8,11 +8,13 @@ int runProgram(ProgramEntryPort& entry, const std::function<MainForm&()>& create
     // A second copy ends silently; the running one is not disturbed. A copy
     // that created the mutex between our open and our create counts as well,
     // and so does a mutex we may not touch (a copy started with higher
-    // rights) or cannot make: running without the guard could mean two
-    // copies saving into the same files.
+    // rights). Any other failure (the name taken by an object of another
+    // kind, no resources) says nothing of another copy: the program runs on
+    // without the guard rather than never starting, and without a word.
     using Mutex = ProgramEntryPort::Mutex;
-    if (entry.openInstanceMutex(kInstanceMutexName) != Mutex::Absent) return 0;
-    if (entry.createInstanceMutex(kInstanceMutexName) != Mutex::Ours) return 0;
+    const auto anotherCopy = [](Mutex m) { return m == Mutex::Exists || m == Mutex::Denied; };
+    if (anotherCopy(entry.openInstanceMutex(kInstanceMutexName))) return 0;
+    if (anotherCopy(entry.createInstanceMutex(kInstanceMutexName))) return 0;
     // A shortcut's "minimised" or "maximised" must not stick to the window
     // that the tray shows later.
     entry.hideStartupShowState();

@@ -22,9 +22,14 @@ void HostLaunch::LaunchHostProgram() {
         if (hosts::isCompanionExecutable(companion)) p.shell.winExec(companionCommandLine(companion), win::kSwShow);
         return;
     }
-    // An empty, missing or relative folder would start whatever ORVEX.exe the
-    // current drive or folder holds: only an absolute one is used.
+    // The executable's path decides, not the folder's: an empty, missing or
+    // relative folder would start whatever ORVEX.exe the current drive or
+    // folder holds, while a drive alone (D:) gives the definite D:\ORVEX.exe.
     const std::string folder = ChatClientIni(p.profile, p.system).productHDRoot();
-    if (!hosts::isDefinitePath(folder)) return;
-    p.shell.shellExecute("OPEN", folder + hosts::kChatClientExe, "", folder, win::kSwShow);
+    const std::string executable = folder + hosts::kChatClientExe;
+    if (!hosts::isDefiniteFilePath(executable)) return;
+    // As a working folder a drive alone names that drive's current folder
+    // (on our own drive, ours), not the root that holds ORVEX.exe.
+    const bool driveAlone = folder.size() == 2 && folder[1] == ':';
+    p.shell.shellExecute("OPEN", executable, "", driveAlone ? folder + '\\' : folder, win::kSwShow);
 }

@@ -44,24 +44,41 @@ bool namesDevice(std::string_view path) {
     return false;
 }
 
+bool hasDriveRoot(std::string_view path) {
+    return path.size() >= 3 && isAsciiLetter(path[0]) && path[1] == ':' && isSeparator(path[2]);
+}
+
+// Length of \\server\share at the start of a UNC path, both named; 0 for any
+// other path, and for \\.\ and \\?\, which lead to devices.
+std::size_t shareRootLength(std::string_view path) {
+    if (path.size() < 2 || !isSeparator(path[0]) || !isSeparator(path[1])) return 0;
+    const std::string_view rest = path.substr(2);
+    const std::size_t server = componentLength(rest);
+    if (server == 0 || server == rest.size() || rest.substr(0, server) == "." || rest.substr(0, server) == "?")
+        return 0;
+    const std::size_t share = componentLength(rest.substr(server + 1));
+    return share == 0 ? 0 : 2 + server + 1 + share;
+}
+
 }  // namespace
 
 bool isDefinitePath(std::string_view path) {
     if (hasQuote(path)) return false;
     std::string_view rest;
-    if (path.size() >= 3 && isAsciiLetter(path[0]) && path[1] == ':' && isSeparator(path[2])) {
+    if (hasDriveRoot(path)) {
         rest = path.substr(3);
     } else {
-        if (path.size() < 2 || !isSeparator(path[0]) || !isSeparator(path[1])) return false;
-        // \\server\share: both named; \\.\ and \\?\ lead to devices.
+        if (shareRootLength(path) == 0) return false;
         rest = path.substr(2);
-        const std::size_t server = componentLength(rest);
-        if (server == 0 || server == rest.size() || rest.substr(0, server) == "." || rest.substr(0, server) == "?")
-            return false;
-        if (componentLength(rest.substr(server + 1)) == 0) return false;
     }
     // A ":" past the drive names a stream of a file (C:\notes.txt:quorla.exe).
     return !sjis::containsAnyOf(rest, ":") && !namesDevice(rest);
+}
+
+bool isDefiniteFilePath(std::string_view path) {
+    if (!isDefinitePath(path)) return false;
+    const std::size_t share = shareRootLength(path);
+    return share == 0 || path.size() > share + 1;
 }
 
 bool namesExecutable(std::string_view path, std::string_view expected) {

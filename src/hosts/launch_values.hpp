@@ -13,6 +13,10 @@ namespace hosts {
 // rooted (\dir) paths are not.
 bool isDefinitePath(std::string_view path);
 
+// A definite path that can name a file: on a share, something inside it, as
+// \\server\share alone is the share itself.
+bool isDefiniteFilePath(std::string_view path);
+
 // True when the name part (after the last "\" or ":") is `expected` in any
 // letter case of its ASCII letters; the open-file dialog's rule.
 bool namesExecutable(std::string_view path, std::string_view expected);

@@ -14,13 +14,15 @@ public:
         Absent,     // no such object: no copy runs
         Ours,       // created by this call; kept until releaseInstanceMutex
         Exists,     // another copy holds it (a handle it gave is closed at once)
-        Unusable,   // it exists but may not be opened (a copy with higher
-                    // rights), or it could not be made at all
+        Denied,     // ERROR_ACCESS_DENIED: it exists, held by a copy started
+                    // with higher rights
+        Failed,     // any other failure, which tells nothing of another copy
     };
-    // OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name): Absent, Exists or Unusable.
+    // OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name): Absent, Exists, Denied or
+    // Failed.
     virtual Mutex openInstanceMutex(const std::string& name) = 0;
     // CreateMutexA(no security attributes, FALSE, name): Ours, Exists
-    // (ERROR_ALREADY_EXISTS: another copy created it first) or Unusable.
+    // (ERROR_ALREADY_EXISTS: another copy created it first), Denied or Failed.
     virtual Mutex createInstanceMutex(const std::string& name) = 0;
     // The start-up show command becomes SW_HIDE, whatever the launcher asked.
     virtual void hideStartupShowState() = 0;

@@ -7,19 +7,27 @@
 #include "settings/settings_transfer.hpp"
 #include "text/texts.hpp"
 
+std::string PropertiesCommit::saveFolderPlace() const {
+    // An empty box names no folder, unless empty is what is stored: then it
+    // stands for the program folder, as it does for the save.
+    if (form_.SaveFolderPath.empty() && !form_.storedSaveFolderText().empty()) return {};
+    return form_.folderPlace(form_.SaveFolderPath);
+}
+
 bool PropertiesCommit::saveFolderReady() {
     FileSystemPort& files = form_.platform.files;
-    if (FolderExists(files, form_.SaveFolderPath)) return true;
+    const std::string place = saveFolderPlace();
+    if (FolderExists(files, place)) return true;
     MessageBoxPort& boxes = form_.platform.messageBox;
     if (boxes.show(txt::kAskCreateFolder, txt::kCaptionWarning, win::kMbYesNo | win::kMbIconExclamation) !=
         win::kIdYes)
         return false;
     try {
-        CreateFolderChain(files, form_.SaveFolderPath);
+        CreateFolderChain(files, place);
         // The chain passes over what it takes for a drive or a root (Q:\ of
         // a missing drive, two bytes, a doubled final "\") without creating
         // anything: only a folder that is there now may be stored.
-        if (FolderExists(files, form_.SaveFolderPath)) return true;
+        if (FolderExists(files, place)) return true;
     } catch (const AppError&) {
         // Our own message replaces the routine's.
     }
@@ -29,17 +37,12 @@ bool PropertiesCommit::saveFolderReady() {
 }
 
 void PropertiesCommit::Save_ButtonClick() {
-    // A typed relative folder is taken in the program folder, as a stored one
-    // is, and shown and stored as that place. An empty one stays empty and is
-    // refused below.
-    if (!form_.SaveFolderPath.empty()) {
-        form_.SaveFolderPath = FolderFromProgramFolder(form_.SaveFolderPath, form_.programFolder());
-        transfer_.showSaveFolderShortened();
-    }
+    // The folder is stored as typed or stored: a relative one is checked and
+    // created in the program folder but stays relative.
     if (!saveFolderReady()) {
         // A typed folder that does not exist is dropped; the rest of the
         // settings are still committed.
-        form_.SaveFolderPath = form_.storedSaveFolder();
+        form_.SaveFolderPath = form_.storedSaveFolderText();
         transfer_.showSaveFolderShortened();
     }
     transfer_.WriteSettings();

@@ -1,6 +1,7 @@
 #pragma once
 // The properties window's three buttons: commit (設定の更新), commit and hide
 // (OK), and throw the changes away (キャンセル).
+#include <string>
 
 struct FormContext;
 class SettingsTransfer;
@@ -22,6 +23,9 @@ public:
     void Cancel_ButtonClick();
 
 private:
+    // The folder SaveFolderPath names, in the program folder when relative;
+    // empty when it names none.
+    std::string saveFolderPlace() const;
     // True when SaveFolderPath names a folder, now or after the user agreed
     // to create it.
     bool saveFolderReady();

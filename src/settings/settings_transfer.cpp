@@ -90,7 +90,7 @@ void SettingsTransfer::LoadSettings() {
                                        c.DeleteQuorlaPath_Button.setEnabled(!s.readText(section, key, "").empty());
                                        break;
                                    case Special::SaveFolder:
-                                       form_.SaveFolderPath = form_.storedSaveFolder();
+                                       form_.SaveFolderPath = s.readText(section, key, form_.programFolder());
                                        showSaveFolderShortened();
                                        break;
                                    case Special::Interval:

@@ -76,13 +76,14 @@ TEST_F(SettingsFileTest, WrittenValuesReadBackInTheirForms) {
     settings.writeText(keys::kSettingGroup, keys::kOrvexLogPath, "");
     settings.writeText(keys::kFileNameGroup, keys::kTopFileNameEdit, kIro + kHyo);
     settings.writeText("Blanks", "prefix", "log ");
+    settings.writeText("Blanks", "leading", " log");
     settings.writeText("Blanks", "quoted", "'x'");
 
     EXPECT_EQ(SimFileRoot::read(path),
               "[File_TabSheet]\r\nRichText_RadioButton=1\r\nPlain_RadioButton=0\r\n"
               "[FormPosition]\r\nMainTop=-32000\r\n[Setting_GroupBox]\r\nOrvexLogPath=\r\n"
               "[FileName_GroupBox]\r\nTopFileName_Edit=" + kIro + kHyo + "\r\n"
-              "[Blanks]\r\nprefix=\"log \"\r\nquoted=\"'x'\"\r\n");
+              "[Blanks]\r\nprefix=\"log \"\r\nleading=\" log\"\r\nquoted=\"'x'\"\r\n");
     EXPECT_TRUE(settings.readFlag(keys::kFileTabSheet, keys::kRichTextRadioButton, false));
     EXPECT_FALSE(settings.readFlag(keys::kFileTabSheet, keys::kPlainRadioButton, true));
     EXPECT_EQ(settings.readInt(keys::kFormPosition, keys::kMainTop, 0), -32000);
@@ -90,6 +91,7 @@ TEST_F(SettingsFileTest, WrittenValuesReadBackInTheirForms) {
     EXPECT_EQ(settings.readText(keys::kSettingGroup, keys::kOrvexLogPath, "C:\\Tools"), "");
     EXPECT_EQ(settings.readText(keys::kFileNameGroup, keys::kTopFileNameEdit, ""), kIro + kHyo);
     EXPECT_EQ(settings.readText("Blanks", "prefix", ""), "log ");
+    EXPECT_EQ(settings.readText("Blanks", "leading", ""), " log");
     EXPECT_EQ(settings.readText("Blanks", "quoted", ""), "'x'");
 }
 

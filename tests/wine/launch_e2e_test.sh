@@ -6,7 +6,8 @@
 # exists nothing is started. A folder that is empty or relative, and a
 # companion path that would close its quotes or is not absolute, start
 # nothing: not the ORVEX.exe or quorla.exe of the program's folder, the
-# current drive or folder, nor another program.
+# current drive or folder, nor another program. A drive alone (C:) opens the
+# ORVEX.exe in its root.
 #   launch_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -118,6 +119,18 @@ wait_until 30 "the chat client's launch record" test -s "$record" || fail "the c
     fail "started from an unsafe value: $(records) $(ls "$work/app" | paste -sd " ")"
 [[ $(line "$record" cwd) == 'C:\Orvex Test' ]] || fail "chat client working folder: $(line "$record" cwd)"
 ok "empty and relative ProductHDRoot and a quoted or relative QuorlaPath started nothing; a trailing \\ still works"
+rm -f "$record"
+
+# A drive alone: the ORVEX.exe in its root, working there, not in the
+# current folder of the drive.
+printf '[ORVEX]\r\nProductHDRoot=C:\r\n' >"$drive_c/windows/orvex3.ini"
+run_app "[Setting_GroupBox]
+Create_CheckBox=1"
+record="$drive_c/ORVEX.exe.launch.txt"
+wait_until 30 "the drive root's launch record" test -s "$record" || fail "ORVEX.exe in the drive root was not started"
+[[ $(line "$record" exe) == 'C:\ORVEX.exe' && $(line "$record" cwd) == 'C:\' ]] ||
+    fail "chat client at the drive root: $(line "$record" exe) in $(line "$record" cwd)"
+ok "ProductHDRoot=C: opened C:\\ORVEX.exe working in C:\\"
 
 # 5. Start-up asks for the chat client, as orvex3.ini names no folder. The
 #    question alone has the program's taskbar entry. 終了 under it, or under

@@ -6,7 +6,8 @@
 # takes no clicks (and not stored when Yes creates nothing), キャンセル
 # restoring what is stored (the designed states before the first commit,
 # also for the tray's double click), the window always opening on page 1
-# with the focus in the prefix box, and the prefix box's limit of 14 bytes.
+# with the focus in the prefix box, the prefix box's limit of 14 bytes, and a
+# save folder stored relative that a commit keeps and a save writes into.
 #   properties_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -207,6 +208,29 @@ ok "prefix box limited to 14 bytes"
 must "cancel the typing" click Cancel_Button
 must "hidden" wait-shown 0 20
 
-# 9. Exit from the tray menu ends the program.
+# 9. A save folder stored relative, as on a USB stick that may come back under
+# another drive letter: the commit of another setting keeps it as stored, and
+# the next save writes into that folder in the program's folder.
+mkdir -p "$work/app/logs"
+sed -i 's/^OrvexLogPath=.*$/OrvexLogPath=logs\r/' "$ini"
+must "shown to reload" show 30
+must "cancel reloads the settings" click Cancel_Button
+must "hidden" wait-shown 0 20
+must "shown again" show 30
+must "page 2 for the folder" page 1 10
+must "the folder as stored" wait-text SaveFolder_Edit logs 10
+must "text format clicked" click Plain_RadioButton
+must "OK" click OK_Button
+must "OK hides the window, asking nothing" wait-shown 0 20
+expect_ini File_TabSheet Plain_RadioButton 1
+expect_ini Setting_GroupBox OrvexLogPath logs
+props_standin --companion=100
+ui tray TMainForm left S 30 || fail "save command"
+logged() { [[ -n $(find "$work/app/logs" -name 'LOG*.txt') ]]; }
+wait_until 60 "the log in the program folder's logs" logged ||
+    fail "no log in the program folder's logs: $(find "$work" -name 'LOG*' | paste -sd ' ')"
+ok "a relative save folder stays as stored and takes the log: $(find "$work/app/logs" -name 'LOG*' -printf '%f')"
+
+# 10. Exit from the tray menu ends the program.
 props_stop_app
 echo "properties window: all checks passed"

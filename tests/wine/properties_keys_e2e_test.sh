@@ -4,7 +4,7 @@
 # as the keyboard would deliver them through the program's message loop;
 # keys with Shift or Ctrl held are typed through the system's input. Tab and
 # Shift+Tab go round the page tabs, the page's controls, OK, キャンセル and
-# 設定の更新; the arrows choose in a radio group in its order on screen;
+# 設定の更新; the arrows choose in a radio group in its tab order;
 # Ctrl+Tab and Ctrl+PageDown switch pages from anywhere; Tab into a group with
 # nothing chosen chooses nothing; Enter and Escape are harmless; Space on
 # キャンセル hides the window.
@@ -53,23 +53,26 @@ tab_round shift+$VK_TAB TopFileName_Edit PageControl Cancel_Button OK_Button Pla
 ok "Tab and Shift+Tab: tabs, page, OK, キャンセル, tabs"
 
 # Ctrl+Tab from a control of the page: page 2, the focus on its first control,
-# the format group where nothing is chosen, and nothing chosen by the move.
-press Plain_CheckBox ctrl+$VK_TAB RichText_RadioButton
+# the format group where nothing is chosen, which begins with text format in
+# its tab order, and nothing chosen by the move.
+press Plain_CheckBox ctrl+$VK_TAB Plain_RadioButton
 must "Ctrl+Tab switches to page 2" wait-page 1 10
-press RichText_RadioButton shift+$VK_TAB PageControl
-press PageControl $VK_TAB RichText_RadioButton
-must "Tab into the group chooses nothing" wait-checked RichText_RadioButton 0 5
-drive wait-checked Plain_RadioButton 0 1 || fail "Tab into the group chose text format"
+press Plain_RadioButton shift+$VK_TAB PageControl
+press PageControl $VK_TAB Plain_RadioButton
+must "Tab into the group chooses nothing" wait-checked Plain_RadioButton 0 5
+drive wait-checked RichText_RadioButton 0 1 || fail "Tab into the group chose rich text"
 drive wait-enabled Save_Button 0 1 || fail "Tab into the group marked the settings changed"
 # Windows' radio buttons report a click when they only gain the focus.
-must "focus click" focus-click RichText_RadioButton
-must "a focus click reached the window" wait-focus RichText_RadioButton 5
-drive wait-checked RichText_RadioButton 1 1 2>/dev/null && fail "a focus click chose rich text"
+must "focus click" focus-click Plain_RadioButton
+must "a focus click reached the window" wait-focus Plain_RadioButton 5
+drive wait-checked Plain_RadioButton 1 1 2>/dev/null && fail "a focus click chose text format"
 drive wait-enabled Save_Button 0 1 || fail "a focus click marked the settings changed"
 ok "Tab into a group with nothing chosen chooses nothing"
-press RichText_RadioButton $VK_SPACE RichText_RadioButton
-must "Space chooses" wait-checked RichText_RadioButton 1 10
+press Plain_RadioButton $VK_SPACE Plain_RadioButton
+must "Space chooses" wait-checked Plain_RadioButton 1 10
 must "and marks changed" wait-enabled Save_Button 1 10
+press Plain_RadioButton $VK_DOWN RichText_RadioButton
+must "the arrow chooses" wait-checked RichText_RadioButton 1 10
 tab_round $VK_TAB RichText_RadioButton SaveFolder_Edit SaveFolder_Button AutoSave_CheckBox AutoSaveMenu_CheckBox \
     AutoSave_TrackBar OK_Button Cancel_Button Save_Button PageControl
 ok "page 2 in order, 設定の更新 included once enabled"
@@ -86,8 +89,8 @@ page_key Cancel_Button ctrl+$VK_NEXT 1
 page_key Cancel_Button ctrl+$VK_PRIOR 0
 ok "Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown, Ctrl+PageUp"
 
-# Space on a check box; the arrows in the radio groups, in their order on
-# screen.
+# Space on a check box; the arrows in the radio groups, in their tab order,
+# which for the separators is not their order on screen.
 tab_round $VK_TAB Cancel_Button Save_Button PageControl TopFileName_Edit Year_CheckBox
 press Year_CheckBox $VK_SPACE Year_CheckBox
 must "space unchecks" wait-checked Year_CheckBox 0 10
@@ -98,9 +101,9 @@ press Year_CheckBox $VK_TAB Year2_RadioButton
 press Year2_RadioButton $VK_RIGHT Year4_RadioButton
 must "the arrow chooses" wait-checked Year4_RadioButton 1 10
 tab_round $VK_TAB Year4_RadioButton Month_CheckBox Day_CheckBox Number_CheckBox Plain_CheckBox Plain_RadioButton1
-tab_round $VK_RIGHT Plain_RadioButton1 Plain_RadioButton2 Plain_RadioButton3 Plain_RadioButton1
+tab_round $VK_RIGHT Plain_RadioButton1 Plain_RadioButton3 Plain_RadioButton2 Plain_RadioButton1
 must "the arrows choose as they go" wait-checked Plain_RadioButton1 1 10
-tab_round $VK_LEFT Plain_RadioButton1 Plain_RadioButton3
+tab_round $VK_LEFT Plain_RadioButton1 Plain_RadioButton2 Plain_RadioButton3
 must "back to the blank" wait-checked Plain_RadioButton3 1 10
 ok "Space and the arrows"
 

@@ -8,8 +8,11 @@
 #   props_stop_app     "終了(&X)" from the tray menu; OrvexLog must end
 #   props_set_dpi DPI  the screen's pixels per inch for programs started from
 #                      now on; the session's own value returns on exit
+#   props_standin ARGS...  the host stand-in with ARGS, until its windows are
+#                      up; ended on exit
 
 app=
+standin=
 props_cleanup=
 
 props_begin() {
@@ -22,6 +25,7 @@ props_begin() {
 
 props_end() {
     [[ -n $app ]] && stop_process "$app"
+    [[ -n $standin ]] && stop_process "$standin"
     [[ -n $props_cleanup ]] && "$props_cleanup"
     [[ -n $props_dpi_saved ]] && _props_write_dpi "${props_dpi_saved#=}"
     wine_session_leave
@@ -54,6 +58,14 @@ props_start_app() {
     wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
     app=$!
     must "OrvexLog started" wait-program 60
+}
+
+props_standin() {
+    rm -f "$work/ready.txt"
+    wine "$build/host_standin.exe" "$@" --timeout=280 --ready="$(win_path "$work/ready.txt")" \
+        </dev/null >"$work/standin.log" 2>&1 &
+    standin=$!
+    wait_until 60 "the stand-in's windows" test -s "$work/ready.txt"
 }
 
 props_stop_app() {

@@ -178,18 +178,20 @@ struct PropertiesPages::Builder {
         label(group, kIdNumberLabel, txt::kNumberLabel, {32, 117, 267, 12});
         check(group, kIdPlainCheck, c.Plain_CheckBox, txt::kPlainCheck, {16, 132, 145, 17});
         HWND divide = panel(group, kIdDividePanel, {32, 148, 249, 17}, Look::Plain);
-        // Radio buttons are made in their order on screen, which the arrow
-        // keys follow.
-        radio(divide, kIdPlainRadio1, c.Plain_RadioButton1, txt::kPlainRadio1, {0, 0, 73, 17}, true);
-        radio(divide, kIdPlainRadio2, c.Plain_RadioButton2, txt::kPlainRadio2, {76, 0, 73, 17}, false);
+        // Radio buttons are made in their tab order, which the arrow keys
+        // follow; here it is not their order on screen: ( ) comes first
+        // though it stands between _ and the blank.
+        radio(divide, kIdPlainRadio2, c.Plain_RadioButton2, txt::kPlainRadio2, {76, 0, 73, 17}, true);
+        radio(divide, kIdPlainRadio1, c.Plain_RadioButton1, txt::kPlainRadio1, {0, 0, 73, 17}, false);
         radio(divide, kIdPlainRadio3, c.Plain_RadioButton3, txt::kPlainRadio3, {152, 0, 89, 17}, false);
         label(group, kIdFileNameSampleLabel, c.FileNameSample_Label, {184, 166, 14, 12});
     }
 
     void fileSavePage(HWND page, MainForm& form) {
         HWND textType = panel(page, kIdTextTypeGroup, {6, 8, 386, 57}, Look::GroupBox, txt::kTextTypeGroup);
-        radio(textType, kIdRichTextRadio, c.RichText_RadioButton, txt::kRichTextRadio, {16, 16, 361, 17}, true);
-        radio(textType, kIdPlainTextRadio, c.Plain_RadioButton, txt::kPlainTextRadio, {16, 32, 129, 17}, false);
+        // In tab order as well: text before Rich Text, which stands above it.
+        radio(textType, kIdPlainTextRadio, c.Plain_RadioButton, txt::kPlainTextRadio, {16, 32, 129, 17}, true);
+        radio(textType, kIdRichTextRadio, c.RichText_RadioButton, txt::kRichTextRadio, {16, 16, 361, 17}, false);
 
         HWND folder = panel(page, kIdSaveFolderGroup, {6, 72, 386, 49}, Look::GroupBox, txt::kSaveFolderGroup);
         HWND box = edit(folder, kIdSaveFolderEdit, c.SaveFolder_Edit, kSaveFolderEdit);

@@ -77,10 +77,11 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             applyDpi(LOWORD(wParam), suggestedRect(lParam));
             return 0;
         case WM_CLOSE:
-            // The closing event ends the process; without one, the message
-            // loop ends.
+            // The closing event ends the process, or refuses a close that
+            // comes while the closing step still shows its error: a quit then
+            // would end that box's loop. Without one, the message loop ends.
             if (events_.closing) events_.closing();
-            PostQuitMessage(0);
+            else PostQuitMessage(0);
             return 0;
         case WM_CTLCOLORSTATIC:
             SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);

@@ -8,17 +8,25 @@ void Win32ProgramEntry::registerHandCursor() {
     setCursorSlot(1, LoadCursorA(GetModuleHandleA(nullptr), "Hand"));
 }
 
+namespace {
+// Only a refusal means that the mutex is there for another copy (one with
+// higher rights); an object of another kind by that name, or a lack of
+// resources, does not.
+ProgramEntryPort::Mutex failureOf(DWORD error) {
+    return error == ERROR_ACCESS_DENIED ? ProgramEntryPort::Mutex::Denied : ProgramEntryPort::Mutex::Failed;
+}
+}  // namespace
+
 ProgramEntryPort::Mutex Win32ProgramEntry::openInstanceMutex(const std::string& name) {
     UniqueKernelHandle other(OpenMutexA(MUTEX_ALL_ACCESS, FALSE, name.c_str()));
     if (other) return Mutex::Exists;
-    // Anything but "not found" means the name is taken: by a copy whose
-    // mutex we may not open, or by an object of another kind.
-    return GetLastError() == ERROR_FILE_NOT_FOUND ? Mutex::Absent : Mutex::Unusable;
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND ? Mutex::Absent : failureOf(error);
 }
 
 ProgramEntryPort::Mutex Win32ProgramEntry::createInstanceMutex(const std::string& name) {
     mutex_ = CreateMutexA(nullptr, FALSE, name.c_str());
-    if (mutex_ == nullptr) return Mutex::Unusable;
+    if (mutex_ == nullptr) return failureOf(GetLastError());
     if (GetLastError() == ERROR_ALREADY_EXISTS) {
         CloseHandle(mutex_);
         mutex_ = nullptr;

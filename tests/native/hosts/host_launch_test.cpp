@@ -33,9 +33,11 @@ TEST_F(HostLaunchTest, StoredCompanionIsRunQuotedWhateverTheChatClientIniHolds) 
 
 TEST_F(HostLaunchTest, ChatClientIsOpenedFromItsFolderAsPlainConcatenation) {
     writeSettings(kOptionOn);
-    // A drive root keeps its backslash; 表 (95 5C) does not end the server.
-    for (const std::string& folder : {std::string("D:\\Chat"), std::string("D:\\"), std::string("d:/Chat"),
-                                      std::string("\\\\srv\\share\\Orvex"), std::string("\\\\\x95\x5C\\s")}) {
+    // A drive root keeps its backslash, and a drive alone is its root as
+    // well; 表 (95 5C) does not end the server.
+    for (const std::string& folder : {std::string("D:\\Chat"), std::string("D:\\"), std::string("D:"),
+                                      std::string("d:/Chat"), std::string("\\\\srv\\share\\Orvex"),
+                                      std::string("\\\\\x95\x5C\\s")}) {
         d.shell.calls.clear();
         chatClientRoot(folder);
         startUp();
@@ -45,19 +47,20 @@ TEST_F(HostLaunchTest, ChatClientIsOpenedFromItsFolderAsPlainConcatenation) {
         EXPECT_EQ(call.verb, "OPEN");
         EXPECT_EQ(call.file, folder + "\\ORVEX.exe");
         EXPECT_EQ(call.parameters, "");
-        EXPECT_EQ(call.folder, folder);
+        EXPECT_EQ(call.folder, folder == "D:" ? "D:\\" : folder);
         EXPECT_EQ(call.show, win::kSwShow);
     }
     EXPECT_TRUE(d.boxes.shown.empty());
 }
 
 TEST_F(HostLaunchTest, StoredValuesThatNameNoDefinitePlaceOrAddArgumentsStartNothing) {
-    // The chat client's folder must be absolute: these would run ORVEX.exe
-    // from the current drive or folder. An empty value still counts as
-    // present, so nothing is asked either.
+    // ORVEX.exe in the chat client's folder must be a definite file: these
+    // would run one from the current drive or folder, or name a server's
+    // share. An empty value still counts as present, so nothing is asked
+    // either.
     writeSettings(kOptionOn);
     for (const std::string& folder : {std::string(), std::string("Chat"), std::string(".\\Chat"),
-                                      std::string("\\Chat"), std::string("D:"), std::string("D:Chat"),
+                                      std::string("\\Chat"), std::string("D:Chat"),
                                       std::string("\\\\srv"), std::string("\\\\srv\\"),
                                       std::string("\\\\\x95\x5C"), std::string("D:\\Chat\" /c x"),
                                       std::string("D:\\Chat:x"), std::string("D:\\Chat\\NUL.txt")}) {

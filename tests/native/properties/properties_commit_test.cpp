@@ -80,18 +80,32 @@ TEST_F(CommitTest, YesThatLeavesNoFolderShowsTheErrorThenFallsBack) {
     }
 }
 
-TEST_F(CommitTest, ARelativeFolderIsTakenInTheProgramFolderAndStoredAsThatPlace) {
+TEST_F(CommitTest, ATypedRelativeFolderIsCheckedInTheProgramFolderAndStoredAsTyped) {
     makeFolder("C:\\Tools\\Logs");
     d.boxes.script.pushButton(win::kIdYes);  // for the one that is missing
-    for (const auto& [typed, place] : {std::pair<std::string, std::string>{"Logs", "C:\\Tools\\Logs"},
-                                       {"New\\Sub", "C:\\Tools\\New\\Sub"}}) {
+    for (const std::string typed : {"Logs", "New\\Sub"}) {
         typeSaveFolder(typed);
         click(controls().Save_Button);
-        EXPECT_EQ(setting("Setting_GroupBox", "OrvexLogPath"), place) << typed;
-        EXPECT_EQ(controls().SaveFolder_Edit.text(), place) << typed;
+        EXPECT_EQ(setting("Setting_GroupBox", "OrvexLogPath"), typed);
+        EXPECT_EQ(controls().SaveFolder_Edit.text(), typed);
     }
     EXPECT_TRUE(FolderExists(d.files, "C:\\Tools\\New\\Sub"));
     EXPECT_EQ(d.boxes.shown.size(), 1u);
+}
+
+TEST_F(CommitTest, AStoredRelativeOrEmptyFolderSurvivesTheCommitOfAnotherSetting) {
+    makeFolder("C:\\Tools\\logs");
+    for (const std::string stored : {"logs", "..\\Logs", ""}) {
+        writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=" + stored + "\r\n");
+        click(controls().Cancel_Button);  // loads it
+        showWindow();
+        EXPECT_EQ(controls().SaveFolder_Edit.text(), stored);
+        clickCheckBox(controls().Month_CheckBox);
+        click(controls().OK_Button);
+        EXPECT_EQ(setting("Setting_GroupBox", "OrvexLogPath"), stored);
+        EXPECT_EQ(setting("FileName_GroupBox", "Month_CheckBox"), "0");
+    }
+    EXPECT_TRUE(d.boxes.shown.empty());
 }
 
 TEST_F(CommitTest, CommitRearmsTheAutoSaveTimerFromTheTrackBar) {

@@ -116,10 +116,13 @@ TEST_F(SettingsTransferTest, StoredPrefixLoadsUnlimitedButAForbiddenOneIsRefused
     EXPECT_NE(settingsText().find("TopFileName_Edit=a:b"), std::string::npos);  // the file keeps it
 }
 
-TEST_F(SettingsTransferTest, EmptySaveFolderKeyIsTheProgramFolderAsTheDefaultIs) {
-    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=\r\nQuorlaPath=C:\\Q\\Quorla.exe\r\n");
-    load();
-    EXPECT_EQ(form().form.SaveFolderPath, "C:\\Tools");
+TEST_F(SettingsTransferTest, AnEmptyOrRelativeSaveFolderLoadsAsStoredNotAsTheDefault) {
+    for (const std::string stored : {"", "logs"}) {
+        writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=" + stored + "\r\nQuorlaPath=C:\\Q\\Quorla.exe\r\n");
+        load();
+        EXPECT_EQ(form().form.SaveFolderPath, stored);
+        EXPECT_EQ(c().SaveFolder_Edit.text(), stored);
+    }
     EXPECT_TRUE(c().DeleteQuorlaPath_Button.enabled());
 }
 

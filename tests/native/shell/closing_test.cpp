@@ -63,32 +63,45 @@ TEST_F(ClosingTest, OkInTimeKeepsTheProgramRunningWithTheCloseTimerOff) {
 }
 
 TEST_F(ClosingTest, AClickWhoseWaitingMessagesCloseTheProgramOpensNoMenu) {
-    start();
-    d.tray.waiting.push_back([&] { form().Exit_MenuItemClick(); });
-    tray(win::kWmLButtonDown);
-    EXPECT_TRUE(d.formWindow.closed);
-    EXPECT_TRUE(d.tray.opened.empty());
+    for (const unsigned button : {win::kWmLButtonDown, win::kWmRButtonDown}) {
+        form_.reset();
+        d.formWindow.closed = false;
+        start();
+        d.tray.waiting.push_back([&] { form().Exit_MenuItemClick(); });
+        tray(button);
+        EXPECT_TRUE(d.formWindow.closed) << button;
+        EXPECT_TRUE(d.tray.opened.empty()) << button;
+    }
 }
 
 TEST_F(ClosingTest, ACloseUnderTheStartUpQuestionEndsStartUpAndKeepsTheStoredFiles) {
-    const std::string ini = "[Setting_GroupBox]\r\nCreate_CheckBox=1\r\n[FormPosition]\r\nMainTop=40\r\nMainLeft=50\r\n";
+    // A stored companion would be launched if start-up went on.
+    const std::string ini =
+        "[Setting_GroupBox]\r\nCreate_CheckBox=1\r\nQuorlaPath=C:\\Quorla\\Quorla.exe\r\n"
+        "[FormPosition]\r\nMainTop=40\r\nMainLeft=50\r\n";
     const std::string chatIni = "[ORVEX]\r\nOther=1\r\n";
-    // Closed under the question's box, and under the open-file dialog.
-    for (const bool underDialog : {false, true}) {
+    // Closed under the question's box, under the open-file dialog, and under
+    // the error box of an orvex3.ini that cannot take the chosen folder.
+    enum class Under { Question, Dialog, WriteError };
+    for (const Under under : {Under::Question, Under::Dialog, Under::WriteError}) {
         form_.reset();
         d.formWindow.closed = false;
         d.shell.calls.clear();
         writeSettings(ini);
         writeFile("C:\\WINDOWS\\orvex3.ini", chatIni);
+        if (under == Under::WriteError) makeReadOnly("C:\\WINDOWS\\orvex3.ini");
         const std::function<void()> exit = [this] { rightMenu(TrayMenuItem::Exit); };
-        d.boxes.script.push({win::kIdOk, {underDialog ? [] {} : exit}});
-        d.openDialog.script.push_back({{"D:\\Chat\\ORVEX.EXE"}, {exit}});
+        const std::function<void()> stay = [] {};
+        d.boxes.script.push({win::kIdOk, {under == Under::Question ? exit : stay}});
+        d.openDialog.script.push_back({{"D:\\Chat\\ORVEX.EXE"}, {under == Under::Dialog ? exit : stay}});
+        d.boxes.script.push({win::kIdOk, {exit}});
         wired().FormCreate();
 
         EXPECT_TRUE(d.formWindow.closed);
-        EXPECT_EQ(d.openDialog.requests.size(), underDialog ? 1u : 0u);
+        EXPECT_EQ(d.openDialog.requests.size(), under == Under::Question ? 0u : 1u);
         d.openDialog.requests.clear();
         d.openDialog.script.clear();
+        d.boxes.script = {};
         EXPECT_EQ(readFile("C:\\WINDOWS\\orvex3.ini"), chatIni);
         EXPECT_EQ(settingsText(), ini);
         EXPECT_TRUE(d.shell.calls.empty());
