@@ -23,6 +23,9 @@ bool PropertiesCommit::saveFolderReady() {
         win::kIdYes)
         return false;
     try {
+        // A relative folder is found in the program folder but never created
+        // there: the routine refuses it, as it refuses any relative path.
+        if (place != form_.SaveFolderPath) throw AppError(txt::kCannotCreateDirectory);
         CreateFolderChain(files, place);
         // The chain passes over what it takes for a drive or a root (Q:\ of
         // a missing drive, two bytes, a doubled final "\") without creating

@@ -58,9 +58,10 @@ TEST_F(CommitTest, YesCreatesTheFolderWithItsMissingParentsAndStoresIt) {
 
 TEST_F(CommitTest, YesThatLeavesNoFolderShowsTheErrorThenFallsBack) {
     // Refused by the system, or (a missing drive, two bytes, a doubled final
-    // "\") passed over by the chain creation without a folder coming of it.
+    // "\") passed over by the chain creation without a folder coming of it;
+    // a relative folder missing in the program folder is never created.
     for (const std::string& typed : {std::string(), std::string("C:\\Blocked\\Logs"), std::string("Q:\\"),
-                                     std::string("Q:"), std::string("C:\\Missing\\\\")}) {
+                                     std::string("Q:"), std::string("C:\\Missing\\\\"), std::string("New\\Sub")}) {
         d.boxes.shown.clear();
         writeFile("C:\\Blocked", "a file where a folder should be");
         typeSaveFolder(typed);
@@ -81,16 +82,15 @@ TEST_F(CommitTest, YesThatLeavesNoFolderShowsTheErrorThenFallsBack) {
 }
 
 TEST_F(CommitTest, ATypedRelativeFolderIsCheckedInTheProgramFolderAndStoredAsTyped) {
-    makeFolder("C:\\Tools\\Logs");
-    d.boxes.script.pushButton(win::kIdYes);  // for the one that is missing
-    for (const std::string typed : {"Logs", "New\\Sub"}) {
+    makeFolder("C:\\Tools\\Logs\\Sub");
+    for (const std::string typed : {"Logs", "Logs\\Sub"}) {
         typeSaveFolder(typed);
         click(controls().Save_Button);
         EXPECT_EQ(setting("Setting_GroupBox", "OrvexLogPath"), typed);
         EXPECT_EQ(controls().SaveFolder_Edit.text(), typed);
     }
-    EXPECT_TRUE(FolderExists(d.files, "C:\\Tools\\New\\Sub"));
-    EXPECT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_TRUE(d.boxes.shown.empty());
+    EXPECT_FALSE(FolderExists(d.files, "C:\\Tools\\New"));
 }
 
 TEST_F(CommitTest, AStoredRelativeOrEmptyFolderSurvivesTheCommitOfAnotherSetting) {
