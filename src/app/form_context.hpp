@@ -16,14 +16,14 @@ struct FormContext {
         : platform(p),
           programFile(p.system.moduleFileName()),
           settings(p.profile, settingsPathFor(programFile)),
-          gate(p.hostWindows, p.queue),
+          gate(p.queue),
           AutoSave_Timer(p.timers, TimerId::AutoSave, 60u * 60000u),
           CloseTimer(p.timers, TimerId::Close, 10000u) {}
 
     Platform platform;  // references to the ports
     std::string programFile;  // the executable's full path
     SettingsFile settings;
-    // Knows whether a save is under way; what is asked for meanwhile waits.
+    // Knows whether a save is under way, and what must wait for it.
     SaveGate gate;
     PropertiesControls controls;
     Timer AutoSave_Timer;

@@ -32,11 +32,9 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::TrayIconMessage(std::intptr_t lParam) {
-    // While a save pastes or writes, a menu opened now would hold back its
-    // notice: the click is answered after it.
-    const auto handle = [this, lParam] { trayIcon.TrayIconMessage(lParam); };
-    if (form.gate.menusMayOpen()) dispatchNow(handle);
-    else dispatch(handle);
+    // While a step of a save pastes or writes, a menu opened now would hold
+    // the step: the click is answered after it.
+    dispatch([this, lParam] { trayIcon.TrayIconMessage(lParam); });
 }
 
 void MainForm::TimerTick(TimerId id) {

@@ -45,8 +45,8 @@ public:
 
     // Every event enters here: an AppError that its handler does not catch
     // ends the handler and is shown by the general error display; the program
-    // goes on. Asked for while a save is under way, the handler runs once the
-    // save is over (the window's controls, the notice's OK, the links).
+    // goes on. Asked for while a step of a save runs (a paste lets sent
+    // messages in), the handler runs once the step is over.
     void dispatch(const std::function<void()>& handler);
     // For the events that decide for themselves what a running save means
     // for them (the tray, the timers, the end of the program).
@@ -88,6 +88,11 @@ public:
     // The shell's "TaskbarCreated" broadcast.
     void TaskbarCreated() {
         dispatchNow([this] { trayIcon.TaskbarCreated(); });
+    }
+    // The log window's answer to what a save sent it, from whichever loop
+    // runs when it arrives: the save goes on.
+    void HostAnswered(const HostAnswer& answer) {
+        dispatchNow([this, answer] { save.HostAnswered(answer); });
     }
     // The message the gate posts: what waited for a save runs now.
     void RunDeferred() {

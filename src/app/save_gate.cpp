@@ -1,32 +1,29 @@
 #include "app/save_gate.hpp"
 
+#include <algorithm>
 #include <utility>
 
-#include "platform/host_windows_port.hpp"
 #include "platform/message_queue_port.hpp"
 
 void SaveGate::runOrDefer(const Handler& handler) {
-    if (saving()) deferred_.push_back(handler);
+    if (busy_) waiting_.push_back({handler, Waiting::Until::StepEnds});
     else handler();
 }
 
-bool SaveGate::hostAnsweredCopy() const {
-    // While the copy's wait is held by a menu opened in it, the host may have
-    // answered already: what is asked for now is no longer in that copy.
-    return stage_ == Stage::Copied || (stage_ == Stage::Copying && hosts_.answerArrived());
-}
-
 void SaveGate::requestSave(const Handler& save) {
-    if (!saving()) {
+    if (!saving() && !busy_) {
         save();
         return;
     }
-    if (!hostAnsweredCopy() || saveDeferred_) return;
-    saveDeferred_ = true;
-    deferred_.push_back([this, save] {
-        saveDeferred_ = false;
-        save();
-    });
+    // Before the host has answered the copy, the running save takes the log
+    // as it is now.
+    if ((saving() && stage_ != Stage::Copied) || saveWaiting_) return;
+    saveWaiting_ = true;
+    waiting_.push_back({[this, save] {
+                            saveWaiting_ = false;
+                            save();
+                        },
+                        Waiting::Until::SaveEnds});
 }
 
 void SaveGate::closeAfterSave(Handler close) {
@@ -38,26 +35,58 @@ void SaveGate::closeIfDue() {
     if (close_) std::exchange(close_, nullptr)();
 }
 
+void SaveGate::afterMenus(const Handler& report) {
+    if (menusOpen_ > 0) waiting_.push_back({report, Waiting::Until::MenusClose});
+    else report();
+}
+
+bool SaveGate::mayRun(const Waiting& w) const {
+    switch (w.until) {
+        case Waiting::Until::StepEnds: return true;
+        case Waiting::Until::SaveEnds: return !saving();
+        case Waiting::Until::MenusClose: return menusOpen_ == 0;
+    }
+    return false;
+}
+
+void SaveGate::postIfAnyMayRun() {
+    // One message at a time: each run posts the next.
+    if (posted_) return;
+    posted_ = (close_ && !saving()) ||
+              std::any_of(waiting_.begin(), waiting_.end(), [this](const Waiting& w) { return mayRun(w); });
+    if (posted_) queue_.postRunDeferred();
+}
+
 void SaveGate::runDeferred() {
-    // A save that began since the message was posted posts it again at its end.
-    if (saving()) return;
-    if (close_) {
+    posted_ = false;
+    // A step that began since the message was posted posts it again at its end.
+    if (busy_) return;
+    if (close_ && !saving()) {
         closeIfDue();
         return;
     }
-    if (deferred_.empty()) return;
-    Handler next = std::move(deferred_.front());
-    deferred_.pop_front();
-    // Posted before the request runs, so that a loop it opens (a menu, the
-    // notice) hands on the rest.
-    if (!deferred_.empty()) queue_.postRunDeferred();
-    next();
+    const auto next = std::find_if(waiting_.begin(), waiting_.end(), [this](const Waiting& w) { return mayRun(w); });
+    if (next == waiting_.end()) return;
+    const Handler handler = std::move(next->handler);
+    waiting_.erase(next);
+    // Posted before the handler runs, so that a loop it opens (a menu, a
+    // box, the notice) hands on the rest.
+    postIfAnyMayRun();
+    handler();
 }
 
-SaveGate::Span::Span(SaveGate& gate) : gate_(gate) { gate_.stage_ = Stage::BeforeCopy; }
+void SaveGate::end() {
+    stage_ = Stage::Idle;
+    postIfAnyMayRun();
+}
 
-SaveGate::Span::~Span() {
-    gate_.stage_ = Stage::Idle;
-    gate_.waiting_ = false;
-    if (gate_.close_ || !gate_.deferred_.empty()) gate_.queue_.postRunDeferred();
+SaveGate::Step::Step(SaveGate& gate) : gate_(gate) { gate_.busy_ = true; }
+
+SaveGate::Step::~Step() {
+    gate_.busy_ = false;
+    gate_.postIfAnyMayRun();
+}
+
+SaveGate::MenuOpen::~MenuOpen() {
+    if (--gate_.menusOpen_ == 0) gate_.postIfAnyMayRun();
 }

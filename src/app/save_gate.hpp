@@ -1,30 +1,29 @@
 #pragma once
 // The one place that knows a save is under way: from its first message to
-// the log window until its file is written. While it waits on the host the
-// program keeps taking messages, and any of them could open a loop of ours
-// (a menu, a box, a dialog) that the save could not get past before the user
-// answered it, while another program's clipboard or a changed setting reached
-// what it writes. So what is asked for meanwhile waits here and runs after
-// the save, one request at a time, through the program's own message queue.
-// Only the tray's menu may open inside a wait, so that 終了 stays at hand.
+// the log window until its file is written. The save never waits on this
+// thread: each answer of the host comes back as a message, taken by
+// whichever loop runs (the main loop, a menu, a box, the notice), so what
+// the user asks for meanwhile runs at once. Only what must come after the
+// file waits here: a save asked for once the host has answered the copy,
+// and the close timer's close. While a step of the save runs (a paste lets
+// sent messages in), anything that could open a loop waits for the step's
+// end. A notice or box of the save waits while a tray menu is open.
 #include <deque>
 #include <functional>
 
-class HostWindowsPort;
 class MessageQueuePort;
 
 class SaveGate {
 public:
     using Handler = std::function<void()>;
 
-    SaveGate(HostWindowsPort& hosts, MessageQueuePort& queue) : hosts_(hosts), queue_(queue) {}
+    explicit SaveGate(MessageQueuePort& queue) : queue_(queue) {}
 
     bool saving() const { return stage_ != Stage::Idle; }
-    // A loop may open now: no save is under way, or it is waiting on its host
-    // (not pasting or writing, where a menu would hold back its notice).
-    bool menusMayOpen() const { return !saving() || waiting_; }
+    // A step of the save is running on this thread's stack.
+    bool busy() const { return busy_; }
 
-    // Runs the handler now, or once the running save is over.
+    // Runs the handler now, or once the running step is over.
     void runOrDefer(const Handler& handler);
     // A save asked for. A running save covers it if it came before the host
     // answered that save's copy; a later one runs once after it, however
@@ -33,47 +32,61 @@ public:
     // The close timer fired during a save: the program ends once the file is
     // written, before anything else waiting.
     void closeAfterSave(Handler close);
-    // The message posted at the end of a save: the next waiting request.
+    // What a save shows when it ends: now, or once the open tray menu has
+    // closed.
+    void afterMenus(const Handler& report);
+    // The message posted when something waiting may run: the next one.
     void runDeferred();
 
-    // The save command's side. A Span covers a save from its first message
-    // to the host until its file is written; leaving it posts what waited.
-    class Span {
-    public:
-        explicit Span(SaveGate& gate);
-        ~Span();
-        Span(const Span&) = delete;
-        Span& operator=(const Span&) = delete;
-
-    private:
-        SaveGate& gate_;
-    };
-    // One wait on the host, inside a Span.
-    class Waiting {
-    public:
-        explicit Waiting(SaveGate& gate) : gate_(gate) { gate_.waiting_ = true; }
-        ~Waiting() { gate_.waiting_ = false; }
-        Waiting(const Waiting&) = delete;
-        Waiting& operator=(const Waiting&) = delete;
-
-    private:
-        SaveGate& gate_;
-    };
+    // The save command's side.
+    void begin() { stage_ = Stage::BeforeCopy; }
     void copySent() { stage_ = Stage::Copying; }
     void copyAnswered() { stage_ = Stage::Copied; }
+    // The file is written, or the save gave up: what waited may run.
+    void end();
     // Runs a close that came during the save, right after its file.
     void closeIfDue();
+    // One step of the save on this thread: from a host's answer until the
+    // next message to the host, or the end.
+    class Step {
+    public:
+        explicit Step(SaveGate& gate);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        SaveGate& gate_;
+    };
+
+    // A tray menu's loop: the save's notice and boxes wait for its end.
+    class MenuOpen {
+    public:
+        explicit MenuOpen(SaveGate& gate) : gate_(gate) { ++gate_.menusOpen_; }
+        ~MenuOpen();
+        MenuOpen(const MenuOpen&) = delete;
+        MenuOpen& operator=(const MenuOpen&) = delete;
+
+    private:
+        SaveGate& gate_;
+    };
 
 private:
     enum class Stage { Idle, BeforeCopy, Copying, Copied };
+    struct Waiting {
+        Handler handler;
+        enum class Until { StepEnds, SaveEnds, MenusClose } until;
+    };
 
-    bool hostAnsweredCopy() const;
+    bool mayRun(const Waiting& w) const;
+    void postIfAnyMayRun();
 
-    HostWindowsPort& hosts_;
     MessageQueuePort& queue_;
     Stage stage_ = Stage::Idle;
-    bool waiting_ = false;
-    std::deque<Handler> deferred_;
-    bool saveDeferred_ = false;
+    bool busy_ = false;
+    int menusOpen_ = 0;
+    std::deque<Waiting> waiting_;
+    bool saveWaiting_ = false;
+    bool posted_ = false;  // a RunDeferred message is on its way
     Handler close_;
 };

@@ -1,13 +1,12 @@
 #include "capture/save_command.hpp"
 
 #include <cstdint>
+#include <utility>
 
 #include "app/app_error.hpp"
 #include "app/form_context.hpp"
 #include "capture/dialog_form.hpp"
 #include "capture/file_naming.hpp"
-#include "capture/host_limits.hpp"
-#include "capture/log_file_writer.hpp"
 #include "capture/log_name_pattern.hpp"
 #include "settings/setting_keys.hpp"
 #include "text/sjis.hpp"
@@ -21,138 +20,178 @@ std::string formatWithPath(const char* format, const std::string& path) {
     return text;
 }
 
+bool silent(const HostAnswer& a) { return a.status == HostAnswer::Status::NotAnswering; }
 }  // namespace
 
 void SaveCommand::Save_MenuItemClick() {
     Platform& p = form_.platform;
-    const unsigned errorBox = win::kMbOk | win::kMbIconError;
-
-    LogSource source = findLogSource(p.hostWindows);
+    const LogSource source = findLogSource(p.hostWindows);
     if (source.window == 0) {
         showNoLogWindow();
         return;
     }
     if (source.control == 0) {
-        p.messageBox.show(txt::kNoSourceArea, txt::kCaptionError, errorBox);
+        p.messageBox.show(txt::kNoSourceArea, txt::kCaptionError, win::kMbOk | win::kMbIconError);
         return;
     }
+    const SaveGate::Step step(form_.gate);
+    form_.gate.begin();
+    source_ = source;
+    shortMessages_ = WaitBudget(kHostAnswerLimitMs);
+    // A host that is busy is waited for; one that stays silent is never taken
+    // for an empty window, which would save the chat client's log instead.
+    ask(Step::Length, win::kWmGetTextLength, 0, 0);
+}
 
-    // Boxes and the notice come after the span, so that saves nested in them
-    // run in full as before.
-    Copy copy;
-    LogTarget target;
-    WriteResult result = WriteResult::Written;
+void SaveCommand::ask(Step step, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    step_ = step;
+    form_.platform.hostWindows.send(source_.control, message, wParam, lParam, shortMessages_.left());
+}
+
+void SaveCommand::HostAnswered(const HostAnswer& answer) {
+    const Step step = std::exchange(step_, Step::None);
+    if (step == Step::None) return;
     {
-        const SaveGate::Span span(form_.gate);
-        std::uint32_t hostsCopy = 0;
-        copy = copyToHolder(source, hostsCopy);
-        if (copy == Copy::Copied || copy == Copy::Empty) {
-            // Nothing was pasted for an empty log, and the holder's control is
-            // made by the first paste or clear: without one, the first save
-            // of a session would have nothing to write out.
-            if (copy == Copy::Empty) p.holder.clear();
-            // Settings are read after the last wait on the host.
-            p.holder.setPlainText(!form_.settings.readFlag(keys::kFileTabSheet, keys::kRichTextRadioButton, true));
-            target = chooseTarget();
-            result = writeLogFile(p.files, p.holder, target);
-            p.holder.clear();
-            // The host's copy only; an empty log copied nothing, and the
-            // clipboard holds another program's data.
-            if (result == WriteResult::Written && copy == Copy::Copied) p.clipboard.emptyIfStill(hostsCopy);
-        }
+        const SaveGate::Step busy(form_.gate);
+        // Whatever a step throws, the save is over.
+        struct EndOnThrow {
+            SaveCommand& save;
+            ~EndOnThrow() {
+                if (save.step_ == Step::None && save.form_.gate.saving()) save.form_.gate.end();
+            }
+        } endOnThrow{*this};
+        goOn(step, answer);
     }
+    if (!outcome_) return;  // waiting for the next answer
+    const Outcome outcome = *std::exchange(outcome_, std::nullopt);
     // The close timer fired meanwhile: the program ends now that the file is
     // written, and shows nothing more.
     form_.gate.closeIfDue();
     if (form_.closing) return;
-    switch (copy) {
-        case Copy::NoSourceArea:
-            p.messageBox.show(txt::kNoSourceArea, txt::kCaptionError, errorBox);
-            return;
-        case Copy::NotAnswering:
-            p.messageBox.show(formatWithPath(txt::kHostNotAnsweringFmt, p.hostWindows.windowTitle(source.window)),
-                              txt::kCaptionError, errorBox);
-            return;
-        case Copy::Failed:
-            throw AppError(txt::kCannotCopyLog);
-        case Copy::ProgramEnding:  // nothing more is shown once the program ends
-            return;
-        case Copy::Copied:
-        case Copy::Empty:
-            break;
-    }
-    if (result == WriteResult::CannotCreate) throw AppError(formatWithPath(txt::kCannotCreateFileFmt, target.path));
-    if (result == WriteResult::StreamFailed) throw AppError(txt::kStreamWriteFailed);
+    // Shown once the step is over, so that the notice's and the boxes' loops
+    // take the user's input at once.
+    form_.gate.afterMenus([this, outcome] { report(outcome); });
+}
 
-    // The notice and auto-save are extras: nothing in them may fail the save.
-    try {
-        showNotice(source.window, target.path);
-    } catch (...) {
+void SaveCommand::goOn(Step step, const HostAnswer& answer) {
+    HostWindowsPort& windows = form_.platform.hostWindows;
+    switch (step) {
+        case Step::Length:
+            shortMessages_.spend(answer);
+            if (silent(answer)) return finish(Copy::NotAnswering);
+            if (answer.value == 0) {
+                source_ = findChatClientSource(windows);
+                if (source_.control == 0) return finish(Copy::NoSourceArea);
+            }
+            before_ = form_.platform.clipboard.sequenceNumber();
+            copying_ = WaitBudget(copyLimitMs(answer.value > 0 ? static_cast<std::uintptr_t>(answer.value) : 0));
+            return ask(Step::SelectAll, win::kEmSetSel, 0, -1);
+        case Step::SelectAll:
+            shortMessages_.spend(answer);
+            if (silent(answer)) {
+                windows.sendWithoutWaiting(source_.control, win::kEmSetSel, 0, 0);
+                return finish(Copy::NotAnswering);
+            }
+            step_ = Step::Copy;
+            form_.gate.copySent();
+            return windows.copy(source_.control, before_, copying_.left());
+        case Step::Copy:
+            return copied(copying_.spend(answer));
+        case Step::LengthAfterCopy:
+            shortMessages_.spend(answer);
+            if (silent(answer)) return finish(Copy::NotAnswering);
+            return answer.answered() && answer.value == 0 ? writeLog(Copy::Empty) : finish(Copy::Failed);
+        case Step::None:
+            return;
     }
 }
 
-SaveCommand::Copy SaveCommand::copyToHolder(LogSource& source, std::uint32_t& hostsCopy) {
-    HostWindowsPort& windows = form_.platform.hostWindows;
+void SaveCommand::copied(const HostAnswer& copy) {
     ClipboardPort& clipboard = form_.platform.clipboard;
     RichHolderPort& holder = form_.platform.holder;
-    SaveGate& gate = form_.gate;
-    WaitBudget shortMessages(kHostAnswerLimitMs);
-    const auto ask = [&](unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
-        const SaveGate::Waiting waiting(gate);
-        return shortMessages.spend(windows.sendMessage(source.control, message, wParam, lParam, shortMessages.left()));
-    };
-    const auto stopped = [](const HostAnswer& a) {
-        return a.status == HostAnswer::Status::NotAnswering || a.status == HostAnswer::Status::ProgramEnding;
-    };
-    const auto stop = [](const HostAnswer& a) {
-        return a.status == HostAnswer::Status::ProgramEnding ? Copy::ProgramEnding : Copy::NotAnswering;
-    };
-    // A host that is busy is waited for; one that stays silent is never taken
-    // for an empty window, which would save the chat client's log instead.
-    const HostAnswer length = ask(win::kWmGetTextLength, 0, 0);
-    if (stopped(length)) return stop(length);
-    if (length.value == 0) {
-        source = findChatClientSource(windows);
-        if (source.control == 0) return Copy::NoSourceArea;
-    }
-
-    const std::uint32_t before = clipboard.sequenceNumber();
-    WaitBudget copying(copyLimitMs(length.value > 0 ? static_cast<std::uintptr_t>(length.value) : 0));
-    HostAnswer copy = ask(win::kEmSetSel, 0, -1);
-    if (!stopped(copy)) {
-        gate.copySent();
-        const SaveGate::Waiting waiting(gate);
-        copy = copying.spend(windows.copyToClipboard(source.control, before, copying.left()));
-    }
     // The host's selection is put back whether or not the copy was made; a
     // silent host does it once it wakes, after the messages it still owes.
-    windows.sendWithoutWaiting(source.control, win::kEmSetSel, 0, 0);
-    if (stopped(copy)) return stop(copy);
-    gate.copyAnswered();
-    hostsCopy = static_cast<std::uint32_t>(copy.value);
-    if (hostsCopy != before) {
-        // The log is the host's copy and nothing else: a clipboard that
-        // another program changed since (while a menu held the wait, say) is
-        // neither pasted nor, later, emptied.
-        if (clipboard.sequenceNumber() != hostsCopy) return Copy::Failed;
+    form_.platform.hostWindows.sendWithoutWaiting(source_.control, win::kEmSetSel, 0, 0);
+    if (silent(copy)) return finish(Copy::NotAnswering);
+    form_.gate.copyAnswered();
+    // Only what the host's own program placed is its copy: not another
+    // program's, and nothing once the log window has gone.
+    if (!copy.answered()) return finish(Copy::Failed);
+    hostsCopy_ = static_cast<std::uint32_t>(copy.value);
+    if (hostsCopy_ != before_) {
+        // A clipboard that another program changed since is neither pasted
+        // nor, later, emptied.
+        if (clipboard.sequenceNumber() != hostsCopy_) return finish(Copy::Failed);
         holder.paste();
-        if (clipboard.sequenceNumber() != hostsCopy) {
+        if (clipboard.sequenceNumber() != hostsCopy_) {
             holder.clear();
-            return Copy::Failed;
+            return finish(Copy::Failed);
         }
-        if (!holder.empty()) return Copy::Copied;
+        if (!holder.empty()) return writeLog(Copy::Copied);
         // A host that ends right after the copy takes data with it that it
         // had promised to render later: the clipboard changed, but the paste
         // gets nothing.
     }
     // WM_COPY reports nothing, and leaves the clipboard alone when there is
     // nothing to copy. Only a source that says it holds no text gives an empty
-    // log; otherwise the copy never arrived (the window closed meanwhile,
-    // another program held the clipboard open), and a paste would save what
-    // the clipboard held before as this log.
-    const HostAnswer now = ask(win::kWmGetTextLength, 0, 0);
-    if (stopped(now)) return stop(now);
-    return now.answered() && now.value == 0 ? Copy::Empty : Copy::Failed;
+    // log; otherwise the copy never arrived (another program held the
+    // clipboard open), and a paste would save what the clipboard held before
+    // as this log.
+    ask(Step::LengthAfterCopy, win::kWmGetTextLength, 0, 0);
+}
+
+void SaveCommand::writeLog(Copy copy) {
+    Platform& p = form_.platform;
+    // Nothing was pasted for an empty log, and the holder's control is made
+    // by the first paste or clear: without one, the first save of a session
+    // would have nothing to write out.
+    if (copy == Copy::Empty) p.holder.clear();
+    // Settings are read once the host has answered, at one instant.
+    p.holder.setPlainText(!form_.settings.readFlag(keys::kFileTabSheet, keys::kRichTextRadioButton, true));
+    LogTarget target = chooseTarget();
+    const WriteResult result = writeLogFile(p.files, p.holder, target);
+    p.holder.clear();
+    // The clipboard is left empty after a save, unless another program has
+    // put something there since the host's copy.
+    if (result == WriteResult::Written) p.clipboard.emptyIfStill(hostsCopy_);
+    finish(copy, result, target.path);
+}
+
+void SaveCommand::finish(Copy copy, WriteResult result, const std::string& path) {
+    step_ = Step::None;
+    form_.gate.end();
+    outcome_ = Outcome{copy, result, path, source_.window};
+}
+
+void SaveCommand::report(const Outcome& outcome) {
+    Platform& p = form_.platform;
+    const Copy copy = outcome.copy;
+    const WriteResult result = outcome.result;
+    const std::string& path = outcome.path;
+    const win::Handle logWindow = outcome.logWindow;
+    const unsigned errorBox = win::kMbOk | win::kMbIconError;
+    switch (copy) {
+        case Copy::NoSourceArea:
+            p.messageBox.show(txt::kNoSourceArea, txt::kCaptionError, errorBox);
+            return;
+        case Copy::NotAnswering:
+            p.messageBox.show(formatWithPath(txt::kHostNotAnsweringFmt, p.hostWindows.windowTitle(logWindow)),
+                              txt::kCaptionError, errorBox);
+            return;
+        case Copy::Failed:
+            throw AppError(txt::kCannotCopyLog);
+        case Copy::Copied:
+        case Copy::Empty:
+            break;
+    }
+    if (result == WriteResult::CannotCreate) throw AppError(formatWithPath(txt::kCannotCreateFileFmt, path));
+    if (result == WriteResult::StreamFailed) throw AppError(txt::kStreamWriteFailed);
+
+    // The notice and auto-save are extras: nothing in them may fail the save.
+    try {
+        showNotice(logWindow, path);
+    } catch (...) {
+    }
 }
 
 void SaveCommand::showNoLogWindow() {

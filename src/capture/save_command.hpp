@@ -1,34 +1,53 @@
 #pragma once
 // The save command: find the log window, copy its text through the clipboard
 // into the hidden holder, write it under a free name, empty the holder and the
-// clipboard, and show the notice when so configured.
+// clipboard, and show the notice when so configured. It never waits on this
+// thread: each message to the host is answered later (HostAnswered), from
+// whichever loop runs then, and the save goes on from there.
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "capture/host_limits.hpp"
+#include "capture/log_file_writer.hpp"
 #include "capture/log_window_search.hpp"
 #include "platform/win_constants.hpp"
 
 class DialogForm;
 class FileNaming;
 struct FormContext;
-struct LogTarget;
 
 class SaveCommand {
 public:
     SaveCommand(FormContext& form, FileNaming& naming, DialogForm& notice)
         : form_(form), naming_(naming), notice_(notice) {}
 
-    // Runs one whole save; asked for through the gate, never inside another.
-    // Errors that the user must see are message boxes;
-    // a log that cannot be written throws AppError for the general error
-    // display.
+    // Begins one save; asked for through the gate, never inside another.
+    // Errors that the user must see are message boxes; a log that cannot be
+    // written throws AppError for the general error display.
     void Save_MenuItemClick();
+    // The log window's answer to the message the save waits on.
+    void HostAnswered(const HostAnswer& answer);
 
 private:
-    enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, ProgramEnding, Failed };
+    enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, Failed };
+    // What the save waits for.
+    enum class Step { None, Length, SelectAll, Copy, LengthAfterCopy };
 
-    // hostsCopy: the clipboard's number that stands for the host's copy.
-    Copy copyToHolder(LogSource& source, std::uint32_t& hostsCopy);
+    struct Outcome {
+        Copy copy;
+        WriteResult result;
+        std::string path;
+        win::Handle logWindow;
+    };
+
+    void ask(Step step, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
+    void goOn(Step step, const HostAnswer& answer);
+    void copied(const HostAnswer& copy);
+    void writeLog(Copy copy);
+    // The save is over; what the user sees comes once its step has ended.
+    void finish(Copy copy, WriteResult result = WriteResult::Written, const std::string& path = {});
+    void report(const Outcome& outcome);
     LogTarget chooseTarget();
     void showNoLogWindow();
     void showNotice(win::Handle logWindow, const std::string& path);
@@ -37,4 +56,13 @@ private:
     FileNaming& naming_;
     DialogForm& notice_;
     int noWindowBoxes_ = 0;  // "no log window" boxes open, nested ones included
+
+    // The save under way.
+    Step step_ = Step::None;
+    LogSource source_;
+    WaitBudget shortMessages_{0};  // the short messages' share
+    WaitBudget copying_{0};        // the copy's, sized to the log
+    std::uint32_t before_ = 0;     // the clipboard's number before the copy
+    std::uint32_t hostsCopy_ = 0;  // its number once the host had copied
+    std::optional<Outcome> outcome_;  // set by finish
 };

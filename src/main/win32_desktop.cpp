@@ -38,6 +38,7 @@ struct Win32Desktop::Ports {
         boxes.setOwner(application);
         timers.setWindow(properties);
         queue.setTarget(properties, PropertiesWindow::kRunDeferred);
+        hostWindows.setTarget(properties, PropertiesWindow::kHostAnswered);
         shell.setOwner(properties);
     }
 
@@ -145,5 +146,9 @@ void Win32Desktop::wireMessages() {
     events.shownOrHidden = [this] { application_->updateTaskbarEntry(); };
     events.dpiChanged = [this] { onDpiChanged(); };
     events.runDeferred = [this] { main_->RunDeferred(); };
+    events.hostAnswered = [this](WPARAM id, LPARAM ran) {
+        HostAnswer answer;
+        if (ports_->hostWindows.takeAnswer(id, ran, answer)) main_->HostAnswered(answer);
+    };
     window_->setEvents(std::move(events));
 }

@@ -16,9 +16,11 @@ constexpr unsigned long kHostAnswerLimitMs = 60 * 1000;
 struct HostAnswer {
     enum class Status {
         Answered,      // value is the window's answer
-        NotAnswering,   // no answer within the limit
-        Gone,           // the window does not exist (any more)
-        ProgramEnding,  // the program was asked to end while it waited
+        NotAnswering,  // no answer within the limit
+        Gone,          // the window does not exist (any more)
+        // WM_COPY was answered, but what the clipboard holds now was not put
+        // there by the window's own program.
+        NotHostsCopy,
     };
     Status status = Status::Answered;
     std::intptr_t value = 0;
@@ -27,6 +29,10 @@ struct HostAnswer {
     bool answered() const { return status == Status::Answered; }
 };
 
+// Messages to another program's window are sent on a worker and never waited
+// for on this thread: each one's answer comes back later as a message to the
+// program (MainForm::HostAnswered), taken by whichever loop runs then. One
+// message is outstanding at a time.
 class HostWindowsPort {
 public:
     virtual ~HostWindowsPort() = default;
@@ -34,25 +40,22 @@ public:
     virtual win::Handle findWindow(const char* className, const char* title) = 0;
     // FindWindowExA(parent, after none, className, title).
     virtual win::Handle findChild(win::Handle parent, const char* className, const char* title) = 0;
-    // SendMessageA, waiting at most limitMs for the answer. Meanwhile this
-    // thread keeps handling its messages (the tray's, timer ticks, a close),
-    // so the program is never taken for hung while a host is.
-    virtual HostAnswer sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
-                                   std::intptr_t lParam, unsigned long limitMs) = 0;
+    // SendMessageA on the worker, which waits at most limitMs for the answer.
+    virtual void send(win::Handle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                      unsigned long limitMs) = 0;
     // Sends without waiting: a silent window acts on it once it takes its
     // messages again, after those sent to it before.
     virtual void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
                                     std::intptr_t lParam) = 0;
-    // WM_COPY to the control, waited for as sendMessage waits. Once the
-    // control has answered, and if the clipboard's number is no longer
-    // `before`, the data a paste takes is fetched in the same wait (a
-    // program may put its copy there as a promise, rendered only when asked
-    // for), and the number is read right after: that number (value) stands
-    // for the host's copy. A value still `before` means nothing was copied.
-    virtual HostAnswer copyToClipboard(win::Handle control, std::uint32_t before, unsigned long limitMs) = 0;
-    // Inside the wait of copyToClipboard: the control has answered, and the
-    // wait returns once the message handled meanwhile (a menu) is done.
-    virtual bool answerArrived() = 0;
+    // WM_COPY to the control, as send. Right after the control has answered,
+    // on the worker: if the clipboard's number is no longer `before`, the
+    // copy counts only when the clipboard's owner is a window of the
+    // control's own process (NotHostsCopy otherwise, Gone when the control
+    // has gone); then the data a paste takes is fetched there (a program may
+    // put its copy there as a promise, rendered only when asked for), and the
+    // number read right after is the answer's value, which stands for the
+    // host's copy. A value still `before` means nothing was copied.
+    virtual void copy(win::Handle control, std::uint32_t before, unsigned long limitMs) = 0;
     // GetWindowTextLengthA, then GetWindowTextA with a buffer of length + 1.
     virtual std::string windowTitle(win::Handle window) = 0;
 };

@@ -17,6 +17,7 @@ inline constexpr unsigned kWmLButtonDown = 0x0201;
 inline constexpr unsigned kWmLButtonDblClk = 0x0203;
 inline constexpr unsigned kWmRButtonDown = 0x0204;
 inline constexpr unsigned kWmMouseMove = 0x0200;
+inline constexpr unsigned kWmLButtonUp = 0x0202;
 
 inline constexpr unsigned kMbOk = 0x0;
 inline constexpr unsigned kMbYesNo = 0x4;

@@ -1,5 +1,7 @@
 #include "shell/tray_icon.hpp"
 
+#include <utility>
+
 #include "app/form_context.hpp"
 #include "platform/win_constants.hpp"
 #include "settings/setting_keys.hpp"
@@ -38,8 +40,13 @@ void TrayIcon::TaskbarCreated() {
 void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
     // The menu opens where the cursor was when the message was handled.
     const ScreenPoint at = form_.platform.tray.cursorPos();
+    const bool secondPressDue = std::exchange(secondPressDue_, false);
+    if (lParam == win::kWmLButtonUp || lParam == win::kWmMouseMove) secondPressDue_ = secondPressDue;
     switch (lParam) {
-        case win::kWmLButtonDown: leftButtonDown(at); break;
+        case win::kWmLButtonDown:
+            // The second press of a double click that the shell reported first.
+            if (!(secondPressDue && form_.platform.tray.pressEndsDoubleClick())) leftButtonDown(at);
+            break;
         case win::kWmLButtonDblClk: doubleClickMessage(); break;
         case win::kWmRButtonDown:
             form_.platform.tray.foregroundAndProcessMessages();
@@ -51,8 +58,6 @@ void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
 }
 
 void TrayIcon::leftButtonDown(ScreenPoint at) {
-    // The second press of a double click that the shell reported first.
-    if (form_.platform.tray.pressEndsDoubleClick()) return;
     // Committed settings decide; a key that was never written stands for the
     // control's designed state, never for an uncommitted change. The menu key
     // is read only when auto-save is on.
@@ -97,7 +102,11 @@ void TrayIcon::doubleClickMessage() {
         ranForSecondPress_ = false;
         return;
     }
+    // No press of ours is under way: the shell paired an earlier press, whose
+    // menu was dismissed, with this double click's first press, and reports
+    // its second press next as a plain one.
     form_.platform.tray.markDoubleClick();
+    secondPressDue_ = true;
     doubleClick();
 }
 

@@ -48,4 +48,7 @@ private:
     // A second press closed the menu and ran the double-click action; the
     // shell's WM_LBUTTONDBLCLK for that press, if it comes, is not run again.
     bool ranForSecondPress_ = false;
+    // The shell reported a double click before its second press: the plain
+    // left press right after it (releases and moves aside) is that press.
+    bool secondPressDue_ = false;
 };

@@ -6,10 +6,18 @@
 #include "capture/save_command.hpp"
 
 TrayMenuItem TrayMenus::openLeft(ScreenPoint at) {
+    const SaveGate::MenuOpen open(form_.gate);
     return form_.platform.tray.openLeftMenu(at, AutoSave_MenuItem.visible, AutoSave_MenuItem.checked);
 }
 
-void TrayMenus::openRight(ScreenPoint at) { run(form_.platform.tray.openRightMenu(at)); }
+void TrayMenus::openRight(ScreenPoint at) {
+    TrayMenuItem chosen;
+    {
+        const SaveGate::MenuOpen open(form_.gate);
+        chosen = form_.platform.tray.openRightMenu(at);
+    }
+    run(chosen);
+}
 
 void TrayMenus::run(TrayMenuItem item) {
     // Something handled while the menu was open closed the program.

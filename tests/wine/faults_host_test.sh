@@ -40,6 +40,8 @@ start_app "$appdir"
 #    while it answers the length query: on Windows the same; Wine measures
 #    the text again for the answer once the window is gone and gets 0, so
 #    the save finds no text to save there ("保存対象領域が存在しません。").
+#    Ending inside WM_COPY while another program copies: that program's text
+#    is not the log and stays on the clipboard.
 vanish_during() {
     local mode=$1
     rm -f "$work/vanishing.txt"
@@ -49,6 +51,11 @@ vanish_during() {
     fault_pids+=($!)
     wait_until 60 "the vanishing log window" test -s "$work/vanishing.txt"
     save_command
+    if [[ $mode == copy-exit ]]; then
+        wait_until 30 "the host's copy" grep -q copying "$work/vanishing.txt"
+        drive clipboard-set "$others_text" || fail "cannot set the clipboard"
+        echo others >>"$work/vanishing.txt"
+    fi
     wait_until 30 "the log window to close during the save" grep -q gone "$work/vanishing.txt"
     if [[ $mode == length ]] && drive box-text 'エラー' 10 "$work/box.txt"; then
         message=$(iconv -f CP932 -t UTF-8 "$work/box.txt")
@@ -67,6 +74,7 @@ vanish_during() {
 }
 vanish_during select
 vanish_during copy
+vanish_during copy-exit
 vanish_during length
 
 # 2. Another program holds the clipboard open during the save.
@@ -183,45 +191,55 @@ grep -q '^copying=2' "$work/ready.txt" && fail "a second copy was asked for insi
 ok "double click during the copy: one whole log"
 
 # 5b. While that slow copy waits, the shell's right click opens the tray
-#     menu; the host answers, another program copies its own text, and only
-#     then does the menu close. What the clipboard holds now is not the
-#     host's copy: no log is written from it, and it stays on the clipboard.
+#     menu and it is left open: the host's answer writes the log all the
+#     same, under the open menu, which then still closes as asked.
 start_app "$appdir"
 save_command
 wait_until 30 "the slow copy to begin" grep -q '^copying=2' "$work/ready.txt"
 drive tray TMainForm right
 drive wait-menu TMainForm 1 10 || fail "no tray menu during the copy"
-wait_until 30 "the host to answer the copy" grep -q '^answered=2' "$work/ready.txt"
-drive clipboard-set "$others_text" || fail "cannot set the clipboard"
+wait_until 30 "the log under the open menu" has_log "$logs" '*_2.rtf'
+drive wait-menu TMainForm 1 0 || fail "the tray menu closed before the log was written"
 drive menu-close TMainForm || fail "the tray menu did not close"
-message=$(error_box 30) || fail "no message after another program's copy during the save"
+wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/slow.rtf" \
+    "$(logs_matching "$logs" '*_2.rtf')"
+wait_until 10 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard is not empty after the save"
+ok "a tray menu left open during the copy: the log written when the host answered"
+
+# 5c. Another program copies while the host still answers the copy: what
+#     the clipboard holds then is not the host's, so no log is written from
+#     it, and it stays on the clipboard.
+save_command
+wait_until 30 "the slow copy to begin" grep -q '^copying=3' "$work/ready.txt"
+drive clipboard-set "$others_text" || fail "cannot set the clipboard"
+message=$(error_box 30) || fail "no message after another program's copy during the host's"
 [[ $message == "$copy_failed" ]] || fail "message: $message"
 answer_error_box
-[[ $(logs_matching "$logs" '*.rtf' | wc -l) == 1 ]] || fail "logs written: $(ls "$logs")"
+[[ $(logs_matching "$logs" '*.rtf' | wc -l) == 2 ]] || fail "logs written: $(ls "$logs")"
 drive clipboard-empty && fail "another program's text was wiped from the clipboard"
 stop_app
-ok "another program's copy while a menu held the wait: $message; not saved, not wiped"
+ok "another program's copy during the host's: $message; not saved, not wiped"
 
 # 6. A copy that takes longer than a minute, of a log long enough to be given
-#    that time (400 KB: 73.6 s), is waited for, and meanwhile the program keeps
-#    taking its messages: the tray's menu opens. The properties window chosen
-#    there opens once the log is written, not inside the save.
+#    that time (400 KB: 73.6 s), is waited for, and meanwhile the program
+#    answers at once: the properties window chosen from the tray's menu opens
+#    while the copy still runs.
 start_app "$appdir"
 start_standin long --client --client-text=gen:400 --slow-copy=62
 (($(ini_value "$work/ready.txt" client.length) >= 400000)) || fail "the log is shorter than 400 KB"
 save_command
 wait_until 30 "the slow copy to begin" grep -q '^copying=1' "$work/ready.txt"
 show_properties
-drive visible TMainForm && fail "the properties window opened inside the save"
-has_log "$logs" '*_2.rtf' && fail "the copy ended too early to show the wait"
-wait_until 120 "the log of the slow copy" has_log "$logs" '*_2.rtf' ||
+drive wait-visible TMainForm 30 || fail "the properties window chosen during the copy did not open"
+has_log "$logs" '*_3.rtf' && fail "the copy ended too early to show the wait"
+wait_until 120 "the log of the slow copy" has_log "$logs" '*_3.rtf' ||
     fail "no log of the slow copy: $(drive box-text 'エラー' 1 "$work/box.txt" && iconv -f CP932 -t UTF-8 "$work/box.txt")"
-drive wait-visible TMainForm 30 || fail "the properties window chosen during the copy did not open after it"
-ok "a 62 s copy of a 400 KB log waited for, the tray answering meanwhile; the window chosen there came after"
+ok "a 62 s copy of a 400 KB log waited for; the window chosen meanwhile opened at once"
 
-# 7. The host stops right after answering WM_COPY: the paste, which fetches
-#    the copy from it, is given up like a message, nothing is written; and
-#    終了 during a save that waits on that silent host ends the program.
+# 7. The host stops right after answering WM_COPY: the fetch of its copy
+#    is given up at the copy's limit (60 s for this log) and never asked for
+#    again by a paste, nothing is written; and 終了 during a save that waits
+#    on that silent host ends the program.
 start_standin silent --companion=100 --silent-after-copy=150
 save_command
 started=$SECONDS
@@ -229,8 +247,9 @@ drive box-text 'エラー' 110 "$work/box.txt" || fail "no message about the hos
 elapsed=$((SECONDS - started))
 message=$(iconv -f CP932 -t UTF-8 "$work/box.txt")
 [[ $message == 'ログウィンドウ「LogDisplay (100%)」が応答しないため、保存を中止しました。'* ]] || fail "message: $message"
+((elapsed >= 55 && elapsed < 62)) || fail "gave up on the silent host after ${elapsed}s, not at the copy's 60 s limit"
 drive press 'エラー' 1 10
-[[ $(logs_matching "$logs" '*' | wc -l) == 2 ]] || fail "a log was written: $(ls "$logs")"
+[[ $(logs_matching "$logs" '*' | wc -l) == 3 ]] || fail "a log was written: $(ls "$logs")"
 ok "host silent after the copy: message after ${elapsed}s, nothing written"
 # The posted 終了 is taken while the save posted before it waits.
 save_command

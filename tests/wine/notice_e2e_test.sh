@@ -124,18 +124,25 @@ props_drive wait-window-enabled notice 1 10 || fail "the notice stayed disabled 
 answer_notice
 ok "an error box over the notice, then the notice, answered by real clicks"
 
-# 7. Enter typed on the notice while a save nested in it waits on a slow
-#    host is kept, not lost: the notice closes once that save has written.
+# 7. Enter typed on the notice while the next save waits on a slow host
+#    closes that notice at once; the save, once its host answers, shows its
+#    own notice with its own file.
 save_into "$work/logs"
 start_standin slow --companion=100 --slow-copy=6
 tray_double_click
 drive wait-visible TDialogForm 60 || fail "no notice"
 logs_before=$(find "$work/logs" -name '*.rtf' | wc -l)
 drive post TMainForm 0x113 1 0
-wait_until 30 "the nested save's copy" grep -q '^copying=2' "$work/ready.txt"
+wait_until 30 "the next save's copy" grep -q '^copying=2' "$work/ready.txt"
 props_drive stroke-notice 0x0D || fail "Enter could not be typed on the notice"
-drive wait-hidden TDialogForm 30 || fail "Enter on the notice during the nested save's wait was lost"
-(($(find "$work/logs" -name '*.rtf' | wc -l) == logs_before + 1)) || fail "the notice closed before the nested save's log"
-ok "Enter on the notice during a nested save's wait closed it after that save"
+drive wait-hidden TDialogForm 3 || fail "Enter on the notice during the next save's copy did not close it"
+(($(find "$work/logs" -name '*.rtf' | wc -l) == logs_before)) || fail "the notice waited for the next save's log"
+rtf_count() { (($(find "$work/logs" -name '*.rtf' | wc -l) == $1)); }
+wait_until 30 "the next save's log" rtf_count $((logs_before + 1))
+drive wait-visible TDialogForm 30 || fail "the next save showed no notice of its own"
+newest=$(basename "$(ls -t "$work/logs"/*.rtf | head -n 1)")
+notice_texts | grep -qF "$newest" || fail "the notice does not name $newest: $(notice_texts)"
+answer_notice
+ok "Enter on the notice during the next save's copy closed it; that save's own notice named $newest"
 stop_app
 echo "notice end to end: all checks passed"

@@ -6,6 +6,9 @@
 //   copy    right after answering WM_COPY, the program ends at once (as if
 //           killed), with the copy promised on the clipboard but no longer
 //           there to be fetched.
+//   copy-exit  inside WM_COPY, once it has copied: "copying" is noted, and
+//           once the test has noted "others" (another program has copied
+//           meanwhile), the program ends without answering.
 //   vanishing_host.exe READY-FILE MODE [SECONDS]
 // READY-FILE gets "ready" once the window is up and "gone" once it has
 // closed itself; unasked, the program ends after SECONDS (default 120).
@@ -13,6 +16,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "platform/win32/com_session.hpp"
@@ -33,6 +37,16 @@ void note(const char* line) {
     }
 }
 
+bool noted(const char* word) {
+    FILE* in = std::fopen(g_readyFile, "rb");
+    if (in == nullptr) return false;
+    char line[64];
+    bool found = false;
+    while (!found && std::fgets(line, sizeof line, in)) found = std::strncmp(line, word, std::strlen(word)) == 0;
+    std::fclose(in);
+    return found;
+}
+
 LRESULT CALLBACK richEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const bool fromOutside = InSendMessage() && g_frame != nullptr;
     if (fromOutside && g_mode == "length" && msg == WM_GETTEXTLENGTH) {
@@ -44,6 +58,13 @@ LRESULT CALLBACK richEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (fromOutside && g_mode == "select" && msg == EM_SETSEL && wp == 0 && lp == -1) {
         DestroyWindow(g_frame);
         return 0;
+    }
+    if (fromOutside && g_mode == "copy-exit" && msg == WM_COPY) {
+        CallWindowProcA(g_richEditProc, hwnd, msg, wp, lp);
+        note("copying");
+        for (int i = 0; i < 300 && !noted("others"); ++i) Sleep(100);
+        note("gone");
+        TerminateProcess(GetCurrentProcess(), 0);
     }
     if (fromOutside && g_mode == "copy" && msg == WM_COPY) {
         PostQuitMessage(0);  // ends the program once this is answered
@@ -73,8 +94,9 @@ struct FrameOwner {
 
 int main(int argc, char** argv) {
     g_mode = argc >= 3 ? argv[2] : "";
-    if (argc < 3 || argc > 4 || (g_mode != "length" && g_mode != "select" && g_mode != "copy")) {
-        std::fputs("usage: vanishing_host.exe READY-FILE length|select|copy [SECONDS]\n", stderr);
+    if (argc < 3 || argc > 4 ||
+        (g_mode != "length" && g_mode != "select" && g_mode != "copy" && g_mode != "copy-exit")) {
+        std::fputs("usage: vanishing_host.exe READY-FILE length|select|copy|copy-exit [SECONDS]\n", stderr);
         return 2;
     }
     g_readyFile = argv[1];

@@ -54,6 +54,7 @@ struct SimDesktop {
         windows.clock = &timers;
         windows.programEnded = ended;
         queue.programEnded = ended;
+        queue.takeArrived = [this] { timers.advance(0); };
         // Every loop takes what is posted before its scripted events.
         const auto pump = [this] { queue.pump(); };
         boxes.takePosted = pump;
@@ -65,6 +66,17 @@ struct SimDesktop {
     }
     SimDesktop(const SimDesktop&) = delete;
     SimDesktop& operator=(const SimDesktop&) = delete;
+
+    // The message loop, idle: what is posted, then whatever arrives next
+    // (a host's answer, a tick on the way to it), until nothing more is due
+    // to arrive or the program has ended.
+    void run() {
+        for (;;) {
+            queue.pump();
+            if (formWindow.closed || !timers.eventsPending()) return;
+            timers.advance(timers.nextEventAt() - timers.now);
+        }
+    }
 
     Platform platform() {
         return Platform{windows, clipboard, holder, files, profile, boxes,         clock,      timers,

@@ -19,6 +19,7 @@ win::Handle SimHostWindows::add(win::Handle parent, const std::string& className
     SimWindow w;
     w.handle = nextHandle_++;
     w.parent = parent;
+    w.process = parent == 0 ? w.handle : windows_.at(parent).process;
     w.className = className;
     w.title = title;
     w.text = text;
@@ -69,30 +70,41 @@ win::Handle SimHostWindows::findChild(win::Handle parent, const char* className,
 
 unsigned long long SimHostWindows::now() const { return clock ? clock->now : 0; }
 
-HostAnswer SimHostWindows::wait(unsigned long ms, HostAnswer::Status status, std::intptr_t value) {
-    if (clock) clock->advance(ms);
-    if (programEnded && programEnded()) status = HostAnswer::Status::ProgramEnding;
-    return {status, value, ms};
+void SimHostWindows::deliver(const HostAnswer& answer) {
+    if (onAnswer && !(programEnded && programEnded())) onAnswer(answer);
 }
 
-HostAnswer SimHostWindows::sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam,
-                                       std::intptr_t lParam, unsigned long limitMs) {
-    const Sent record{window, message, wParam, lParam};
+namespace {
+HostAnswer notAnswering(unsigned long limitMs) { return {HostAnswer::Status::NotAnswering, 0, limitMs}; }
+}  // namespace
+
+void SimHostWindows::exchange(const Sent& record, unsigned long limitMs, const Then& then) {
     sent.push_back(record);
-    auto it = windows_.find(window);
-    if (it == windows_.end()) return {HostAnswer::Status::Gone, 0};
+    const auto answerIn = [this, record, then](unsigned long long ms, HostAnswer answer) {
+        clock->at(now() + ms, [this, record, then, answer] {
+            if (programEnded && programEnded()) return;
+            if (whileAnswering) whileAnswering(record);
+            then(answer);
+        });
+    };
+    auto it = windows_.find(record.window);
+    if (it == windows_.end()) return answerIn(0, {HostAnswer::Status::Gone, 0});
     SimWindow& w = it->second;
     const unsigned long long at = now();
     const unsigned long long delay = (w.silentUntil > at ? w.silentUntil - at : 0) + w.answerDelayMs +
-                                     (message == win::kWmCopy ? w.copyDelayMs : 0);
+                                     (record.message == win::kWmCopy ? w.copyDelayMs : 0);
     const bool inTime = w.answering && delay <= limitMs;
     // A window that is late still acts on the message once it gets to it.
-    const std::intptr_t value = w.answering ? act(w, message, wParam, lParam) : 0;
-    if (w.answering && message == win::kWmCopy && w.silentAfterCopyMs > 0)
+    const std::intptr_t value = w.answering ? act(w, record.message, record.wParam, record.lParam) : 0;
+    if (w.answering && record.message == win::kWmCopy && w.silentAfterCopyMs > 0)
         w.silentUntil = at + delay + w.silentAfterCopyMs;
-    if (whileAnswering) whileAnswering(record);
-    if (!inTime) return wait(limitMs, HostAnswer::Status::NotAnswering);
-    return wait(static_cast<unsigned long>(delay), HostAnswer::Status::Answered, value);
+    if (!inTime) return answerIn(limitMs, notAnswering(limitMs));
+    answerIn(delay, {HostAnswer::Status::Answered, value, static_cast<unsigned long>(delay)});
+}
+
+void SimHostWindows::send(win::Handle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                          unsigned long limitMs) {
+    exchange({window, message, wParam, lParam}, limitMs, [this](const HostAnswer& a) { deliver(a); });
 }
 
 void SimHostWindows::sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
@@ -102,33 +114,33 @@ void SimHostWindows::sendWithoutWaiting(win::Handle window, unsigned message, st
     if (it != windows_.end() && it->second.answering) act(it->second, message, wParam, lParam);
 }
 
-HostAnswer SimHostWindows::copyToClipboard(win::Handle control, std::uint32_t before, unsigned long limitMs) {
-    const HostAnswer copy = sendMessage(control, win::kWmCopy, 0, 0, limitMs);
-    if (copy.status == HostAnswer::Status::Gone) return {copy.status, static_cast<std::intptr_t>(before), 0};
-    if (!copy.answered()) return copy;
-    // The paste's data is fetched from the window that copied, which may
-    // have gone silent right after answering.
-    unsigned long waited = copy.waitedMs;
-    auto it = windows_.find(copiedFrom_);
-    if (clipboard_.sequenceNumber() != before && it != windows_.end()) {
+void SimHostWindows::copy(win::Handle control, std::uint32_t before, unsigned long limitMs) {
+    const unsigned long long sentAt = now();
+    // Right after the control has answered, what the worker makes of the
+    // clipboard.
+    exchange({control, win::kWmCopy, 0, 0}, limitMs, [this, control, before, limitMs, sentAt](const HostAnswer& copied) {
+        const unsigned long waited = copied.waitedMs;
+        auto it = windows_.find(control);
+        if (!copied.answered()) return deliver({copied.status, 0, waited});
+        if (it == windows_.end()) return deliver({HostAnswer::Status::Gone, 0, waited});
+        if (clipboard_.sequenceNumber() == before)
+            return deliver({HostAnswer::Status::Answered, static_cast<std::intptr_t>(before), waited});
+        if (clipboard_.owner() != it->second.process) return deliver({HostAnswer::Status::NotHostsCopy, 0, waited});
+        // The paste's data is fetched from the window that copied, which may
+        // have gone silent right after answering.
+        auto from = windows_.find(copiedFrom_);
         const unsigned long long at = now();
-        const unsigned long long silence = it->second.silentUntil > at ? it->second.silentUntil - at : 0;
-        if (!it->second.answering || waited + silence > limitMs) {
-            HostAnswer late = wait(limitMs - waited, HostAnswer::Status::NotAnswering);
-            late.waitedMs = limitMs;
-            return late;
+        const unsigned long long silence =
+            from != windows_.end() && from->second.silentUntil > at ? from->second.silentUntil - at : 0;
+        if (from != windows_.end() && (!from->second.answering || at - sentAt + silence > limitMs)) {
+            clock->at(sentAt + limitMs, [this, limitMs] { deliver(notAnswering(limitMs)); });
+            return;
         }
-        const HostAnswer fetched = wait(static_cast<unsigned long>(silence), HostAnswer::Status::Answered);
-        if (!fetched.answered()) return fetched;
-        waited += fetched.waitedMs;
-    }
-    const auto sequence = static_cast<std::intptr_t>(clipboard_.sequenceNumber());
-    answerArrived_ = true;
-    if (onceAnswered) onceAnswered({control, win::kWmCopy, 0, 0});
-    answerArrived_ = false;
-    HostAnswer answer = wait(0, HostAnswer::Status::Answered, sequence);  // the program may have ended meanwhile
-    answer.waitedMs = waited;
-    return answer;
+        clock->at(at + silence, [this, sentAt] {
+            deliver({HostAnswer::Status::Answered, static_cast<std::intptr_t>(clipboard_.sequenceNumber()),
+                     static_cast<unsigned long>(now() - sentAt)});
+        });
+    });
 }
 
 std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -143,7 +155,7 @@ std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t
             const bool all = w.selStart == 0 && w.selEnd == -1;
             // A control copies nothing while another program holds the clipboard open.
             if (all && !w.text.empty() && !clipboard_.heldByOtherProgram) {
-                clipboard_.set(w.text, w.rtf);
+                clipboard_.set(w.text, w.rtf, w.process);
                 copiedFrom_ = w.handle;
             }
             return 0;

@@ -16,6 +16,7 @@ class SimTimers;
 struct SimWindow {
     win::Handle handle = 0;
     win::Handle parent = 0;  // 0 for a top-level window
+    win::Handle process = 0;  // its program: the top-level window it belongs to
     std::string className;
     std::string title;
     std::string text;  // the control's plain text (CP932)
@@ -43,12 +44,11 @@ public:
 
     win::Handle findWindow(const char* className, const char* title) override;
     win::Handle findChild(win::Handle parent, const char* className, const char* title) override;
-    HostAnswer sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
-                           unsigned long limitMs) override;
+    void send(win::Handle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+              unsigned long limitMs) override;
     void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
-    HostAnswer copyToClipboard(win::Handle control, std::uint32_t before, unsigned long limitMs) override;
-    bool answerArrived() override { return answerArrived_; }
+    void copy(win::Handle control, std::uint32_t before, unsigned long limitMs) override;
     std::string windowTitle(win::Handle window) override;
 
     // Messages sent to controls, in order, for assertions.
@@ -59,30 +59,30 @@ public:
         std::intptr_t lParam;
     };
     std::vector<Sent> sent;
-    // Runs while a message is being answered or waited for, after an
-    // answering window has acted on it: what reaches the waiting thread
-    // meanwhile (the tray's messages, a tick dispatched by a paste's loop).
+    // Runs while a message is being answered, after an answering window has
+    // acted on it and before its answer reaches the program: what happens
+    // meanwhile (the tray's messages, another program's copy).
     std::function<void(const Sent&)> whileAnswering;
-    // Runs once WM_COPY has been answered, before its wait returns: what
-    // reaches the program while a menu opened in the wait still holds it.
-    std::function<void(const Sent&)> onceAnswered;
-    // Waits pass on this clock, firing its ticks; a wait ends early once the
-    // program has ended.
+    // Answers arrive on this clock, as messages to the program (onAnswer),
+    // taken by whichever loop lets the clock run; none once it has ended.
     SimTimers* clock = nullptr;
+    std::function<void(const HostAnswer&)> onAnswer;
     std::function<bool()> programEnded;
 
 private:
     std::intptr_t act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
     unsigned long long now() const;
-    // Lets ms pass while the program waits; ProgramEnding when it ended.
-    HostAnswer wait(unsigned long ms, HostAnswer::Status status, std::intptr_t value = 0);
+    // Sends `record`; its answer is handed to `then` once due, after
+    // whileAnswering.
+    using Then = std::function<void(const HostAnswer&)>;
+    void exchange(const Sent& record, unsigned long limitMs, const Then& then);
+    void deliver(const HostAnswer& answer);
     win::Handle find(win::Handle parent, const char* className, const char* title);
 
     SimClipboard& clipboard_;
     std::map<win::Handle, SimWindow> windows_;  // ordered by creation
     win::Handle nextHandle_ = 0x100;
     win::Handle copiedFrom_ = 0;  // the window whose copy the clipboard holds
-    bool answerArrived_ = false;
 };
 
 }  // namespace sim

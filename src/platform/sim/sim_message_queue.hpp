@@ -12,15 +12,20 @@ namespace sim {
 class SimMessageQueue : public MessageQueuePort {
 public:
     void postRunDeferred() override { ++posted; }
-    // Delivers what was posted, in order, until nothing is left.
+    // Delivers what was posted, in order, and what has arrived by now (a
+    // host's answer), until nothing is left.
     void pump() {
-        while (posted > 0 && !(programEnded && programEnded())) {
-            --posted;
-            if (onRunDeferred) onRunDeferred();
-        }
+        do {
+            while (posted > 0 && !(programEnded && programEnded())) {
+                --posted;
+                if (onRunDeferred) onRunDeferred();
+            }
+            if (takeArrived) takeArrived();
+        } while (posted > 0 && !(programEnded && programEnded()));
     }
 
     int posted = 0;
+    std::function<void()> takeArrived;
     std::function<void()> onRunDeferred;  // MainForm's RunDeferred
     std::function<bool()> programEnded;
 };

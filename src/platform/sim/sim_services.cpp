@@ -27,6 +27,19 @@ unsigned long long SimTimers::remaining(TimerId id) const { return running_.at(i
 void SimTimers::advance(unsigned long long ms) {
     const unsigned long long end = now + ms;
     for (;;) {
+        if (!events_.empty() && events_.begin()->first <= end) {
+            const auto first = events_.begin();
+            bool tickFirst = false;
+            for (const auto& [id, r] : running_) tickFirst = tickFirst || r.due < first->first;
+            if (!tickFirst) {
+                if (first->first > now) now = first->first;
+                const std::function<void()> event = std::move(first->second);
+                events_.erase(first);
+                event();  // may re-enter advance() from a modal box
+                if (now > end) return;
+                continue;
+            }
+        }
         TimerId next{};
         unsigned long long due = std::numeric_limits<unsigned long long>::max();
         for (const auto& [id, r] : running_)

@@ -4,6 +4,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/clock_port.hpp"
@@ -55,6 +56,12 @@ public:
     bool running(TimerId id) const { return running_.count(id) != 0; }
     // Milliseconds until the timer fires next (it must be running).
     unsigned long long remaining(TimerId id) const;
+    // A message that arrives at `due` on the clock (a host's answer). At the
+    // same instant it comes before the ticks, as a posted message comes
+    // before WM_TIMER.
+    void at(unsigned long long due, std::function<void()> event) { events_.emplace(due, std::move(event)); }
+    bool eventsPending() const { return !events_.empty(); }
+    unsigned long long nextEventAt() const { return events_.begin()->first; }
 
     std::function<void(TimerId)> onTick;
     unsigned long long now = 0;
@@ -66,6 +73,7 @@ private:
         unsigned long long due;
     };
     std::map<TimerId, Running> running_;
+    std::multimap<unsigned long long, std::function<void()>> events_;
 };
 
 class SimTextMeasure : public TextMeasurePort {

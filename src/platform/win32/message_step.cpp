@@ -1,8 +1,6 @@
 #include "platform/win32/message_step.hpp"
 
 namespace {
-thread_local int t_holdingInput = 0;
-
 bool isDialogKey(UINT message) {
     // Typed characters go straight to their control: the dialog manager
     // would split a double-byte character on its way.
@@ -21,12 +19,4 @@ void dispatchMessage(MSG& msg) {
     DispatchMessageA(&msg);
 }
 
-bool takeMessage(MSG& msg) {
-    const UINT only = t_holdingInput > 0 ? PM_QS_SENDMESSAGE | PM_QS_POSTMESSAGE | PM_QS_PAINT : 0;
-    return PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE | only) != 0;
-}
-
-DWORD wakeMask() { return t_holdingInput > 0 ? QS_ALLINPUT & ~QS_INPUT : QS_ALLINPUT; }
-
-HoldInput::HoldInput() { ++t_holdingInput; }
-HoldInput::~HoldInput() { --t_holdingInput; }
+bool takeMessage(MSG& msg) { return PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE) != 0; }

@@ -53,6 +53,9 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case kRunDeferred:
             if (events_.runDeferred) events_.runDeferred();
             return 0;
+        case kHostAnswered:
+            if (events_.hostAnswered) events_.hostAnswered(wParam, lParam);
+            return 0;
         case WM_COMMAND:
             if (lParam == 0 && events_.command) events_.command(LOWORD(wParam));
             return 0;

@@ -18,9 +18,12 @@ public:
         std::function<void()> shownOrHidden;         // the window appeared or went
         std::function<void()> dpiChanged;            // new DPI and font, the window sized for them
         std::function<void()> runDeferred;           // kRunDeferred, posted by the program
+        std::function<void(WPARAM, LPARAM)> hostAnswered;  // kHostAnswered, posted by a host's worker
     };
     // Posted by the program to itself: hands it what waited for a save.
     static constexpr UINT kRunDeferred = WM_APP + 10;
+    // Posted by the worker that sent a message to a host: its answer.
+    static constexpr UINT kHostAnswered = WM_APP + 11;
 
     PropertiesWindow(HWND applicationWindow, HICON icon, int dpi);
     ~PropertiesWindow() override;

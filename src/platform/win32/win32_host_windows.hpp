@@ -1,24 +1,39 @@
 #pragma once
 #include <windows.h>
 
-#include <atomic>
 #include <memory>
 
 #include "platform/host_windows_port.hpp"
 
 class Win32HostWindows : public HostWindowsPort {
 public:
+    // Answers are posted to `window` as `message` (wParam: the exchange,
+    // lParam: whether it ran to its end); whoever handles that message hands
+    // it back to takeAnswer.
+    void setTarget(HWND window, UINT message) {
+        target_ = window;
+        message_ = message;
+    }
     win::Handle findWindow(const char* className, const char* title) override;
     win::Handle findChild(win::Handle parent, const char* className, const char* title) override;
-    HostAnswer sendMessage(win::Handle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
-                           unsigned long limitMs) override;
+    void send(win::Handle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+              unsigned long limitMs) override;
     void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
-    HostAnswer copyToClipboard(win::Handle control, std::uint32_t before, unsigned long limitMs) override;
-    bool answerArrived() override { return copyAnswered_ && copyAnswered_->load(); }
+    void copy(win::Handle control, std::uint32_t before, unsigned long limitMs) override;
     std::string windowTitle(win::Handle window) override;
 
+    // The answer that the posted message stands for; false for a message
+    // that nothing waits for any more.
+    bool takeAnswer(WPARAM id, LPARAM ran, HostAnswer& answer);
+
+    struct Exchange;
+
 private:
-    // Set by the worker of the copy under way once the control has answered.
-    std::shared_ptr<std::atomic<bool>> copyAnswered_;
+    void start(const std::shared_ptr<Exchange>& exchange, void (*job)(Exchange&));
+
+    HWND target_ = nullptr;
+    UINT message_ = 0;
+    std::shared_ptr<Exchange> current_;  // the exchange awaited
+    WPARAM lastId_ = 0;
 };

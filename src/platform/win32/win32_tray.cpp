@@ -112,7 +112,6 @@ bool Win32Tray::pressEndsDoubleClick() {
 void Win32Tray::foregroundAndProcessMessages() {
     SetForegroundWindow(application_);
     MSG msg;
-    // Inside a save's wait, what the user typed stays queued for after it.
     while (takeMessage(msg)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));

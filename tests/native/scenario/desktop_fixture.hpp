@@ -35,8 +35,28 @@ protected:
             d.notice.onShow = [this] { form_->dialog.FormShow(); };
             d.notice.onOk = [this] { form_->NoticeOKClick(); };
             d.queue.onRunDeferred = [this] { form_->RunDeferred(); };
+            d.windows.onAnswer = [this](const HostAnswer& a) { form_->HostAnswered(a); };
         }
         return *form_;
+    }
+
+    // A message the program handles; unless it comes from inside another's
+    // handling (a box's or a menu's scripted events), the message loop then
+    // runs until nothing more arrives, as it would on the desktop.
+    template <class Handle>
+    void message(Handle&& handle) {
+        ++depth_;
+        handle();
+        --depth_;
+        if (depth_ == 0) run();
+    }
+    void run() {
+        ++depth_;
+        d.run();
+        --depth_;
+    }
+    void save() {
+        message([this] { form().Save_MenuItemClick(); });
     }
 
     static std::string host(const std::string& windowsPath) { return sim::hostPath(windowsPath); }
@@ -65,4 +85,5 @@ protected:
     sim::SimDesktop d;
     std::string root_;
     std::unique_ptr<MainForm> form_;
+    int depth_ = 0;  // messages being handled
 };

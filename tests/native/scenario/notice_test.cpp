@@ -39,7 +39,7 @@ TEST_F(NoticeTest, OkStoresWhereTheUserLeftItForTheNextStart) {
     writeSettings(kLogs);
     form().dialog.FormCreate();
     d.notice.script.push({win::kIdOk, {[&] { d.notice.moveTo(50, 60); }}});
-    form().Save_MenuItemClick();
+    save();
     EXPECT_EQ(setting(keys::kDialogTop), "60");
     EXPECT_EQ(setting(keys::kDialogLeft), "50");
     EXPECT_LT(settingsText().find("DialogTop"), settingsText().find("DialogLeft"));
@@ -61,7 +61,7 @@ TEST_F(NoticeTest, DoubleClickSaveChoiceIsSuspendedWhileTheNoticeIsUp) {
                               noneCheckedDuring = !c.Save_RadioButton.checked() &&
                                                   !c.MainForm_RadioButton.checked() && !c.None_RadioButton.checked();
                           }}});
-    form().Save_MenuItemClick();
+    save();
     EXPECT_TRUE(noneCheckedDuring);
     EXPECT_TRUE(c.Save_RadioButton.checked());
     EXPECT_TRUE(c.Save_Button.enabled());  // checking it again is a change
@@ -73,7 +73,7 @@ TEST_F(NoticeTest, OtherDoubleClickChoicesAreLeftAlone) {
     PropertiesControls& c = form().form.controls;
     c.MainForm_RadioButton.setChecked(true);
     c.Save_Button.setEnabled(false);
-    form().Save_MenuItemClick();
+    save();
     EXPECT_TRUE(c.MainForm_RadioButton.checked());
     EXPECT_FALSE(c.Save_Button.enabled());
 }
@@ -84,7 +84,7 @@ TEST_F(NoticeTest, UnwritableSettingsFileIsReportedAfterTheNoticeClosed) {
     c.Save_RadioButton.setChecked(true);
     ASSERT_EQ(chmod(host("C:\\Tools").c_str(), 0555), 0);
     chmod(host("C:\\Tools\\OrvexLog.ini").c_str(), 0444);
-    form().Save_MenuItemClick();
+    save();
     chmod(host("C:\\Tools").c_str(), 0755);
     EXPECT_FALSE(d.notice.visible);
     EXPECT_TRUE(c.Save_RadioButton.checked());  // restored before the write failed

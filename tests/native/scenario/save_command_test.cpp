@@ -26,7 +26,7 @@ protected:
     }
     void saveWithoutNotice() {
         form().form.controls.Dialog_CheckBox.setChecked(false);
-        form().Save_MenuItemClick();
+        save();
     }
 };
 
@@ -54,7 +54,7 @@ TEST_F(SaveCommandTest, ZeroPercentIsNoLogWindow) {
 TEST_F(SaveCommandTest, EmptyCompanionFallsBackToTheChatClientWhoseTitleTheNoticeShows) {
     d.windows.addCompanion(80, "");
     d.windows.addChatClient("chat text", "Orvex3 main");
-    form().Save_MenuItemClick();
+    save();
     EXPECT_NE(readFile("C:\\Logs\\240105_1.rtf").find("chat text"), std::string::npos);
     EXPECT_EQ(form().dialog.WindowTitleDialog_Label.caption(), "Orvex3 main");
     EXPECT_EQ(form().dialog.FileNameDialog_Label.caption(), "240105_1.rtf");
@@ -64,11 +64,11 @@ TEST_F(SaveCommandTest, EmptyCompanionFallsBackToTheChatClientWhoseTitleTheNotic
 TEST_F(SaveCommandTest, MissingTextControlShowsTheAreaErrorAndWritesNothing) {
     // An empty companion log and no chat client.
     d.windows.addCompanion(80, "");
-    form().Save_MenuItemClick();
+    save();
     // A companion window without its RichEdit child.
     d.windows.add(0, "TLogDisplay", "LogDisplay ( 42%)");
     d.windows.destroy(d.windows.findWindow(nullptr, "LogDisplay ( 80%)"));
-    form().Save_MenuItemClick();
+    save();
     ASSERT_EQ(d.boxes.shown.size(), 2u);
     for (const auto& box : d.boxes.shown) {
         EXPECT_EQ(box.text, txt::kNoSourceArea);
@@ -81,7 +81,7 @@ TEST_F(SaveCommandTest, MissingTextControlShowsTheAreaErrorAndWritesNothing) {
 TEST_F(SaveCommandTest, NoLogWindowArmsTheCloseTimerOnlyWhileItsBoxIsOpen) {
     bool runningDuringBox = false;
     d.boxes.script.push({win::kIdOk, {[&] { runningDuringBox = d.timers.running(TimerId::Close); }}});
-    form().Save_MenuItemClick();
+    save();
     ASSERT_EQ(d.boxes.shown.size(), 1u);
     EXPECT_EQ(d.boxes.shown[0].text, txt::kNoLogWindow);
     EXPECT_EQ(d.boxes.shown[0].caption, txt::kCaptionError);
@@ -292,7 +292,7 @@ TEST_F(SaveCommandTest, NumberedLogTakesTheNextNumberWhenItsNameIsTakenMeanwhile
     d.files.beforeMove = [&](const std::string& to) {
         if (!std::exchange(taken, true)) writeFile(to, "theirs");
     };
-    form().Save_MenuItemClick();
+    save();
     EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "theirs");
     EXPECT_NE(readFile("C:\\Logs\\240105_2.rtf").find("ours"), std::string::npos);
     EXPECT_EQ(form().dialog.FileNameDialog_Label.caption(), "240105_2.rtf");
@@ -360,7 +360,7 @@ TEST_F(SaveCommandTest, LeftoverTemporariesNeverStopASaveAndAreRemoved) {
 TEST_F(SaveCommandTest, MissingSaveFolderReportsTheFileThatCannotBeCreated) {
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Gone\r\n");
     d.windows.addChatClient("text");
-    form().Save_MenuItemClick();
+    save();
     ASSERT_EQ(d.boxes.shown.size(), 1u);
     std::string expected = txt::kCannotCreateFileFmt;
     expected.replace(expected.find("%s"), 2, "C:\\Gone\\20240105_1.rtf");
@@ -377,7 +377,7 @@ TEST_F(SaveCommandTest, NoticeSwitchDecidesNoticeAndAutoSave) {
     EXPECT_FALSE(form().form.AutoSave_Timer.enabled());
 
     form().form.controls.Dialog_CheckBox.setChecked(true);
-    form().Save_MenuItemClick();
+    save();
     EXPECT_EQ(d.notice.shows, 1);
     EXPECT_TRUE(form().form.AutoSave_Timer.enabled());
 }
@@ -385,24 +385,37 @@ TEST_F(SaveCommandTest, NoticeSwitchDecidesNoticeAndAutoSave) {
 TEST_F(SaveCommandTest, AutoSaveStaysOffWhenEitherKeyForbidsIt) {
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\nAutoSaveOn_CheckBox=0\r\n");
     d.windows.addChatClient("text");
-    form().Save_MenuItemClick();
+    save();
     EXPECT_EQ(d.notice.shows, 1);
     EXPECT_FALSE(form().form.AutoSave_Timer.enabled());
 }
 
+// A save that ends while the notice is up names itself there; one that ends
+// after the notice was answered shows its own.
 TEST_F(SaveCommandTest, NestedSaveInsideTheNoticeUpdatesItsLabelsAndKeepsTheFirstNotice) {
     d.windows.addChatClient("text", "chat title");
     d.notice.script.push({win::kIdOk, {[&] {
                               d.windows.destroy(d.windows.findWindow("PLTpmWin8388608", nullptr));
                               d.windows.addCompanion(100, "companion");
-                              form().Save_MenuItemClick();
+                              save();
+                              run();
                               EXPECT_TRUE(d.notice.visible);
                           }}});
-    form().Save_MenuItemClick();
+    save();
     EXPECT_TRUE(exists("C:\\Logs\\240105_1.rtf"));
     EXPECT_TRUE(exists("C:\\Logs\\240105_2.rtf"));
     EXPECT_EQ(d.notice.shows, 1);
     EXPECT_EQ(form().dialog.WindowTitleDialog_Label.caption(), "LogDisplay (100%)");
     EXPECT_EQ(form().dialog.FileNameDialog_Label.caption(), "240105_2.rtf");
     EXPECT_FALSE(d.notice.visible);
+
+    // OK pressed while the next save waits on a slow host.
+    d.windows.window(d.windows.findChild(d.windows.findWindow(nullptr, "LogDisplay (100%)"), "RichEdit", nullptr))
+        .copyDelayMs = 6000;
+    std::string shownWhenAnswered;
+    d.notice.script.push({win::kIdOk, {[&] { save(); }}});
+    d.notice.script.push({win::kIdOk, {[&] { shownWhenAnswered = form().dialog.FileNameDialog_Label.caption(); }}});
+    save();
+    EXPECT_EQ(d.notice.shows, 3);
+    EXPECT_EQ(shownWhenAnswered, "240105_4.rtf");
 }

@@ -3,6 +3,8 @@
 // data, or nothing) and call it a success.
 #include "native/scenario/desktop_fixture.hpp"
 
+#include <functional>
+
 #include "text/texts.hpp"
 
 namespace {
@@ -33,31 +35,48 @@ protected:
 TEST_F(SaveCopyFailureTest, ClipboardHeldOpenByAnotherProgramSavesNothing) {
     d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
     d.clipboard.heldByOtherProgram = true;
-    form().Save_MenuItemClick();
+    save();
     expectCopyErrorAndNothingSaved();
 
     // Once the clipboard is free again, the next save works as usual.
     d.boxes.shown.clear();
     d.clipboard.heldByOtherProgram = false;
-    form().Save_MenuItemClick();
+    save();
     EXPECT_TRUE(d.boxes.shown.empty());
     EXPECT_EQ(readFile("C:\\Logs\\240105_1.rtf"), "{\\rtf1 companion log}");
 }
 
-// Another program copies after the host answered (while a menu opened in
-// the wait held it), or while the holder pastes: the log would be that
-// program's data, so nothing is saved, and its data stays on the clipboard.
-TEST_F(SaveCopyFailureTest, AnotherProgramsCopyAfterTheHostsIsNeitherSavedNorWiped) {
-    d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+// What the clipboard holds once the host has answered the copy is the log
+// only when the host's own program put it there. Another program copies
+// while the host answers, a host ends inside WM_COPY while another program
+// copies, or another program copies while the holder pastes: the log would
+// be that program's data, so nothing is saved, and its data stays on the
+// clipboard.
+TEST_F(SaveCopyFailureTest, AnotherProgramsCopyIsNeitherSavedNorWiped) {
+    const win::Handle companion = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
     const auto othersCopy = [&] { d.clipboard.set("someone else's text", ""); };
-    d.windows.onceAnswered = [&](const sim::SimHostWindows::Sent&) { othersCopy(); };
-    form().Save_MenuItemClick();
+    const auto duringCopy = [&](std::function<void()> event) {
+        d.windows.whileAnswering = [event](const sim::SimHostWindows::Sent& s) {
+            if (s.message == win::kWmCopy) event();
+        };
+    };
+    duringCopy(othersCopy);
+    save();
     expectCopyErrorAndNothingSaved();
 
     d.boxes.shown.clear();
-    d.windows.onceAnswered = nullptr;
+    d.windows.whileAnswering = nullptr;
     d.holder.whilePasting = othersCopy;
-    form().Save_MenuItemClick();
+    save();
+    expectCopyErrorAndNothingSaved();
+
+    d.boxes.shown.clear();
+    d.holder.whilePasting = nullptr;
+    duringCopy([&] {
+        d.windows.destroy(companion);
+        othersCopy();
+    });
+    save();
     expectCopyErrorAndNothingSaved();
 }
 
@@ -68,10 +87,10 @@ TEST_F(SaveCopyFailureTest, HostEndingRightAfterTheCopySavesNothing) {
     const win::Handle companion = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
     d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent& s) {
         if (s.message != win::kWmCopy) return;
-        d.clipboard.set("", "");
+        d.clipboard.set("", "", d.windows.window(companion).process);
         d.windows.destroy(companion);
     };
-    form().Save_MenuItemClick();
+    save();
     ASSERT_EQ(d.boxes.shown.size(), 1u);
     EXPECT_EQ(d.boxes.shown[0].text, std::string(txt::kCannotCopyLog) + ".");
     EXPECT_TRUE(listFolder("C:\\Logs").empty());
@@ -80,14 +99,15 @@ TEST_F(SaveCopyFailureTest, HostEndingRightAfterTheCopySavesNothing) {
 }
 
 // A source with no text copies nothing either, but that is an empty log, not
-// a failure: it is written and announced like any other, and the clipboard's
-// older content, another program's, stays out of it and is left alone.
+// a failure: it is written and announced like any other, the clipboard's
+// older content stays out of it, and the clipboard is left empty as after
+// any save.
 TEST_F(SaveCopyFailureTest, EmptySourceGivesAnEmptyLogWithTheNotice) {
     // The chat client replaces an empty companion without a length query of
     // its own beforehand.
     d.windows.addCompanion(100, "");
     d.windows.addChatClient("", "empty chat");
-    form().Save_MenuItemClick();
+    save();
     EXPECT_TRUE(d.boxes.shown.empty());
     const std::string log = readFile("C:\\Logs\\240105_1.rtf");
     EXPECT_EQ(log.find("someone"), std::string::npos);
@@ -98,9 +118,9 @@ TEST_F(SaveCopyFailureTest, EmptySourceGivesAnEmptyLogWithTheNotice) {
 
     writeSettings(kIni + "[File_TabSheet]\r\nRichText_RadioButton=0\r\n");
     d.clipboard.set("someone else's text", "");
-    form().Save_MenuItemClick();
+    save();
     EXPECT_TRUE(d.boxes.shown.empty());
     EXPECT_TRUE(exists("C:\\Logs\\240105_1.txt"));
     EXPECT_EQ(readFile("C:\\Logs\\240105_1.txt"), "");
-    EXPECT_EQ(d.clipboard.text(), "someone else's text");
+    EXPECT_FALSE(d.clipboard.holdsData());
 }

@@ -37,7 +37,9 @@ protected:
     // The shell sends the icon's callback from another process: it is
     // handled at once, also inside an open menu, a box or a host's answer
     // (from their `during` events), never queued for the message loop.
-    void tray(unsigned mouseMessage) { form().TrayIconMessage(static_cast<std::intptr_t>(mouseMessage)); }
+    void tray(unsigned mouseMessage) {
+        message([this, mouseMessage] { form().TrayIconMessage(static_cast<std::intptr_t>(mouseMessage)); });
+    }
     void leftMenu(TrayMenuItem choice) {
         d.tray.pushChoice(choice);
         tray(win::kWmLButtonDown);

@@ -182,6 +182,7 @@ TEST_F(StartupTest, TrayRequestsUnderTheStartUpQuestionRunOnceStartUpIsOver) {
                              EXPECT_EQ(formShows, 0);
                          }}});
     start();
+    run();
     EXPECT_EQ(d.notice.shows, 1);
     EXPECT_EQ(formShows, 1);
     EXPECT_EQ(d.formWindow.top(), 161);

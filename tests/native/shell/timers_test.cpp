@@ -1,6 +1,8 @@
 // The auto-save timer: switched from the tray, by a save and by a commit,
 // ticking the save command; and saves nested in each other's modal loops.
 #include "native/shell/shell_fixture.hpp"
+
+#include <utility>
 #include "text/texts.hpp"
 
 class TimersTest : public ShellTest {
@@ -119,8 +121,8 @@ TEST_F(TimersTest, ATickInsideTheNoWindowBoxSavesWhileTheCloseTimerKeepsCounting
 // a tick still reach the program. A save started there would empty the
 // clipboard under the running one. What comes before the host answered the
 // copy is in that log already and is dropped; a save asked for after the
-// answer (a menu opened in the wait held it) runs once after the running one,
-// however often it was asked for. Ticks are dropped either way.
+// answer (while the holder pastes) runs once after the running one, however
+// often it was asked for. Ticks are dropped either way.
 TEST_F(TimersTest, SavesRequestedDuringTheCopyAreCoveredUntilTheHostAnswersThenRunOnceAfter) {
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\nSave_RadioButton=1\r\n");
     d.windows.addChatClient("text");
@@ -134,19 +136,17 @@ TEST_F(TimersTest, SavesRequestedDuringTheCopyAreCoveredUntilTheHostAnswersThenR
         tray(win::kWmLButtonDblClk);
         d.timers.advance(1);  // auto-save tick
     };
-    d.windows.onceAnswered = [&](const sim::SimHostWindows::Sent&) {
+    d.holder.whilePasting = [&] {
         if (copies > 1) return;
         tray(win::kWmLButtonDblClk);
         leftMenu(TrayMenuItem::Save);
+        tray(win::kWmLButtonDblClk);
         d.timers.advance(1);  // auto-save tick
     };
     leftMenu(TrayMenuItem::Save);
-    EXPECT_EQ(copies, 1);
-    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
     EXPECT_NE(readFile("C:\\Logs\\20240105_1.rtf").find("text"), std::string::npos);
     EXPECT_FALSE(d.clipboard.holdsData());
     EXPECT_TRUE(d.holder.empty());
-    d.queue.pump();
     EXPECT_EQ(copies, 2);
     EXPECT_EQ(listFolder("C:\\Logs"), (std::vector<std::string>{"20240105_1.rtf", "20240105_2.rtf"}));
 
@@ -155,6 +155,12 @@ TEST_F(TimersTest, SavesRequestedDuringTheCopyAreCoveredUntilTheHostAnswersThenR
     EXPECT_EQ(listFolder("C:\\Logs"), (std::vector<std::string>{"20240105_1.rtf", "20240105_2.rtf", "20240105_3.rtf",
                                                                 "20240105_4.rtf"}));
     EXPECT_NE(readFile("C:\\Logs\\20240105_4.rtf").find("text"), std::string::npos);
+    // A tick alone while a save pastes is dropped as well.
+    d.holder.whilePasting = [&, once = true]() mutable {
+        if (std::exchange(once, false)) d.timers.advance(d.timers.remaining(TimerId::AutoSave));
+    };
+    tray(win::kWmLButtonDblClk);
+    EXPECT_EQ(listFolder("C:\\Logs").size(), 5u);
 }
 
 // A tick under the no-window box opens a second one. Answering the inner box
@@ -197,6 +203,7 @@ TEST_F(TimersTest, ACloseTickDuringANestedSaveEndsTheProgramOnceItsLogIsWritten)
                              d.windows.window(d.windows.findChild(chat, "Edit", nullptr)).copyDelayMs = 15000;
                              d.timers.advance(1000);
                              tray(win::kWmLButtonDblClk);
+                             d.timers.advance(15000);  // the close tick comes 9 s into the copy
                          }}});
     leftMenu(TrayMenuItem::Save);
     EXPECT_TRUE(d.formWindow.closed);

@@ -68,7 +68,7 @@ TEST_F(TrayMenuTest, CheckMarkShowsWhetherTheTimerRunsWhenTheMenuOpens) {
     EXPECT_FALSE(lastMenu().autoSaveChecked);
 
     // A save with the notice switch on switches the timer on.
-    form().Save_MenuItemClick();
+    save();
     tray(win::kWmLButtonDown);
     EXPECT_TRUE(lastMenu().autoSaveChecked);
 
@@ -108,46 +108,68 @@ TEST_F(TrayMenuTest, DoubleClickWithBothKeysSavesFirstThenShowsTheWindow) {
     writeSettings("[Setting_GroupBox]\r\nSave_RadioButton=1\r\nMainForm_RadioButton=1\r\nOrvexLogPath=C:\\Logs\r\n");
     d.windows.addChatClient("text");
     start();
-    bool windowDuringNotice = true;
+    // The save no longer holds the program while its host works: the window
+    // is there before the save's notice.
+    bool windowDuringNotice = false;
     d.notice.script.push({win::kIdOk, {[&] { windowDuringNotice = d.formWindow.visible(); }}});
     tray(win::kWmLButtonDblClk);
     EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
-    EXPECT_FALSE(windowDuringNotice);
+    EXPECT_TRUE(windowDuringNotice);
     EXPECT_TRUE(d.formWindow.visible());
     EXPECT_TRUE(d.tray.opened.empty());
 }
 
-// While a save waits on its host the tray's menu still opens, so that 終了
-// stays at hand, but what is chosen there, a double click's window and the
-// window's own events (here a prefix its check refuses with a box) come
-// after the save. A click while the save pastes opens no menu there: the
-// notice comes first, and the menu inside it.
-TEST_F(TrayMenuTest, WhatIsAskedForWhileASaveRunsComesAfterItsLog) {
+// A save never holds the program while its host works: the tray's menu, the
+// window chosen there and the window's own events (here a prefix its check
+// refuses with a box) are answered at once, and the host's answer, arriving
+// while that menu is open, writes the log there; only the notice waits for
+// the menu to close. What is asked for while the save pastes is answered
+// once the paste is over, one request at a time: the notice comes first, the
+// refused prefix's box inside it, and the menu inside that box.
+TEST_F(TrayMenuTest, WhileASaveWaitsOnItsHostEverythingIsAnsweredAtOnce) {
     makeFolder("C:\\Logs");
-    writeSettings("[Setting_GroupBox]\r\nMainForm_RadioButton=1\r\nOrvexLogPath=C:\\Logs\r\n");
-    d.windows.addChatClient("text");
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
+    const win::Handle client = d.windows.addChatClient("text");
+    d.windows.window(d.windows.findChild(d.windows.findChild(client, nullptr, "Chat Window"), "Edit", nullptr))
+        .copyDelayMs = 5000;
     start();
-    d.windows.onceAnswered = [&](const sim::SimHostWindows::Sent&) {
-        rightMenu(TrayMenuItem::Properties);
-        tray(win::kWmLButtonDblClk);
-        form().dispatch([&] { form().form.controls.TopFileName_Edit.setText("a/b"); });
-        EXPECT_EQ(d.tray.opened.size(), 2u);
-        EXPECT_EQ(formShows, 0);
-        EXPECT_TRUE(d.boxes.shown.empty());
+    const auto logs = [&] { return listFolder("C:\\Logs"); };
+    d.timers.at(d.timers.now + 1000, [&] {
+        d.tray.pushMenuAnswer({TrayMenuItem::Properties, {[&] {
+                                   form().dispatch([&] { form().form.controls.TopFileName_Edit.setText("a/b"); });
+                                   EXPECT_EQ(d.boxes.shown.size(), 1u);
+                                   EXPECT_TRUE(logs().empty());
+                                   d.timers.advance(5000);  // the host answers
+                                   EXPECT_EQ(logs(), std::vector<std::string>{"20240105_1.rtf"});
+                                   EXPECT_EQ(d.notice.shows, 0);
+                               }}});
+        tray(win::kWmRButtonDown);
+        EXPECT_EQ(formShows, 1);
+        EXPECT_EQ(d.notice.shows, 0);
+    });
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(d.notice.shows, 1);
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, txt::kBadPrefix);
+
+    bool menuInsideTheBox = false;
+    d.holder.whilePasting = [&] {
+        form().dispatch([&] { form().form.controls.TopFileName_Edit.setText("c/d"); });
+        d.tray.pushMenuAnswer({TrayMenuItem::None, {[&] { menuInsideTheBox = d.boxes.open > 0; }}});
+        tray(win::kWmRButtonDown);
     };
-    d.holder.whilePasting = [&] { tray(win::kWmRButtonDown); };
     std::size_t menusBeforeNotice = 0;
     d.notice.onShow = [&] {
         menusBeforeNotice = d.tray.opened.size();
         form().dialog.FormShow();
     };
+    const std::size_t menus = d.tray.opened.size();
     leftMenu(TrayMenuItem::Save);
-    EXPECT_EQ(menusBeforeNotice, 2u);
-    EXPECT_EQ(d.tray.opened.size(), 3u);
-    EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
-    EXPECT_EQ(formShows, 1);
-    ASSERT_EQ(d.boxes.shown.size(), 1u);
-    EXPECT_EQ(d.boxes.shown[0].text, txt::kBadPrefix);
+    EXPECT_EQ(menusBeforeNotice, menus + 1);
+    EXPECT_EQ(d.tray.opened.size(), menus + 2);
+    EXPECT_TRUE(menuInsideTheBox);
+    EXPECT_EQ(d.boxes.shown.size(), 2u);
+    EXPECT_EQ(logs(), (std::vector<std::string>{"20240105_1.rtf", "20240105_2.rtf"}));
 }
 
 TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPress) {
@@ -172,19 +194,41 @@ TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPre
     tray(win::kWmLButtonDown);
     EXPECT_EQ(saves(), 3u);
     EXPECT_EQ(d.tray.opened.size(), menus);
-    // After a press whose menu closed unchosen, a double click runs again.
+    // After a press whose menu was dismissed, a double click runs again.
     // The shell pairs that press with the next one: its WM_LBUTTONDBLCLK
-    // comes first, then the user's second press as a plain one, which opens
-    // no menu; a press after the double-click time does.
+    // comes first, then the user's release and second press as plain ones
+    // (as Wine's tray sends them), and that press opens no menu. The press
+    // after it, however quick, is a press of its own.
     leftMenu(TrayMenuItem::None);
+    tray(win::kWmLButtonUp);
     tray(win::kWmLButtonDblClk);
     EXPECT_EQ(saves(), 4u);
+    tray(win::kWmLButtonUp);
     d.tray.clock += 80;
     tray(win::kWmLButtonDown);
     EXPECT_EQ(d.tray.opened.size(), menus + 1);
-    d.tray.clock += 600;
+    d.tray.clock += 80;
     tray(win::kWmLButtonDown);
     EXPECT_EQ(d.tray.opened.size(), menus + 2);
+    // Anything but a release or a move between: no longer its second press.
+    tray(win::kWmLButtonDblClk);
+    tray(win::kWmRButtonDown);
+    d.tray.clock += 80;
+    tray(win::kWmLButtonDown);
+    EXPECT_EQ(d.tray.opened.size(), menus + 4);
+    EXPECT_EQ(saves(), 5u);
+    // In the usual order the double click arrives while its first press's
+    // menu is open (press, release, double click, release); a quick third
+    // press opens the menu.
+    d.tray.pushMenuAnswer({TrayMenuItem::None, {[this] { tray(win::kWmLButtonUp); }, [this] {
+                               tray(win::kWmLButtonDblClk);
+                           }}});
+    tray(win::kWmLButtonDown);
+    tray(win::kWmLButtonUp);
+    EXPECT_EQ(saves(), 6u);
+    d.tray.clock += 80;
+    tray(win::kWmLButtonDown);
+    EXPECT_EQ(d.tray.opened.size(), menus + 6);
 }
 
 TEST_F(TrayMenuTest, DoubleClickWithoutKeysFollowsNoUncommittedChoice) {
