@@ -6,8 +6,9 @@
 # to the core (src/main: win_main, win32_app, win32_desktop) goes into the
 # executable only, with the resources.
 
-# One static executable that runs on a bare Windows: no MinGW runtime DLLs.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+# One static executable that runs on a bare Windows: no MinGW runtime DLLs
+# (GCC's runtime with clang too: cmake/toolchain-clang-mingw-i686.cmake).
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,MinSizeRel>:-s>)
   # No link time in the PE header, so the header and its checksum, like the
   # rest, depend on the sources alone.
