@@ -25,9 +25,12 @@ get_filename_component(_gcc_lib_dir ${_libgcc} DIRECTORY)
 string(JOIN " " _cxx_flags_init
        -isystem ${_gcc_include}/c++ -isystem ${_gcc_include}/c++/${MINGW_TRIPLET})
 set(CMAKE_CXX_FLAGS_INIT "${_cxx_flags_init}")
-# -pthread: the posix flavour's libstdc++ calls winpthread, which GCC's driver
-# links by itself and clang's only when asked.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -pthread -L${_gcc_lib_dir}")
+# -B: GCC's own crtbegin.o and crtend.o, not the MinGW runtime's, since only
+# GCC's register the DWARF unwind tables with libgcc's unwinder; without them
+# every exception ends the program. -pthread: the posix flavour's libstdc++
+# calls winpthread, which GCC's driver links by itself and clang's only when
+# asked.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -pthread -B${_gcc_lib_dir} -L${_gcc_lib_dir}")
 
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
