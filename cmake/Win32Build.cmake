@@ -88,3 +88,15 @@ foreach(_t orvexlog_core orvexlog_win32 OrvexLog)
   endif()
 endforeach()
 target_link_options(OrvexLog PRIVATE $<$<CONFIG:Release,MinSizeRel>:-Wl,--gc-sections>)
+
+# Each Release link checks the size limit (bench/run.sh reports the same
+# limit) and that only system DLLs are imported (cmake/CheckExe.cmake).
+set(ORVEXLOG_EXE_SIZE_LIMIT 409600)
+set(ORVEXLOG_SYSTEM_DLLS kernel32.dll msvcrt.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll
+    ole32.dll advapi32.dll)
+string(JOIN "," _allowed_dlls ${ORVEXLOG_SYSTEM_DLLS})
+if(CMAKE_OBJDUMP AND NOT MSVC)
+  add_custom_command(TARGET OrvexLog POST_BUILD
+    COMMAND $<$<CONFIG:Release,MinSizeRel>:${CMAKE_COMMAND};-DEXE=$<TARGET_FILE:OrvexLog>;-DOBJDUMP=${CMAKE_OBJDUMP};-DLIMIT=${ORVEXLOG_EXE_SIZE_LIMIT};-DALLOWED=${_allowed_dlls};-P;${CMAKE_SOURCE_DIR}/cmake/CheckExe.cmake>
+    COMMAND_EXPAND_LISTS VERBATIM)
+endif()
