@@ -97,6 +97,6 @@ set(ORVEXLOG_SYSTEM_DLLS kernel32.dll msvcrt.dll user32.dll gdi32.dll comctl32.d
 string(JOIN "," _allowed_dlls ${ORVEXLOG_SYSTEM_DLLS})
 if(CMAKE_OBJDUMP AND NOT MSVC)
   add_custom_command(TARGET OrvexLog POST_BUILD
-    COMMAND $<$<CONFIG:Release,MinSizeRel>:${CMAKE_COMMAND};-DEXE=$<TARGET_FILE:OrvexLog>;-DOBJDUMP=${CMAKE_OBJDUMP};-DLIMIT=${ORVEXLOG_EXE_SIZE_LIMIT};-DALLOWED=${_allowed_dlls};-P;${CMAKE_SOURCE_DIR}/cmake/CheckExe.cmake>
+    COMMAND "$<$<CONFIG:Release,MinSizeRel>:${CMAKE_COMMAND};-DEXE=$<TARGET_FILE:OrvexLog>;-DOBJDUMP=${CMAKE_OBJDUMP};-DLIMIT=${ORVEXLOG_EXE_SIZE_LIMIT};-DALLOWED=${_allowed_dlls};-P;${CMAKE_SOURCE_DIR}/cmake/CheckExe.cmake>"
     COMMAND_EXPAND_LISTS VERBATIM)
 endif()
