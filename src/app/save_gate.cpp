@@ -23,7 +23,7 @@ void SaveGate::requestSave(const Handler& save) {
     }
     if (!hostAnsweredCopy() || saveDeferred_) return;
     saveDeferred_ = true;
-    deferred_.push_back([this, save] {
+    deferred_.emplace_back([this, save] {
         saveDeferred_ = false;
         save();
     });
