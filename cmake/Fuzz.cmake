@@ -1,8 +1,7 @@
 # ORVEXLOG_FUZZ=ON (with clang++) builds the libFuzzer targets under fuzz/.
 # The core and the simulated desktop get the fuzzer's coverage hooks and the
 # address and undefined-behaviour checks, so a finding anywhere in them is a
-# crash that libFuzzer reports and keeps. The Japanese texts stay UTF-8 in this
-# build (clang has no CP932 execution charset); no fuzz target relies on them.
+# crash that libFuzzer reports and keeps.
 option(ORVEXLOG_FUZZ "Build the libFuzzer targets (needs clang++)" OFF)
 
 if(ORVEXLOG_FUZZ)

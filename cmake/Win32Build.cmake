@@ -6,8 +6,9 @@
 # to the core (src/main: win_main, win32_app, win32_desktop) goes into the
 # executable only, with the resources.
 
-# One static executable that runs on a bare Windows: no MinGW runtime DLLs.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+# One static executable that runs on a bare Windows: no MinGW runtime DLLs
+# (GCC's runtime with clang too: cmake/toolchain-clang-mingw-i686.cmake).
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   add_link_options(-static -static-libgcc -static-libstdc++ $<$<CONFIG:Release,MinSizeRel>:-s>)
   # No link time in the PE header, so the header and its checksum, like the
   # rest, depend on the sources alone.
@@ -87,3 +88,15 @@ foreach(_t orvexlog_core orvexlog_win32 OrvexLog)
   endif()
 endforeach()
 target_link_options(OrvexLog PRIVATE $<$<CONFIG:Release,MinSizeRel>:-Wl,--gc-sections>)
+
+# Each Release link checks the size limit (bench/run.sh reports the same
+# limit) and that only system DLLs are imported (cmake/CheckExe.cmake).
+set(ORVEXLOG_EXE_SIZE_LIMIT 409600)
+set(ORVEXLOG_SYSTEM_DLLS kernel32.dll msvcrt.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll
+    ole32.dll advapi32.dll)
+string(JOIN "," _allowed_dlls ${ORVEXLOG_SYSTEM_DLLS})
+if(CMAKE_OBJDUMP AND NOT MSVC)
+  add_custom_command(TARGET OrvexLog POST_BUILD
+    COMMAND "$<$<CONFIG:Release,MinSizeRel>:${CMAKE_COMMAND};-DEXE=$<TARGET_FILE:OrvexLog>;-DOBJDUMP=${CMAKE_OBJDUMP};-DLIMIT=${ORVEXLOG_EXE_SIZE_LIMIT};-DALLOWED=${_allowed_dlls};-P;${CMAKE_SOURCE_DIR}/cmake/CheckExe.cmake>"
+    COMMAND_EXPAND_LISTS VERBATIM)
+endif()

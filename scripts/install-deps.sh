@@ -31,6 +31,9 @@ packages=(
     # the libFuzzer targets, scripts/fuzz.sh
     "clang:/usr/bin/clang++"
     "libclang-rt-14-dev:/usr/lib/llvm-14/lib/clang/14.0.6/lib/linux/libclang_rt.fuzzer-x86_64.a"
+    # the clang Windows build links with lld; clang-tidy reads src/ (scripts/tidy.sh)
+    "lld:/usr/bin/ld.lld"
+    "clang-tidy:/usr/bin/run-clang-tidy"
 )
 
 missing=()

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Every test: installs whatever is missing, builds natively (build/native)
-# and for Windows (build/win32), runs both CTest suites (the Windows one
-# under Wine, in two sessions side by side), the native suite again under
-# the sanitizers (build/asan) and the fuzz targets, and ends with a line of
+# and for Windows (build/win32) with GCC, runs both CTest suites (the Windows
+# one under Wine, in two sessions side by side), then the second compiler:
+# clang builds the native suite under its sanitizers (build/clang) and the
+# Windows build (build/win32-clang), whose win32_tests and save script run
+# in a third session; clang-tidy reads src/ (scripts/tidy.sh), and the fuzz
+# targets run. Every build treats a warning as an error. Ends with a line of
 # times per part and "N passed, M failed".
 #   scripts/test-all.sh
 # The Windows suite mostly waits (on Wine, on hosts that are slow on
-# purpose), so the sanitizer build, its tests and the fuzzing run beside it.
+# purpose), so the clang part runs beside it at the lowest priority.
 # SKIP_FUZZ=1 leaves the fuzzing out of a quick local run.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -80,9 +83,10 @@ timed() {
 }
 
 native_ok=1 win32_ok=1
-timed native_build_s build_suite native "$root/build/native" || native_ok=0
+timed native_build_s build_suite native "$root/build/native" -DORVEXLOG_WERROR=ON || native_ok=0
 timed win32_build_s build_suite win32 "$root/build/win32" \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release || win32_ok=0
+    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DORVEXLOG_WERROR=ON ||
+    win32_ok=0
 
 # The two Wine lanes (ctest -j2), in the background.
 wine_s=0
@@ -93,16 +97,34 @@ if ((win32_ok)); then
 fi
 
 # Beside them, at the lowest priority so that the Wine lanes get the
-# processor whenever they want it: the native suite, then again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then every fuzz target for
-# about twelve seconds (scripts/fuzz.sh, build/fuzz), each target counting as
-# one test.
+# processor whenever they want it: the clang Windows build first, so that its
+# Wine tests (a session of their own, build/win32-clang/wine-b) start early;
+# then the native suite, the clang native build under AddressSanitizer and
+# UndefinedBehaviorSanitizer with its suite, clang-tidy on src/ (one test),
+# and every fuzz target for about twelve seconds (scripts/fuzz.sh,
+# build/fuzz), each target counting as one test.
 side_started=$SECONDS
 (
     renice -n 19 "$BASHPID" >/dev/null
+    clang_wine_pid=
+    if build_suite win32clang "$root/build/win32-clang" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-clang-mingw-i686.cmake \
+        -DCMAKE_BUILD_TYPE=Release -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON; then
+        # At the lanes' priority where that may be asked for (as root).
+        (renice -n 0 "$BASHPID" >/dev/null 2>&1
+            test_suite win32clang "$root/build/win32-clang" -R '^(win32_tests|wine_save_e2e_test)$') &
+        clang_wine_pid=$!
+    fi
     ((native_ok)) && test_suite native "$root/build/native"
-    build_suite asan "$root/build/asan" -DORVEXLOG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug &&
-        test_suite asan "$root/build/asan"
+    build_suite clang "$root/build/clang" -DCMAKE_CXX_COMPILER=clang++ -DORVEXLOG_SANITIZE=ON \
+        -DCMAKE_BUILD_TYPE=Debug -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON &&
+        test_suite clang "$root/build/clang"
+    echo "=== tidy: clang-tidy on src/"
+    if bash scripts/tidy.sh "$root/build/clang" "$root/build/win32-clang" >"$logs/tidy.log" 2>&1; then
+        echo "1 0" >"$logs/tidy.result"
+    else
+        echo "0 1" >"$logs/tidy.result"
+    fi
+    tail -n 40 "$logs/tidy.log"
     if [[ ${SKIP_FUZZ:-0} == 1 ]]; then
         echo "=== fuzz: skipped (SKIP_FUZZ=1)"
     else
@@ -114,6 +136,7 @@ side_started=$SECONDS
         ((fuzz_status != 0 && fuzz_failed == 0)) && fuzz_failed=1  # the build failed
         echo "$fuzz_passed $fuzz_failed" >"$logs/fuzz.result"
     fi
+    [[ -n $clang_wine_pid ]] && wait "$clang_wine_pid"
 )
 side_s=$((SECONDS - side_started))
 
@@ -130,7 +153,7 @@ for result in "$logs"/*.result; do
     failed=$((failed + f))
 done
 echo "=== done in $((SECONDS - started))s: install ${install_s}s, native build ${native_build_s}s," \
-    "Windows build ${win32_build_s}s, then the Wine lanes ${wine_s}s beside the native, sanitizer and" \
+    "Windows build ${win32_build_s}s, then the Wine lanes ${wine_s}s beside the clang, native, tidy and" \
     "fuzz part ${side_s}s"
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]

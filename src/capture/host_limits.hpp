@@ -10,7 +10,7 @@
 
 #include "platform/host_windows_port.hpp"
 
-constexpr unsigned long kCopyLimitCapMs = 15 * 60 * 1000;
+constexpr unsigned long kCopyLimitCapMs = 15UL * 60 * 1000;
 
 // 60 s, plus 30 s per megabyte and 10 s per megabyte squared, at most 15 min:
 // 100 KB: 63 s, 1 MB: 100 s, 3 MB: 240 s.

@@ -1,5 +1,6 @@
 #include "capture/log_file_writer.hpp"
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/win_constants.hpp"
@@ -113,9 +114,9 @@ bool isTemporaryLogName(const std::string& fileName) {
     const std::string_view extension = kTempExtension;
     if (name.size() <= extension.size() || name.substr(name.size() - extension.size()) != extension) return false;
     const std::string_view stemAndNumber = name.substr(0, name.size() - extension.size());
-    for (const std::string_view stem : kTempStems)
-        if (stemAndNumber.substr(0, stem.size()) == stem && isTempNumber(stemAndNumber.substr(stem.size()))) return true;
-    return false;
+    return std::ranges::any_of(kTempStems, [stemAndNumber](const std::string_view stem) {
+        return stemAndNumber.substr(0, stem.size()) == stem && isTempNumber(stemAndNumber.substr(stem.size()));
+    });
 }
 
 WriteResult writeLogFile(FileSystemPort& files, RichHolderPort& holder, LogTarget& target) {

@@ -25,7 +25,8 @@ std::string composeLogName(const LogNamePattern& p, const LocalTime& date, const
     }
     if (p.month) name += twoDigits(date.month);
     if (p.day) name += twoDigits(date.day);
-    std::string open, close;
+    std::string open;
+    std::string close;
     if (p.separators) {
         if (p.underscore) open = "_";
         else if (p.parentheses) open = "(", close = ")";

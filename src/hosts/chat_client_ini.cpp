@@ -1,4 +1,5 @@
 #include "hosts/chat_client_ini.hpp"
+#include <algorithm>
 
 #include "app/app_error.hpp"
 #include "hosts/host_programs.hpp"
@@ -9,9 +10,8 @@
 
 bool ChatClientIni::hasProductHDRoot() {
     const std::string wanted = sjis::lowerAscii(hosts::kProductHDRoot);
-    for (const std::string& key : profile_.keyNames(hosts::kChatClientIni, hosts::kChatClientSection))
-        if (sjis::lowerAscii(key) == wanted) return true;
-    return false;
+    return std::ranges::any_of(profile_.keyNames(hosts::kChatClientIni, hosts::kChatClientSection),
+                               [&wanted](const std::string& key) { return sjis::lowerAscii(key) == wanted; });
 }
 
 std::string ChatClientIni::productHDRoot() {

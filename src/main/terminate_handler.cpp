@@ -7,6 +7,7 @@
 
 #if defined(__GLIBCXX__)
 namespace __gnu_cxx {
+// NOLINTNEXTLINE(bugprone-reserved-identifier): it replaces the runtime's handler by that name
 void __verbose_terminate_handler() { std::abort(); }
 }  // namespace __gnu_cxx
 #endif

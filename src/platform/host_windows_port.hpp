@@ -10,7 +10,7 @@
 // short messages (the length, the select-all). A host that is busy loading a
 // long log answers within it; one that stays silent longer is taken as hung.
 // The copy has a limit of its own, sized to the log (capture/host_limits.hpp).
-constexpr unsigned long kHostAnswerLimitMs = 60 * 1000;
+constexpr unsigned long kHostAnswerLimitMs = 60UL * 1000;
 
 // What became of a message sent to another program's window.
 struct HostAnswer {

@@ -108,7 +108,9 @@ std::string ShortenPathForWidth(const std::string& path, const TextWidthMeasure&
         } else {
             dir = CutFirstFolder(dir);
         }
-        result = drive + dir + name;
+        result = drive;
+        result += dir;
+        result += name;
     }
     return result;
 }
@@ -140,7 +142,8 @@ void CreateFolderChain(FileSystemPort& files, const std::string& path) {
         missing.push_back(level.size());
         level = parent;
     }
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        if (!files.createDirectory(path.substr(0, *it))) throw AppError(txt::kCannotCreateDirectory);
+    std::reverse(missing.begin(), missing.end());  // outermost first
+    for (const std::size_t length : missing) {
+        if (!files.createDirectory(path.substr(0, length))) throw AppError(txt::kCannotCreateDirectory);
     }
 }

@@ -57,11 +57,10 @@ std::string clipValue(std::string_view v) {
     }
     const bool quoted = chars >= 2 && (v[0] == '"' || v[0] == '\'') && lastStart == v.size() - 1 && v.back() == v[0];
     std::size_t from = 0;
-    std::size_t remaining = chars;
     std::size_t take = std::min(chars, kMax);
     if (quoted) {
         from = 1;
-        remaining = chars - 1;
+        const std::size_t remaining = chars - 1;
         take = std::min(remaining, kMax);
         if (remaining <= kMax + 1) --take;
     }

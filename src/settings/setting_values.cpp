@@ -2,6 +2,16 @@
 
 #include "text/sjis.hpp"
 
+namespace {
+// The digit's value, or -1 when it is none (a-f and A-F only in hexadecimal).
+int digitValue(char c, bool hex) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (hex && c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (hex && c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+}  // namespace
+
 std::optional<std::int32_t> parseSettingInt(std::string_view text) {
     std::string s(text);
     if (s.size() > 2 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) s.replace(0, 2, "$");
@@ -22,12 +32,8 @@ std::optional<std::int32_t> parseSettingInt(std::string_view text) {
     const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     std::uint64_t value = 0;
     for (; i < s.size(); ++i) {
-        const char c = s[i];
-        int digit;
-        if (c >= '0' && c <= '9') digit = c - '0';
-        else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-        else return std::nullopt;
+        const int digit = digitValue(s[i], hex);
+        if (digit < 0) return std::nullopt;
         value = value * (hex ? 16u : 10u) + static_cast<unsigned>(digit);
         if (value > limit) return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "text/sjis.hpp"
+#include "text/texts.hpp"
 
 namespace {
 // Double-byte characters whose second byte looks like a separator.
@@ -56,4 +57,17 @@ TEST(Sjis, LowerAsciiLeavesDoubleByteCharactersAlone) {
     // 0x83 0x41 is ア: its second byte is "A" and must stay.
     EXPECT_EQ(sjis::lowerAscii("C:\\Tools\\QUORLA.EXE"), "c:\\tools\\quorla.exe");
     EXPECT_EQ(sjis::lowerAscii("\x83\x41X"), "\x83\x41x");
+}
+
+// The texts are written in UTF-8 and reach the program as CP932 bytes, by
+// GCC's own conversion or, for clang, by the escaped copy made at build time:
+// a trail byte 0x5C (表) stays a trail byte, and the escapes beside the
+// Japanese (\\, \", \r\n) stay what they were.
+TEST(Sjis, TheProgramsTextsAreCp932WhicheverCompilerBuiltThem) {
+    EXPECT_EQ(std::string(txt::kMenuSave), "\x95\xDB\x91\xB6(&S)");
+    EXPECT_NE(std::string(txt::kNoLogWindow).find(kHyo + "\x8E\xA6\x82\xB5\x82\xC4"), std::string::npos);  // 表示して
+    const std::string badPrefix = txt::kBadPrefix;
+    EXPECT_EQ(badPrefix.substr(0, 12), "\x83\x74\x83\x40\x83\x43\x83\x8B\x96\xBC\x82\xC9");  // ファイル名に
+    EXPECT_EQ(badPrefix.substr(12, 21), " \\ / : * ? \" < > | \x82\xCD");
+    EXPECT_EQ(badPrefix.find("\r\n"), 50u);
 }

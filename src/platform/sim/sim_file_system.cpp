@@ -161,7 +161,7 @@ std::vector<std::string> SimFileSystem::fileNames(const std::string& folder, con
         const std::string name = entry->d_name;
         struct stat st {};
         if (::fnmatch(pattern.c_str(), name.c_str(), FNM_CASEFOLD) != 0) continue;
-        if (::stat((host + "/" + name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) names.push_back(name);
+        if (::stat((host + '/').append(name).c_str(), &st) == 0 && !S_ISDIR(st.st_mode)) names.push_back(name);
     }
     ::closedir(dir);
     return names;

@@ -21,7 +21,7 @@ bool SimHolder::streamOut(ByteSink& sink) {
         out = rtf_;
     } else {
         // Unformatted text takes the holder's default character format.
-        out = "{\\rtf1\\ansi\\ansicpg932\\deff0{\\fonttbl{\\f0\\fnil\\fcharset128 MS PGothic;}}\\f0\\fs18 ";
+        out = R"({\rtf1\ansi\ansicpg932\deff0{\fonttbl{\f0\fnil\fcharset128 MS PGothic;}}\f0\fs18 )";
         for (char ch : text_) {
             if (ch == '\\' || ch == '{' || ch == '}') out += '\\';
             out += ch;

@@ -53,7 +53,7 @@ public:
     void stop(TimerId id) override { running_.erase(id); }
     // Moves the clock forward, firing every tick due on the way.
     void advance(unsigned long long ms);
-    bool running(TimerId id) const { return running_.count(id) != 0; }
+    bool running(TimerId id) const { return running_.contains(id); }
     // Milliseconds until the timer fires next (it must be running).
     unsigned long long remaining(TimerId id) const;
     // A message that arrives at `due` on the clock (a host's answer). At the

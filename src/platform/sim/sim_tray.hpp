@@ -26,7 +26,7 @@ public:
 
     explicit SimTray(Journal& journal) : journal_(journal) {}
 
-    bool addIcon(const std::string& tip) override;
+    bool addIcon(const std::string& text) override;
     void removeIcon() override;
     ScreenPoint cursorPos() override;
     void foregroundAndProcessMessages() override;

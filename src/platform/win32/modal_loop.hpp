@@ -22,7 +22,7 @@ public:
     ModalScope& operator=(const ModalScope&) = delete;
 
 private:
-    static BOOL CALLBACK disableOne(HWND hwnd, LPARAM self);
+    static BOOL CALLBACK disableOne(HWND hwnd, LPARAM param);
 
     HWND keep_;
     HWND active_;

@@ -53,7 +53,8 @@ void sizeWindowForClient(HWND window, int clientWidth, int clientHeight, int dpi
     // (a caption not scaled with the DPI): the client size is what counts.
     RECT client{};
     GetClientRect(window, &client);
-    const int dx = clientWidth - client.right, dy = clientHeight - client.bottom;
+    const int dx = clientWidth - client.right;
+    const int dy = clientHeight - client.bottom;
     if (dx == 0 && dy == 0) return;
     const RECT placed = windowRect(window);
     SetWindowPos(window, nullptr, 0, 0, placed.right - placed.left + dx, placed.bottom - placed.top + dy,

@@ -104,7 +104,7 @@ void PropertiesKeys::switchPage(bool backward) {
     const int now = static_cast<int>(SendMessageA(pageControl_, TCM_GETCURSEL, 0, 0));
     const int next = ((now + (backward ? -1 : 1)) % count + count) % count;
     HWND focus = GetFocus();
-    const bool onOldPage = focus != nullptr && IsChild(pageAt(pageControl_, now), focus);
+    const bool onOldPage = focus != nullptr && IsChild(pageAt(pageControl_, now), focus) != 0;
     selectPropertiesPage(pageControl_, next);
     // The focus must not stay on a control of the page that went out of
     // sight: it goes to the new page's first control, or to the tabs.

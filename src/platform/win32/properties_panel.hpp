@@ -37,9 +37,9 @@ private:
     LRESULT onCommand(WPARAM wParam, LPARAM lParam);
     LRESULT onScroll(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT onNotify(WPARAM wParam, LPARAM lParam);
-    LRESULT onColor(WPARAM wParam);
+    static LRESULT onColor(WPARAM wParam);
     LRESULT onPaint();
-    LRESULT onFocusWhenShown(WPARAM wParam);
+    static LRESULT onFocusWhenShown(WPARAM wParam);
 
     Look look_;
     ControlBinding& binding_;

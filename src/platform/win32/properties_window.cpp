@@ -36,6 +36,20 @@ void PropertiesWindow::applyDpi(int dpi, const RECT* suggested) {
     if (old && events_.dpiChanged) events_.dpiChanged();
 }
 
+// Keeps the focused control across deactivation; the default would leave the
+// focus on the frame when the window comes back.
+LRESULT PropertiesWindow::onActivate(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd(), focus)) lastFocus_ = focus;
+    } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) &&
+               IsWindowEnabled(lastFocus_)) {
+        SetFocus(lastFocus_);
+        return 0;
+    }
+    return defaultHandling(WM_ACTIVATE, wParam, lParam);
+}
+
 LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
         if (events_.taskbarCreated) events_.taskbarCreated();
@@ -60,17 +74,7 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (lParam == 0 && events_.command) events_.command(LOWORD(wParam));
             return 0;
         case WM_ACTIVATE:
-            // Keep the focused control across deactivation; the default would
-            // leave the focus on the frame when the window comes back.
-            if (LOWORD(wParam) == WA_INACTIVE) {
-                HWND focus = GetFocus();
-                if (focus != nullptr && IsChild(hwnd(), focus)) lastFocus_ = focus;
-            } else if (lastFocus_ != nullptr && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) &&
-                       IsWindowEnabled(lastFocus_)) {
-                SetFocus(lastFocus_);
-                return 0;
-            }
-            return defaultHandling(message, wParam, lParam);
+            return onActivate(wParam, lParam);
         case WM_WINDOWPOSCHANGED:
             if ((reinterpret_cast<const WINDOWPOS*>(lParam)->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 &&
                 events_.shownOrHidden)

@@ -39,6 +39,7 @@ public:
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT onActivate(WPARAM wParam, LPARAM lParam);
     // A new DPI: the font made again, the client area scaled (within
     // `suggested`, WM_DPICHANGED's rectangle, where there is one), then
     // dpiChanged; the old font goes after it.

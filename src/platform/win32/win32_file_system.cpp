@@ -80,7 +80,8 @@ namespace {
 // meanwhile. It is tried again for about a second before it counts as failed;
 // the last error is kept for the caller.
 bool moveWhileHeldBriefly(const std::string& from, const std::string& to, DWORD flags) {
-    constexpr DWORD kHeldForMs = 1000, kPauseMs = 50;
+    constexpr DWORD kHeldForMs = 1000;
+    constexpr DWORD kPauseMs = 50;
     const DWORD start = GetTickCount();
     for (;;) {
         if (MoveFileExA(from.c_str(), to.c_str(), flags)) return true;
@@ -121,6 +122,6 @@ std::vector<std::string> Win32FileSystem::fileNames(const std::string& folder, c
     if (!handle) return names;
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
-    } while (FindNextFileA(handle.get(), &found));
+    } while (FindNextFileA(handle.get(), &found) != 0);
     return names;
 }

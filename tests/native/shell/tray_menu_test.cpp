@@ -177,7 +177,7 @@ TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPre
     writeSettings("[Setting_GroupBox]\r\nSave_RadioButton=1\r\nDialog_CheckBox=0\r\nOrvexLogPath=C:\\Logs\r\n");
     d.windows.addChatClient("text");
     start();
-    const auto saves = [this] { return listFolder("C:\\Logs").size(); };
+    const auto saves = [] { return listFolder("C:\\Logs").size(); };
     // The first press's menu takes the second press; a WM_LBUTTONDBLCLK
     // for it afterwards is the same double click.
     leftMenu(TrayMenuItem::SecondPress);

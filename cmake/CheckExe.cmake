@@ -1,0 +1,27 @@
+# cmake -DEXE=OrvexLog.exe -DOBJDUMP=... -DLIMIT=bytes -DALLOWED=a.dll,b.dll -P cmake/CheckExe.cmake
+# After each Release link (cmake/Win32Build.cmake): the program must stay
+# within its size limit and import nothing but the system DLLs listed, so that
+# the one file runs on a bare Windows whichever compiler built it.
+cmake_minimum_required(VERSION 3.20)
+file(SIZE ${EXE} _size)
+if(_size GREATER LIMIT)
+  message(FATAL_ERROR "${EXE} is ${_size} bytes, over the limit of ${LIMIT}")
+endif()
+execute_process(COMMAND ${OBJDUMP} -p ${EXE} OUTPUT_VARIABLE _dump RESULT_VARIABLE _status)
+if(NOT _status EQUAL 0)
+  message(FATAL_ERROR "${OBJDUMP} -p ${EXE} failed")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" _imports "${_dump}")
+if(NOT _imports)
+  message(FATAL_ERROR "no imports found in ${EXE}")
+endif()
+string(REPLACE "," ";" _allowed "${ALLOWED}")
+string(TOLOWER "${_allowed}" _allowed)
+foreach(_line IN LISTS _imports)
+  string(REGEX REPLACE "DLL Name: *" "" _dll "${_line}")
+  string(STRIP "${_dll}" _dll)
+  string(TOLOWER "${_dll}" _lower)
+  if(NOT _lower IN_LIST _allowed)
+    message(FATAL_ERROR "${EXE} imports ${_dll}, which is not a system DLL")
+  endif()
+endforeach()
