@@ -2,18 +2,22 @@
 // (identifier 1, callback WM_USER), nothing else. bench/run.sh times its
 // start-up to the icon, its idle CPU and its memory beside OrvexLog's.
 // WM_CLOSE removes the icon and ends it.
-//   minimal_tray.exe [libs]
-// "libs" first does what OrvexLog must do before its window: OLE for the
+//   minimal_tray.exe [libs] [dlls=A.dll,B.dll,...]
+// "libs" first does what OrvexLog once did before its window: OLE for the
 // user-interface thread, the common controls, riched32.dll (bench/run.sh
-// --explain), to tell that cost from the rest of OrvexLog's start-up. They
-// are loaded by name, so that without "libs" the program imports nothing
-// beyond user32 and shell32 and its start-up stays the floor.
+// --explain), to tell that cost from the rest of OrvexLog's start-up.
+// "dlls=" loads the DLLs named (bench/run.sh passes those OrvexLog.exe
+// imports) and does nothing with them: what loading them alone costs in
+// start-up time and memory. Both load by name, so that without them the
+// program imports nothing beyond user32 and shell32 and stays the floor.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
 
 #include <cstring>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/win32/unique_handle.hpp"
 
@@ -53,7 +57,26 @@ private:
     bool oleReady_ = false;
 };
 
+// The DLLs of a comma-separated list, loaded for as long as the program runs.
+std::vector<UniqueModule> loadDlls(const char* list) {
+    std::vector<UniqueModule> loaded;
+    std::string name;
+    for (const char* c = list;; ++c) {
+        if (*c == ',' || *c == ' ' || *c == '\0') {
+            if (!name.empty()) loaded.emplace_back(LoadLibraryA(name.c_str()));
+            name.clear();
+            if (*c != ',') break;
+        } else {
+            name += *c;
+        }
+    }
+    return loaded;
+}
+
+// With "dlls=" the class has its own name, so that bench/run.sh can wait
+// for each of two copies running side by side.
 constexpr const char* kClassName = "OrvexBenchTray";
+constexpr const char* kDllsClassName = "OrvexBenchTrayDlls";
 constexpr UINT kIconId = 1;
 
 NOTIFYICONDATAA iconData(HWND window) {
@@ -84,13 +107,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     const bool libs = std::strstr(commandLine, "libs") != nullptr;
     std::optional<Libraries> libraries;
     if (libs) libraries.emplace();
+    const char* dllList = std::strstr(commandLine, "dlls=");
+    const std::vector<UniqueModule> dlls = loadDlls(dllList != nullptr ? dllList + 5 : "");
+    const char* className = dllList != nullptr ? kDllsClassName : kClassName;
 
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
-    windowClass.lpszClassName = kClassName;
+    windowClass.lpszClassName = className;
     if (RegisterClassA(&windowClass) == 0) return 1;
-    HWND window = CreateWindowExA(0, kClassName, kClassName, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+    HWND window = CreateWindowExA(0, className, className, WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                                   instance, nullptr);
     if (window == nullptr) return 1;
 
@@ -99,7 +125,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     data.uCallbackMessage = WM_USER;
     // A shared system icon: nothing to destroy.
     data.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    lstrcpynA(data.szTip, kClassName, sizeof data.szTip);
+    lstrcpynA(data.szTip, className, sizeof data.szTip);
     if (!Shell_NotifyIconA(NIM_ADD, &data)) {
         DestroyWindow(window);
         return 1;

@@ -1,28 +1,29 @@
 #include "capture/log_name_pattern.hpp"
 
-#include <cstdio>
-
 #include "text/sjis.hpp"
 
 namespace {
 constexpr const char* kForbiddenInFileName = "\\/:*?\"<>|";
 
-std::string twoDigits(int value) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02d", value % 100);
-    return buf;
+// The value in decimal, zeros in front up to `width` characters (sign
+// included), as "%0*d" writes it; by hand, since the C library's formatter
+// brings its floating-point code (about 27 KB) into the exe.
+std::string padded(int value, std::size_t width) {
+    const bool negative = value < 0;
+    std::string digits = std::to_string(negative ? -static_cast<long long>(value) : value);
+    const std::size_t used = digits.size() + (negative ? 1 : 0);
+    if (used < width) digits.insert(0, width - used, '0');
+    return negative ? "-" + digits : digits;
 }
+
+std::string twoDigits(int value) { return padded(value % 100, 2); }
 }  // namespace
 
 bool prefixAllowed(std::string_view prefix) { return !sjis::containsAnyOf(prefix, kForbiddenInFileName); }
 
 std::string composeLogName(const LogNamePattern& p, const LocalTime& date, const std::string& identifier) {
     std::string name = p.prefix;
-    if (p.year) {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%04d", date.year);
-        name += p.twoDigitYear ? twoDigits(date.year) : std::string(buf);
-    }
+    if (p.year) name += p.twoDigitYear ? twoDigits(date.year) : padded(date.year, 4);
     if (p.month) name += twoDigits(date.month);
     if (p.day) name += twoDigits(date.day);
     std::string open;

@@ -99,8 +99,9 @@ Win32Desktop::~Win32Desktop() { watchModals(nullptr); }
 
 void Win32Desktop::ensurePages() {
     if (pages_) return;
+    using InitControls = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    if (const auto init = commonControls_.function<InitControls>("InitCommonControlsEx")) init(&controls);
     // The save-folder page's folder browser needs OLE.
     ports_->ole.ensure();
     // Binding copies each control's state from the model, so the controls
@@ -108,7 +109,7 @@ void Win32Desktop::ensurePages() {
     pages_ = buildPropertiesPages(*window_, *main_);
 }
 
-HWND Win32Desktop::noticeWindow() { return ports_->notice.ensureWindow(); }
+HWND Win32Desktop::noticeWindow() { return ports_->notice.ensureControls() ? ports_->notice.window() : nullptr; }
 
 void Win32Desktop::onDpiChanged() {
     ports_->textMeasure.setFont(window_->font());

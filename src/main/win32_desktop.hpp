@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/main_form.hpp"
+#include "platform/win32/on_demand_library.hpp"
 #include "platform/win32/properties_window.hpp"
 #include "platform/win32/unique_handle.hpp"
 
@@ -23,7 +24,7 @@ public:
 
     MainForm& mainForm() { return *main_; }
     PropertiesWindow& propertiesWindow() { return *window_; }
-    HWND noticeWindow();  // made on first use
+    HWND noticeWindow();  // with its controls, made on first use
     // Builds the properties window's controls, if not yet built.
     void ensurePages();
 
@@ -36,6 +37,9 @@ private:
     Win32ProgramEntry& entry_;
     ApplicationWindow* application_;
     UniqueIcon icon_;
+    // Loaded with the pages, whose tab and trackbar classes it registers;
+    // freed after the window that holds them.
+    OnDemandLibrary commonControls_{"comctl32.dll"};
     std::unique_ptr<PropertiesWindow> window_;
     std::unique_ptr<Ports> ports_;
     std::unique_ptr<MainForm> main_;

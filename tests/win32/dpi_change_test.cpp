@@ -155,3 +155,42 @@ TEST(DpiChange, PropertiesWindowAndNoticeFollowTheirMonitor) {
     SetFocus(findControl(form, kIdSaveFolderButton));
     EXPECT_EQ(main.form.SaveFolderPath, typed);
 }
+
+// The notice's window is placed at start-up but gets its controls at its
+// first show (its button would load the common controls). Moved to another
+// DPI before that, it makes them at the DPI it has then.
+namespace {
+BOOL CALLBACK findNotice(HWND w, LPARAM found) {
+    char name[32] = {};
+    GetClassNameA(w, name, sizeof name);
+    if (std::string(name) != "TDialogForm") return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+}  // namespace
+
+TEST(DpiChange, NoticeMovedBeforeItsFirstShowMakesItsControlsAtTheNewDpi) {
+    Win32ProgramEntry entry;
+    entry.initializeApplication(txt::kAppTitle);
+    Win32Desktop desktop(entry);
+    desktop.mainForm().DialogFormCreate();
+    HWND notice = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findNotice, reinterpret_cast<LPARAM>(&notice));
+    ASSERT_NE(notice, nullptr) << "start-up placed no notice window";
+    EXPECT_EQ(GetWindow(notice, GW_CHILD), nullptr) << "the notice's controls were made before its first show";
+
+    const RECT suggested = sendDpiChanged(notice, 144, 252, 119);
+    ASSERT_EQ(desktop.noticeWindow(), notice);
+    RECT outer{}, client{};
+    GetWindowRect(notice, &outer);
+    GetClientRect(notice, &client);
+    EXPECT_EQ(outer.left, suggested.left);
+    EXPECT_EQ(client.right, scaled(252, 144));
+    const HWND ok = GetDlgItem(notice, IDOK);
+    ASSERT_NE(ok, nullptr);
+    const RECT r = inParent(ok);
+    EXPECT_NEAR(r.left, scaled(82, 144), 1);
+    EXPECT_NEAR(r.top, scaled(88, 144), 1);
+    EXPECT_NEAR(r.right - r.left, scaled(89, 144), 1);
+    EXPECT_EQ(fontHeight(ok), -scaled(12, 144));
+}

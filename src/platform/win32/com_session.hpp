@@ -1,25 +1,32 @@
 #pragma once
 // OLE for the user-interface thread (the rich edit's clipboard goes through
-// it) and the libraries that must stay loaded while the windows live.
+// it). ole32.dll is loaded with the session, not imported: a program that
+// never needs OLE never loads it.
 #include <windows.h>
-#include <ole2.h>
 
 #include <optional>
 
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/on_demand_library.hpp"
 
 class OleSession {
 public:
-    OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
+    OleSession() {
+        using Initialize = HRESULT(WINAPI*)(LPVOID);
+        const auto initialize = ole32_.function<Initialize>("OleInitialize");
+        ok_ = initialize != nullptr && SUCCEEDED(initialize(nullptr));
+    }
     ~OleSession() {
-        if (ok_) OleUninitialize();
+        using Uninitialize = void(WINAPI*)();
+        if (!ok_) return;
+        if (const auto uninitialize = ole32_.function<Uninitialize>("OleUninitialize")) uninitialize();
     }
     OleSession(const OleSession&) = delete;
     OleSession& operator=(const OleSession&) = delete;
     bool ok() const { return ok_; }
 
 private:
-    bool ok_;
+    OnDemandLibrary ole32_{"ole32.dll"};  // freed after the uninitialisation
+    bool ok_ = false;
 };
 
 // OLE started the first time something needs it (the holder's paste, the

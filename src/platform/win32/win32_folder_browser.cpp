@@ -1,6 +1,5 @@
 #include "platform/win32/win32_folder_browser.hpp"
 
-#include <objbase.h>
 #include <shlobj.h>
 
 #include "platform/win32/modal_loop.hpp"
@@ -9,8 +8,9 @@
 
 namespace {
 
-// An item list that the shell allocated, freed with CoTaskMemFree.
-using UniqueItemList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, &CoTaskMemFree>>;
+// An item list that the shell allocated, freed by the shell (whose ILFree
+// needs no import of OLE's DLL).
+using UniqueItemList = UniqueHandle<NullHandleTraits<LPITEMIDLIST, &ILFree>>;
 
 // Pre-selects the folder passed as the callback parameter once the browser
 // is up.

@@ -36,14 +36,20 @@ void Win32NoticeWindow::attach(DialogForm& form, std::function<void()> onShow, s
 
 HWND Win32NoticeWindow::ensureWindow() {
     if (hwnd() != nullptr || form_ == nullptr) return hwnd();
-    font_ = createWindowFont(12, dpi_);
     registerClass(kClassName, nullptr);
     RECT frame{0, 0, px(kClientWidth), px(kClientHeight)};
     AdjustWindowRectEx(&frame, kStyle, FALSE, 0);
     // The designed place is always replaced by FormCreate.
-    if (createWindow(0, kClassName, txt::kNoticeCaption, kStyle, px(290), px(227), frame.right - frame.left,
-                     frame.bottom - frame.top, application_) == nullptr)
-        return nullptr;
+    createWindow(0, kClassName, txt::kNoticeCaption, kStyle, px(290), px(227), frame.right - frame.left,
+                 frame.bottom - frame.top, application_);
+    return hwnd();
+}
+
+bool Win32NoticeWindow::ensureControls() {
+    if (controlsMade_) return true;
+    if (ensureWindow() == nullptr) return false;
+    controlsMade_ = true;
+    if (!font_) font_ = createWindowFont(12, dpi_);
     HFONT font = font_.get();
     DialogForm& form = *form_;
     // Made in tab order, OK first; placeControls gives each its place.
@@ -57,10 +63,11 @@ HWND Win32NoticeWindow::ensureWindow() {
     placeControls();
     bindLabel(form.WindowTitleDialog_Label, *windowTitleLabel_);
     bindLabel(form.FileNameDialog_Label, *fileNameLabel_);
-    return hwnd();
+    return true;
 }
 
 void Win32NoticeWindow::placeControls() {
+    if (!controlsMade_) return;
     // Designed places in 96-DPI pixels; the value labels span the client
     // width (width 0 here) and their left edge stays at -4.
     const struct {
@@ -89,7 +96,7 @@ void Win32NoticeWindow::applyDpi(int dpi, const RECT* suggested) {
 }
 
 bool Win32NoticeWindow::showModal() {
-    if (open_ || ensureWindow() == nullptr) return false;
+    if (open_ || !ensureControls()) return false;
     if (onShow_) onShow_();
     open_ = true;
     {

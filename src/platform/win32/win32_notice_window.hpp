@@ -3,7 +3,9 @@
 // border without system menu, client 252 x 119 at 96 DPI, two fixed texts,
 // two value labels and OK, scaled to the DPI of the monitor it shows on. The window is made the first time it is needed
 // (the notice's FormCreate places it after start-up has added the tray icon),
-// so that nothing delays the icon.
+// so that nothing delays the icon; its font and controls at the first show:
+// its button would load the common controls DLL, which most runs never need
+// until then.
 #include <functional>
 #include <memory>
 
@@ -32,8 +34,11 @@ public:
     int clientWidth() override;
 
     HWND window() const { return hwnd(); }
-    // The window and its controls, made on the first call; null if that failed.
+    // The window, made on the first call; null if that failed.
     HWND ensureWindow();
+    // The window with its font and controls, made on the first call; false
+    // if the window could not be made.
+    bool ensureControls();
     std::function<void()> onShownOrHidden;  // the notice appeared or went
 
 private:
@@ -53,4 +58,5 @@ private:
     DialogForm* form_ = nullptr;
     std::function<void()> onShow_, onOk_;
     bool open_ = false;
+    bool controlsMade_ = false;
 };

@@ -113,16 +113,22 @@ std::optional<std::string> Win32OpenFileDialog::run(const OpenFileRequest& reque
     dialog.lCustData = reinterpret_cast<LPARAM>(&state);
     dialog.lpfnHook = openDialogHook;
 
+    using OpenFileName = BOOL(WINAPI*)(LPOPENFILENAMEA);
+    using ExtendedError = DWORD(WINAPI*)();
+    const auto getOpenFileName = dialogs_.function<OpenFileName>("GetOpenFileNameA");
+    const auto extendedError = dialogs_.function<ExtendedError>("CommDlgExtendedError");
+    if (getOpenFileName == nullptr || extendedError == nullptr) return std::nullopt;
+
     BOOL chosen = FALSE;
     {
         // The dialog disables only its owner, the hidden application window.
         const ModalScope modal;
-        chosen = GetOpenFileNameA(&dialog);
-        if (!chosen && CommDlgExtendedError() == FNERR_INVALIDFILENAME && file[0] != '\0') {
+        chosen = getOpenFileName(&dialog);
+        if (!chosen && extendedError() == FNERR_INVALIDFILENAME && file[0] != '\0') {
             // The remembered name cannot stand in the name box (the dialog
             // then does not even open): open it with an empty one instead.
             std::fill(file.begin(), file.end(), '\0');
-            chosen = GetOpenFileNameA(&dialog);
+            chosen = getOpenFileName(&dialog);
         }
     }
     if (state.error) std::rethrow_exception(state.error);

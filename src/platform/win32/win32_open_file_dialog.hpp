@@ -1,9 +1,11 @@
 #pragma once
 // The open-file dialog for a host program's executable, on comdlg32's
 // GetOpenFileNameA with a hook that lets the logic refuse a chosen file.
+// comdlg32.dll is loaded at the first dialog.
 #include <windows.h>
 
 #include "platform/open_file_dialog_port.hpp"
+#include "platform/win32/on_demand_library.hpp"
 
 class Win32OpenFileDialog : public OpenFileDialogPort {
 public:
@@ -14,4 +16,5 @@ public:
 
 private:
     HWND owner_;
+    OnDemandLibrary dialogs_{"comdlg32.dll"};
 };

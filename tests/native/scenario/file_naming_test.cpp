@@ -1,6 +1,7 @@
 // Log file names from the settings file and the sample from the controls.
 #include "native/scenario/desktop_fixture.hpp"
 
+#include "capture/log_name_pattern.hpp"
 #include "text/texts.hpp"
 
 namespace {
@@ -97,4 +98,30 @@ TEST_F(FileNamingTest, OnlyTheOptionChoicesMarkTheWindowChanged) {
     c.Number_CheckBox.setChecked(false);
     EXPECT_TRUE(c.Save_Button.enabled());
     EXPECT_EQ(sample(), std::string(txt::kSamplePrefix) + "x01050905.rtf");
+}
+
+TEST(LogNameDigitsTest, DateFieldsAreZeroPaddedAsTheFormatWidthsSay) {
+    // Each field is padded to its width and never cut; the two-digit year
+    // keeps the last two digits.
+    struct Row {
+        LocalTime date;
+        bool twoDigitYear;
+        const char* name;
+    };
+    const Row rows[] = {
+        {{2024, 1, 5, 9, 5}, false, "20240105_1.rtf"},
+        {{2024, 12, 31, 23, 59}, true, "241231_1.rtf"},
+        {{2005, 10, 1, 0, 0}, true, "051001_1.rtf"},
+        {{987, 1, 1, 0, 0}, false, "09870101_1.rtf"},
+        {{7, 1, 1, 0, 0}, false, "00070101_1.rtf"},
+        {{12345, 1, 1, 0, 0}, false, "123450101_1.rtf"},
+        {{2100, 1, 1, 0, 0}, true, "000101_1.rtf"},
+    };
+    for (const Row& row : rows) {
+        LogNamePattern pattern;
+        pattern.twoDigitYear = row.twoDigitYear;
+        EXPECT_EQ(composeLogName(pattern, row.date, "1"), row.name) << row.date.year;
+    }
+    EXPECT_EQ(timeIdentifier({2024, 1, 5, 9, 5}), "0905");
+    EXPECT_EQ(timeIdentifier({2024, 1, 5, 23, 59}), "2359");
 }
