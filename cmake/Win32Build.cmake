@@ -91,7 +91,7 @@ target_link_options(OrvexLog PRIVATE $<$<CONFIG:Release,MinSizeRel>:-Wl,--gc-sec
 
 # Each Release link checks the size limit (bench/run.sh reports the same
 # limit) and that only system DLLs are imported (cmake/CheckExe.cmake).
-set(ORVEXLOG_EXE_SIZE_LIMIT 409600)
+set(ORVEXLOG_EXE_SIZE_LIMIT 307200)
 set(ORVEXLOG_SYSTEM_DLLS kernel32.dll msvcrt.dll user32.dll gdi32.dll comctl32.dll comdlg32.dll shell32.dll
     ole32.dll advapi32.dll)
 string(JOIN "," _allowed_dlls ${ORVEXLOG_SYSTEM_DLLS})
