@@ -27,8 +27,8 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/win32/com_session.hpp"
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/com_session.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 #include "text/texts.hpp"
 
 namespace {

@@ -29,7 +29,7 @@ endif()
 
 set(ORVEXLOG_WIN32_DIR ${CMAKE_SOURCE_DIR}/src/platform/win32)
 file(GLOB ORVEXLOG_WIN32_ENTRY CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/main/*.cpp)
-file(GLOB ORVEXLOG_WIN32_SOURCES CONFIGURE_DEPENDS ${ORVEXLOG_WIN32_DIR}/*.cpp)
+file(GLOB_RECURSE ORVEXLOG_WIN32_SOURCES CONFIGURE_DEPENDS ${ORVEXLOG_WIN32_DIR}/*.cpp)
 
 # System libraries only; the linker imports just the DLLs actually used.
 set(ORVEXLOG_SYSTEM_LIBS user32 gdi32 comctl32 comdlg32 shell32 ole32 uuid)

@@ -1,7 +1,7 @@
 # Windows tests. Cross-built, they run under Wine (scripts/wine-run.sh is the
 # emulator CTest puts in front of every Windows executable):
 #   win32_tests.exe  GoogleTest: tests/shared/*.cpp (also run natively) and
-#                    tests/win32/*.cpp against the real Win32 layer
+#                    tests/win32/**/*.cpp against the real Win32 layer
 #   tests/wine/      end-to-end tests: each *.cpp there is a small Windows
 #                    program of its own; each *_test.sh / *_test.py is a test
 #                    that drives the programs, the stand-in and OrvexLog.exe
@@ -27,7 +27,7 @@ if(CMAKE_CROSSCOMPILING)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
 endif()
 
-file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS
+file(GLOB_RECURSE WIN32_TEST_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/tests/shared/*.cpp ${CMAKE_SOURCE_DIR}/tests/win32/*.cpp)
 # The composition root's desktop too: tests build the windows as the program does.
 add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/main/win32_desktop.cpp

@@ -15,8 +15,8 @@
 
 #include "app/app_error.hpp"
 #include "fuzz_check.hpp"
-#include "platform/sim/sim_file_system.hpp"
-#include "platform/sim/sim_paths.hpp"
+#include "platform/sim/system/sim_file_system.hpp"
+#include "platform/sim/system/sim_paths.hpp"
 #include "settings/folder_paths.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"

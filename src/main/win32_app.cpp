@@ -4,7 +4,7 @@
 
 #include "app/program_entry.hpp"
 #include "main/win32_desktop.hpp"
-#include "platform/win32/win32_program_entry.hpp"
+#include "platform/win32/system/win32_program_entry.hpp"
 
 // Start-up does only what the tray icon needs; OLE, the common controls,
 // riched32.dll and the properties window's controls come when first used.

@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "app/main_form.hpp"
-#include "platform/win32/on_demand_library.hpp"
-#include "platform/win32/properties_window.hpp"
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/on_demand_library.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
+#include "platform/win32/properties/properties_window.hpp"
 
 class ApplicationWindow;
 class PropertiesPages;

@@ -8,7 +8,7 @@
 #include <ole2.h>
 #include <richedit.h>
 
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 #include "text/texts.hpp"
 
 namespace {

@@ -14,8 +14,8 @@
 #include <ole2.h>
 #include <richedit.h>
 
-#include "platform/win32/com_session.hpp"
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/com_session.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/properties_control_ids.hpp"
+#include "platform/win32/properties/properties_control_ids.hpp"
 #include "text/texts.hpp"
 #include "screen_pixels.hpp"
 #include "tray_input.hpp"

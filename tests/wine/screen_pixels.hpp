@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "platform/win32/gdi_scopes.hpp"
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/gdi_scopes.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 
 // The child's rectangle on screen, cut to its parent's client area.
 inline bool visibleRect(HWND child, RECT& out) {

@@ -14,7 +14,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 #include "tray_input.hpp"
 
 namespace {

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 #include "screen_pixels.hpp"
 #include "tray_input.hpp"
 

@@ -10,7 +10,7 @@
 #include <windows.h>
 
 #include "handles.hpp"
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 #include "log_content.hpp"
 
 namespace standin {

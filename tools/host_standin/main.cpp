@@ -9,12 +9,12 @@
 #include <ole2.h>
 
 #include "handles.hpp"
-#include "platform/win32/com_session.hpp"
+#include "platform/win32/handles/com_session.hpp"
 #include "host_windows.hpp"
 #include "launch_record.hpp"
 #include "log_content.hpp"
 #include "options.hpp"
-#include "platform/win32/unique_handle.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 #include "text/sjis.hpp"
 
 using namespace standin;

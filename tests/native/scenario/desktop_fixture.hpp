@@ -12,7 +12,7 @@
 
 #include "app/main_form.hpp"
 #include "platform/sim/sim_desktop.hpp"
-#include "platform/sim/sim_paths.hpp"
+#include "platform/sim/system/sim_paths.hpp"
 
 class DesktopTest : public ::testing::Test {
 protected:

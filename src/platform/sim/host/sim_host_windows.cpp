@@ -1,0 +1,173 @@
+#include "platform/sim/host/sim_host_windows.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+#include "capture/log_window_search.hpp"
+#include "platform/sim/host/sim_clipboard.hpp"
+#include "platform/sim/system/sim_services.hpp"
+#include "text/sjis.hpp"
+
+namespace sim {
+namespace {
+// Window classes compare without regard to ASCII case, as the system does.
+bool sameClass(const std::string& a, const char* b) { return sjis::lowerAscii(a) == sjis::lowerAscii(b); }
+}  // namespace
+
+win::Handle SimHostWindows::add(win::Handle parent, const std::string& className, const std::string& title,
+                                const std::string& text, const std::string& rtf) {
+    SimWindow w;
+    w.handle = nextHandle_++;
+    w.parent = parent;
+    w.process = parent == 0 ? w.handle : windows_.at(parent).process;
+    w.className = className;
+    w.title = title;
+    w.text = text;
+    w.rtf = rtf;
+    windows_[w.handle] = w;
+    return w.handle;
+}
+
+void SimHostWindows::destroy(win::Handle window) {
+    std::vector<win::Handle> children;
+    for (const auto& [h, w] : windows_)
+        if (w.parent == window) children.push_back(h);
+    for (win::Handle c : children) destroy(c);
+    windows_.erase(window);
+}
+
+win::Handle SimHostWindows::addCompanion(int percent, const std::string& text, const std::string& rtf) {
+    const win::Handle top = add(0, "TLogDisplay", companionTitle(percent));
+    add(top, "RICHEDIT", "", text, rtf);
+    return top;
+}
+
+win::Handle SimHostWindows::addChatClient(const std::string& text, const std::string& title) {
+    const win::Handle top = add(0, "PLTpmWin8388608", title);
+    const win::Handle chat = add(top, "TChatPanel", "Chat Window");
+    add(chat, "Edit", "", text);
+    return top;
+}
+
+win::Handle SimHostWindows::find(win::Handle parent, const char* className, const char* title) {
+    for (const auto& [h, w] : windows_) {
+        if (w.parent != parent) continue;
+        if (className && !sameClass(w.className, className)) continue;
+        if (title && w.title != title) continue;
+        return h;
+    }
+    return 0;
+}
+
+win::Handle SimHostWindows::findWindow(const char* className, const char* title) {
+    return find(0, className, title);
+}
+
+win::Handle SimHostWindows::findChild(win::Handle parent, const char* className, const char* title) {
+    if (parent == 0) return 0;
+    return find(parent, className, title);
+}
+
+unsigned long long SimHostWindows::now() const { return clock ? clock->now : 0; }
+
+void SimHostWindows::deliver(const HostAnswer& answer) {
+    if (onAnswer && !(programEnded && programEnded())) onAnswer(answer);
+}
+
+namespace {
+HostAnswer notAnswering(unsigned long limitMs) { return {HostAnswer::Status::NotAnswering, 0, limitMs}; }
+}  // namespace
+
+void SimHostWindows::exchange(const Sent& record, unsigned long limitMs, const Then& then) {
+    sent.push_back(record);
+    const auto answerIn = [this, record, then](unsigned long long ms, HostAnswer answer) {
+        clock->at(now() + ms, [this, record, then, answer] {
+            if (programEnded && programEnded()) return;
+            if (whileAnswering) whileAnswering(record);
+            then(answer);
+        });
+    };
+    auto it = windows_.find(record.window);
+    if (it == windows_.end()) return answerIn(0, {HostAnswer::Status::Gone, 0});
+    SimWindow& w = it->second;
+    const unsigned long long at = now();
+    const unsigned long long delay = (w.silentUntil > at ? w.silentUntil - at : 0) + w.answerDelayMs +
+                                     (record.message == win::kWmCopy ? w.copyDelayMs : 0);
+    const bool inTime = w.answering && delay <= limitMs;
+    // A window that is late still acts on the message once it gets to it.
+    const std::intptr_t value = w.answering ? act(w, record.message, record.wParam, record.lParam) : 0;
+    if (w.answering && record.message == win::kWmCopy && w.silentAfterCopyMs > 0)
+        w.silentUntil = at + delay + w.silentAfterCopyMs;
+    if (!inTime) return answerIn(limitMs, notAnswering(limitMs));
+    answerIn(delay, {HostAnswer::Status::Answered, value, static_cast<unsigned long>(delay)});
+}
+
+void SimHostWindows::send(win::Handle window, unsigned message, std::uintptr_t wParam, std::intptr_t lParam,
+                          unsigned long limitMs) {
+    exchange({window, message, wParam, lParam}, limitMs, [this](const HostAnswer& a) { deliver(a); });
+}
+
+void SimHostWindows::sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
+                                        std::intptr_t lParam) {
+    sent.push_back({window, message, wParam, lParam});
+    auto it = windows_.find(window);
+    if (it != windows_.end() && it->second.answering) act(it->second, message, wParam, lParam);
+}
+
+void SimHostWindows::copy(win::Handle control, std::uint32_t before, unsigned long limitMs) {
+    const unsigned long long sentAt = now();
+    // Right after the control has answered, what the worker makes of the
+    // clipboard.
+    exchange({control, win::kWmCopy, 0, 0}, limitMs, [this, control, before, limitMs, sentAt](const HostAnswer& copied) {
+        const unsigned long waited = copied.waitedMs;
+        auto it = windows_.find(control);
+        if (!copied.answered()) return deliver({copied.status, 0, waited});
+        if (it == windows_.end()) return deliver({HostAnswer::Status::Gone, 0, waited});
+        if (clipboard_.sequenceNumber() == before)
+            return deliver({HostAnswer::Status::Answered, static_cast<std::intptr_t>(before), waited});
+        if (clipboard_.owner() != it->second.process) return deliver({HostAnswer::Status::NotHostsCopy, 0, waited});
+        // The paste's data is fetched from the window that copied, which may
+        // have gone silent right after answering.
+        auto from = windows_.find(copiedFrom_);
+        const unsigned long long at = now();
+        const unsigned long long silence =
+            from != windows_.end() && from->second.silentUntil > at ? from->second.silentUntil - at : 0;
+        if (from != windows_.end() && (!from->second.answering || at - sentAt + silence > limitMs)) {
+            clock->at(sentAt + limitMs, [this, limitMs] { deliver(notAnswering(limitMs)); });
+            return;
+        }
+        clock->at(at + silence, [this, sentAt] {
+            deliver({HostAnswer::Status::Answered, static_cast<std::intptr_t>(clipboard_.sequenceNumber()),
+                     static_cast<unsigned long>(now() - sentAt)});
+        });
+    });
+}
+
+std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
+    switch (message) {
+        case win::kWmGetTextLength:
+            return static_cast<std::intptr_t>(w.text.size());
+        case win::kEmSetSel:
+            w.selStart = static_cast<long>(wParam);
+            w.selEnd = static_cast<long>(lParam);
+            return 0;
+        case win::kWmCopy: {
+            const bool all = w.selStart == 0 && w.selEnd == -1;
+            // A control copies nothing while another program holds the clipboard open.
+            if (all && !w.text.empty() && !clipboard_.heldByOtherProgram) {
+                clipboard_.set(w.text, w.rtf, w.process);
+                copiedFrom_ = w.handle;
+            }
+            return 0;
+        }
+        default:
+            return 0;
+    }
+}
+
+std::string SimHostWindows::windowTitle(win::Handle window) {
+    auto it = windows_.find(window);
+    return it == windows_.end() ? std::string() : it->second.title;
+}
+
+}  // namespace sim

@@ -1,0 +1,71 @@
+#pragma once
+// The notification area of the simulated desktop. Menus answer from a script
+// and, like the real menu loop, can deliver further events while open.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/sim/window/sim_journal.hpp"
+#include "platform/tray_port.hpp"
+
+namespace sim {
+
+struct MenuAnswer {
+    TrayMenuItem choice = TrayMenuItem::None;
+    std::vector<std::function<void()>> during;  // run while the menu is open
+};
+
+class SimTray : public TrayPort {
+public:
+    struct OpenedMenu {
+        bool left;
+        ScreenPoint at;
+        bool autoSaveVisible, autoSaveChecked;  // left menu only
+    };
+
+    explicit SimTray(Journal& journal) : journal_(journal) {}
+
+    bool addIcon(const std::string& text) override;
+    void removeIcon() override;
+    ScreenPoint cursorPos() override;
+    void foregroundAndProcessMessages() override;
+    TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
+    TrayMenuItem openRightMenu(ScreenPoint at) override;
+    void closeMenu() override;
+    void markDoubleClick() override { doubleClickMark_ = {cursor, clock, true}; }
+    bool pressEndsDoubleClick() override;
+
+    // Answers of the coming menus; with none left a menu closes unchosen.
+    void pushMenuAnswer(MenuAnswer answer) { answers_.push_back(std::move(answer)); }
+    void pushChoice(TrayMenuItem choice) { answers_.push_back({choice, {}}); }
+
+    bool iconShown = false;
+    std::string tip;
+    int adds = 0, removes = 0;
+    int refusedAdds = 0;  // the next adds that the shell refuses
+    ScreenPoint cursor{700, 580};
+    unsigned long clock = 0;  // milliseconds; the double-click time is 500
+
+    std::vector<OpenedMenu> opened;
+    // Messages already waiting when the program comes to the foreground.
+    std::vector<std::function<void()>> waiting;
+    std::function<bool()> programEnded;
+    // Takes what the program posted, as the loop of a real one does.
+    std::function<void()> takePosted;
+
+private:
+    TrayMenuItem runMenu();
+
+    Journal& journal_;
+    std::deque<MenuAnswer> answers_;
+    // The menus open, innermost last: false once told to close.
+    std::vector<bool> openMenus_;
+    struct {
+        ScreenPoint at;
+        unsigned long time;
+        bool set;
+    } doubleClickMark_{};
+};
+
+}  // namespace sim
