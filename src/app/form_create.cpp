@@ -1,9 +1,14 @@
 #include "app/form_create.hpp"
 
-#include "app/main_form.hpp"
+#include "app/form_context.hpp"
+#include "capture/file_naming.hpp"
+#include "hosts/host_launch.hpp"
+#include "settings/properties_reactions.hpp"
 #include "settings/setting_keys.hpp"
+#include "settings/settings_transfer.hpp"
+#include "shell/tray_icon.hpp"
 
-void runFormCreate(MainForm& main) {
+void runFormCreate(const FormCreateParts& main) {
     FormContext& form = main.form;
     PropertiesControls& c = form.controls;
     Platform& p = form.platform;
@@ -31,7 +36,7 @@ void runFormCreate(MainForm& main) {
 
     // Starts a host program only when Create_CheckBox is checked and the chat
     // client is not running yet.
-    main.LaunchHostProgram();
+    main.hostLaunch.LaunchHostProgram();
 
     // Loading and the refreshes above marked the window changed; nothing is
     // unsaved yet.

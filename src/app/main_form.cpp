@@ -28,7 +28,7 @@ void MainForm::dispatchNow(const std::function<void()>& handler) {
 
 void MainForm::FormCreate() {
     form.starting = true;
-    dispatchNow([this] { runFormCreate(*this); });
+    dispatchNow([this] { runFormCreate({form, trayIcon, transfer, naming, reactions, hostLaunch}); });
 }
 
 void MainForm::TrayIconMessage(std::intptr_t lParam) {

@@ -14,7 +14,7 @@
 
 #include "main/win32_desktop.hpp"
 #include "platform/win32/properties/properties_control_ids.hpp"
-#include "platform/win32/properties/properties_pages.hpp"
+#include "platform/win32/properties/tab_order.hpp"
 #include "platform/win32/system/win32_program_entry.hpp"
 #include "platform/win32/system/win32_text_measure.hpp"
 #include "settings/folder_paths.hpp"

@@ -5,20 +5,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/win32/properties/properties_pages.hpp"
+#include "platform/win32/properties/tab_order.hpp"
 
 namespace {
 PropertiesKeys* active = nullptr;  // the one object whose hook runs
 
 bool held(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
-
-HWND pageAt(HWND pageControl, int index) {
-    TCITEMA item{};
-    item.mask = TCIF_PARAM;
-    if (!SendMessageA(pageControl, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
-        return nullptr;
-    return reinterpret_cast<HWND>(item.lParam);
-}
 }  // namespace
 
 PropertiesKeys::PropertiesKeys(HWND top, HWND pageControl, std::vector<HWND> buttons)
@@ -112,24 +104,4 @@ void PropertiesKeys::switchPage(bool backward) {
     HWND page = selectedPage(pageControl_);
     HWND target = page != nullptr ? firstTabStopAfter(page, page) : nullptr;
     SetFocus(target != nullptr && canTakeFocus(top_, target) ? target : pageControl_);
-}
-
-HWND nextInTabOrder(HWND top, HWND w) {
-    if (HWND first = GetWindow(w, GW_CHILD)) return first;
-    for (; w != nullptr && w != top; w = GetParent(w))
-        if (HWND next = GetWindow(w, GW_HWNDNEXT)) return next;
-    return nullptr;
-}
-
-bool canTakeFocus(HWND top, HWND w) {
-    if ((GetWindowLongA(w, GWL_STYLE) & WS_TABSTOP) == 0) return false;
-    for (; w != nullptr && w != top; w = GetParent(w)) {
-        const LONG style = GetWindowLongA(w, GWL_STYLE);
-        if ((style & WS_VISIBLE) == 0 || (style & WS_DISABLED) != 0) return false;
-    }
-    return w == top;
-}
-
-HWND selectedPage(HWND pageControl) {
-    return pageAt(pageControl, static_cast<int>(SendMessageA(pageControl, TCM_GETCURSEL, 0, 0)));
 }

@@ -37,16 +37,3 @@ private:
     std::vector<HWND> buttons_;
     UniqueHook hook_;
 };
-
-// The next window in the window tree's own order below `top`: first child,
-// else next sibling, else the next sibling of the nearest container that has
-// one. Null after the last.
-HWND nextInTabOrder(HWND top, HWND w);
-
-// A tab stop that, with all its containers up to `top`, is visible and
-// enabled.
-bool canTakeFocus(HWND top, HWND w);
-
-// The page window shown for the selected tab of a page control (the pages
-// are kept in the tabs' item data).
-HWND selectedPage(HWND pageControl);

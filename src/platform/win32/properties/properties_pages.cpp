@@ -8,6 +8,7 @@
 #include "platform/win32/properties/properties_control_ids.hpp"
 #include "platform/win32/properties/properties_keys.hpp"
 #include "platform/win32/properties/properties_window.hpp"
+#include "platform/win32/properties/tab_order.hpp"
 #include "platform/win32/window/gui_font.hpp"
 #include "text/texts.hpp"
 
@@ -353,34 +354,4 @@ std::unique_ptr<PropertiesPages> buildPropertiesPages(PropertiesWindow& window, 
 
 int saveFolderShownWidth(HFONT font, int dpi) {
     return shownWidth(scaleToDpi(kSaveFolderEdit.width, dpi), font, dpi);
-}
-
-void selectPropertiesPage(HWND pageControl, int index) {
-    if (static_cast<int>(SendMessageA(pageControl, TCM_GETCURSEL, 0, 0)) != index)
-        SendMessageA(pageControl, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
-    const int count = static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
-    HWND shown = nullptr;
-    for (int i = 0; i < count; ++i) {
-        TCITEMA item{};
-        item.mask = TCIF_PARAM;
-        SendMessageA(pageControl, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        HWND page = reinterpret_cast<HWND>(item.lParam);
-        if (page == nullptr) continue;
-        if (i == index) shown = page;
-        else ShowWindow(page, SW_HIDE);
-    }
-    if (shown != nullptr) ShowWindow(shown, SW_SHOWNA);
-}
-
-HWND firstTabStopAfter(HWND top, HWND marker) {
-    if (marker == nullptr || (marker != top && !IsChild(top, marker))) return nullptr;
-    for (HWND w = nextInTabOrder(top, marker); w != nullptr; w = nextInTabOrder(top, w))
-        if (canTakeFocus(top, w)) return w;
-    return nullptr;
-}
-
-HWND findControl(HWND top, int id) {
-    for (HWND w = GetWindow(top, GW_CHILD); w != nullptr; w = nextInTabOrder(top, w))
-        if (GetDlgCtrlID(w) == id) return w;
-    return nullptr;
 }

@@ -71,16 +71,3 @@ private:
 // The width SaveFolder_Edit will show the save folder in, shortened, at this
 // DPI with the window's font: known before the box is made.
 int saveFolderShownWidth(HFONT font, int dpi);
-
-// Makes page `index` (0 to 3) of the page control the selected and only
-// visible page.
-void selectPropertiesPage(HWND pageControl, int index);
-
-// The first control after `marker` in the window's tab order (every child
-// window, nested containers included, searched forward) that can take the
-// focus: a tab stop that is, with all its containers up to `top`, visible and
-// enabled. Null when there is none.
-HWND firstTabStopAfter(HWND top, HWND marker);
-
-// A window below `top` by its control id, at any depth.
-HWND findControl(HWND top, int id);

@@ -1,8 +1,8 @@
 #include "platform/win32/properties/win32_properties_view.hpp"
 
 #include "platform/win32/properties/properties_control_ids.hpp"
-#include "platform/win32/properties/properties_pages.hpp"
 #include "platform/win32/properties/properties_panel.hpp"
+#include "platform/win32/properties/tab_order.hpp"
 
 void Win32PropertiesView::activateFirstPage() {
     if (HWND pageControl = findControl(window_, kIdPageControl)) selectPropertiesPage(pageControl, 0);
