@@ -1,4 +1,6 @@
 #pragma once
+// sim/host/: simulated hosts, clipboard, holder. Uses sim/system/ (clock), the ports, capture/, text/.
+//
 // Windows of other programs on the simulated desktop, with the text controls
 // that the save command copies from.
 #include <functional>

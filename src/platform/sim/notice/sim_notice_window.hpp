@@ -1,4 +1,6 @@
 #pragma once
+// sim/notice/: the simulated notice. Uses sim/window/ and the notice port.
+//
 // The saved-log notice on the simulated desktop: a modal that runs the events
 // of its scripted answer while open and is then closed by its OK button.
 #include <functional>

@@ -1,4 +1,6 @@
 #pragma once
+// sim/properties/: the simulated properties window and view. Uses sim/window/, the ports.
+//
 // The properties window's own window on the simulated desktop. Its visibility
 // is shared with the simulated properties view, which hides it.
 #include <functional>

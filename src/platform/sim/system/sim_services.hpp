@@ -1,4 +1,6 @@
 #pragma once
+// sim/system/: the simulated system's services. Uses sim/window/, the ports, settings/, text/.
+//
 // The small services of the simulated desktop: message boxes, clock, timers
 // on a virtual clock, text width, system facts and the shell.
 #include <functional>

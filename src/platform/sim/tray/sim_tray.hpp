@@ -1,4 +1,6 @@
 #pragma once
+// sim/tray/: the simulated tray. Uses sim/window/ and the tray port.
+//
 // The notification area of the simulated desktop. Menus answer from a script
 // and, like the real menu loop, can deliver further events while open.
 #include <deque>

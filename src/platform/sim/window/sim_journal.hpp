@@ -1,4 +1,6 @@
 #pragma once
+// sim/window/: what the simulated windows share (journal, modal answers). Uses the ports' constants.
+//
 // One record of what the simulated desktop was asked to do, in order, shared
 // by the parts whose relative order matters (program entry, tray, window).
 #include <algorithm>

@@ -1,4 +1,6 @@
 #pragma once
+// controls/: controls bound to the control model, the two labels. Uses window/, handles/, settings/.
+//
 // Two-way binding between the real controls of the properties window and the
 // control model (settings/controls.hpp).
 //

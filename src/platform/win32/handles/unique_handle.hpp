@@ -1,4 +1,6 @@
 #pragma once
+// handles/: owners of handles, GDI selections, COM and DLLs. Uses the Windows headers only.
+//
 // One small owner for every kind of Win32 handle: the handle is released by
 // its own function when the owner goes, on every path.
 #include <windows.h>

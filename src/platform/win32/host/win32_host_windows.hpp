@@ -1,4 +1,5 @@
 #pragma once
+// host/: how a host is asked, the clipboard, the rich holder. Uses handles/, the ports, text/.
 #include <windows.h>
 
 #include <memory>

@@ -1,4 +1,6 @@
 #pragma once
+// notice/: the saved-log notice. Uses controls/, window/, handles/, the ports, capture/, text/.
+//
 // The saved-log notice (TDialogForm) as a real window: caption, fixed single
 // border without system menu, client 252 x 119 at 96 DPI, two fixed texts,
 // two value labels and OK, scaled to the DPI of the monitor it shows on. The window is made the first time it is needed

@@ -1,4 +1,6 @@
 #pragma once
+// properties/: the properties window. Uses tray/, controls/, window/, handles/, ports, app/, text/.
+//
 // The properties window (TMainForm) as a Win32 window: it owns the hidden
 // rich-text holder, receives the tray icon's messages, the timers' ticks and
 // the menu commands, and hands each to the program's logic.

@@ -1,4 +1,6 @@
 #pragma once
+// system/: the system's services to the core. Uses tray/ (application window), window/, handles/, ports.
+//
 // The small Win32 services of the core: message boxes, clock, window timers,
 // system facts and the shell.
 #include <windows.h>

@@ -1,4 +1,6 @@
 #pragma once
+// tray/: the tray icon, its menus, the application window. Uses window/, handles/, the ports, text/.
+//
 // The notification-area icon and the two tray menus.
 #include <windows.h>
 

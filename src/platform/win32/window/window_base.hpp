@@ -1,4 +1,6 @@
 #pragma once
+// window/: what every window stands on (class, message loop, placement, DPI, fonts). Uses handles/, text/.
+//
 // A window procedure base: maps each window to its object and hands every
 // message to the object's handler, which only dispatches.
 #include <windows.h>
