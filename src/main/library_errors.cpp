@@ -22,6 +22,7 @@ private:
 }  // namespace
 
 namespace std {
+// NOLINTBEGIN(bugprone-reserved-identifier): they replace the library's throwers by those names
 void __throw_bad_alloc() { throw bad_alloc(); }
 void __throw_bad_array_new_length() { throw bad_array_new_length(); }
 void __throw_length_error(const char* what) { throw LibraryError(what); }
@@ -29,5 +30,6 @@ void __throw_logic_error(const char* what) { throw LibraryError(what); }
 // The format's arguments are left out: only the text of a failure that ends
 // the program.
 void __throw_out_of_range_fmt(const char* format, ...) { throw LibraryError(format); }
+// NOLINTEND(bugprone-reserved-identifier)
 }  // namespace std
 #endif

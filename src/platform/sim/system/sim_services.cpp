@@ -24,30 +24,31 @@ void SimTimers::start(TimerId id, unsigned intervalMs) {
 
 unsigned long long SimTimers::remaining(TimerId id) const { return running_.at(id).due - now; }
 
+unsigned long long SimTimers::nextTick(TimerId& id) const {
+    unsigned long long due = std::numeric_limits<unsigned long long>::max();
+    for (const auto& [timer, r] : running_)
+        if (r.due < due) due = r.due, id = timer;
+    return due;
+}
+
 void SimTimers::advance(unsigned long long ms) {
     const unsigned long long end = now + ms;
     for (;;) {
-        if (!events_.empty() && events_.begin()->first <= end) {
-            const auto first = events_.begin();
-            bool tickFirst = false;
-            for (const auto& [id, r] : running_) tickFirst = tickFirst || r.due < first->first;
-            if (!tickFirst) {
-                if (first->first > now) now = first->first;
-                const std::function<void()> event = std::move(first->second);
-                events_.erase(first);
-                event();  // may re-enter advance() from a modal box
-                if (now > end) return;
-                continue;
-            }
-        }
-        TimerId next{};
-        unsigned long long due = std::numeric_limits<unsigned long long>::max();
-        for (const auto& [id, r] : running_)
-            if (r.due < due) due = r.due, next = id;
+        TimerId tick{};
+        const unsigned long long tickDue = nextTick(tick);
+        const bool event = !events_.empty() && events_.begin()->first <= tickDue;
+        const unsigned long long due = event ? events_.begin()->first : tickDue;
         if (due > end) break;
-        now = due;
-        running_[next].due = due + running_[next].interval;
-        if (onTick) onTick(next);  // may re-enter advance() from a modal box
+        if (due > now) now = due;
+        if (event) {
+            const std::function<void()> arrived = std::move(events_.begin()->second);
+            events_.erase(events_.begin());
+            arrived();
+        } else {
+            running_[tick].due = due + running_[tick].interval;
+            if (onTick) onTick(tick);
+        }
+        // Either may re-enter advance() from a modal box.
         if (now > end) return;
     }
     now = end;

@@ -74,6 +74,9 @@ private:
         unsigned interval;
         unsigned long long due;
     };
+    // The timer that fires next, and when; the largest time when none runs.
+    unsigned long long nextTick(TimerId& id) const;
+
     std::map<TimerId, Running> running_;
     std::multimap<unsigned long long, std::function<void()>> events_;
 };

@@ -51,7 +51,7 @@ struct Win32HostWindows::Exchange {
     // as two and would wait the limit out twice. IsHungAppWindow asks the
     // system, not the host, so a normal save pays no extra trip.
     void ask() {
-        const bool answered = (!IsHungAppWindow(hwnd) || sendNow(WM_NULL, 0, 0)) && sendNow(message, wParam, lParam);
+        const bool answered = (IsHungAppWindow(hwnd) == 0 || sendNow(WM_NULL, 0, 0)) && sendNow(message, wParam, lParam);
         if (answered) status = HostAnswer::Status::Answered;
         else status = IsWindow(hwnd) ? HostAnswer::Status::NotAnswering : HostAnswer::Status::Gone;
     }
