@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "fuzz_check.hpp"
 #include "platform/sim/system/sim_file_system.hpp"
 #include "platform/sim/system/sim_paths.hpp"

@@ -1,11 +1,11 @@
 #include "app/form_create.hpp"
 
-#include "app/form_context.hpp"
 #include "capture/file_naming.hpp"
+#include "form/form_context.hpp"
 #include "hosts/host_launch.hpp"
-#include "settings/properties_reactions.hpp"
+#include "properties/properties_reactions.hpp"
+#include "properties/settings_transfer.hpp"
 #include "settings/setting_keys.hpp"
-#include "settings/settings_transfer.hpp"
 #include "shell/tray_icon.hpp"
 
 void runFormCreate(const FormCreateParts& main) {

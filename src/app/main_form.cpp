@@ -1,8 +1,8 @@
 #include "app/main_form.hpp"
 
-#include "app/app_error.hpp"
 #include "app/form_create.hpp"
-#include "app/general_error.hpp"
+#include "errors/app_error.hpp"
+#include "errors/general_error.hpp"
 
 MainForm::MainForm(const Platform& platform, NoticeWindowPort& noticeWindow)
     : form(platform), dialog(form, noticeWindow) {

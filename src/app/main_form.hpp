@@ -1,22 +1,24 @@
 #pragma once
+// app/: the form put together, start-up, the program entry. Uses every folder of the core.
+//
 // The properties window's logic (TMainForm) as one object: the shared state
 // and the handler groups, wired to the controls' events.
 #include <cstdint>
 #include <functional>
 
-#include "app/form_context.hpp"
 #include "capture/dialog_form.hpp"
 #include "capture/file_naming.hpp"
 #include "capture/save_command.hpp"
+#include "form/form_context.hpp"
 #include "hosts/host_launch.hpp"
 #include "hosts/host_location.hpp"
 #include "hosts/open_dialog.hpp"
-#include "settings/links.hpp"
-#include "settings/properties_commit.hpp"
-#include "settings/properties_reactions.hpp"
-#include "settings/properties_show.hpp"
-#include "settings/save_folder_box.hpp"
-#include "settings/settings_transfer.hpp"
+#include "properties/links.hpp"
+#include "properties/properties_commit.hpp"
+#include "properties/properties_reactions.hpp"
+#include "properties/properties_show.hpp"
+#include "properties/save_folder_box.hpp"
+#include "properties/settings_transfer.hpp"
 #include "shell/closing.hpp"
 #include "shell/tray_icon.hpp"
 #include "shell/tray_menus.hpp"

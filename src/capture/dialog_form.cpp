@@ -1,6 +1,6 @@
 #include "capture/dialog_form.hpp"
 
-#include "app/form_context.hpp"
+#include "form/form_context.hpp"
 #include "settings/setting_keys.hpp"
 
 void DialogForm::FormCreate() {

@@ -1,6 +1,6 @@
 #include "capture/file_naming.hpp"
 
-#include "app/form_context.hpp"
+#include "form/form_context.hpp"
 #include "settings/setting_keys.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"

@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <utility>
 
-#include "app/app_error.hpp"
-#include "app/form_context.hpp"
 #include "capture/dialog_form.hpp"
 #include "capture/file_naming.hpp"
 #include "capture/log_name_pattern.hpp"
+#include "errors/app_error.hpp"
+#include "form/form_context.hpp"
 #include "settings/setting_keys.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"

@@ -1,4 +1,6 @@
 #pragma once
+// capture/: the save: log window, copy, file name, writing, notice. Uses form/ and below.
+//
 // The save command: find the log window, copy its text through the clipboard
 // into the hidden holder, write it under a free name, empty the holder and the
 // clipboard, and show the notice when so configured. It never waits on this

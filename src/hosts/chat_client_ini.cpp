@@ -1,7 +1,7 @@
 #include "hosts/chat_client_ini.hpp"
 #include <algorithm>
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "hosts/host_programs.hpp"
 #include "platform/profile_port.hpp"
 #include "platform/system_port.hpp"

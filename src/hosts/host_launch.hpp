@@ -1,4 +1,6 @@
 #pragma once
+// hosts/: the chat client and the companion: where they are, starting them. Uses form/ and below.
+//
 // The start-up step that starts a host program when the option is on: the
 // companion when its executable is stored, otherwise the chat client from
 // its own INI file. Nothing is started while the chat client runs, nor from a

@@ -1,6 +1,6 @@
 #include "hosts/host_location.hpp"
 
-#include "app/form_context.hpp"
+#include "form/form_context.hpp"
 #include "hosts/chat_client_ini.hpp"
 #include "hosts/host_programs.hpp"
 #include "hosts/launch_values.hpp"

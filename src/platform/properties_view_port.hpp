@@ -1,7 +1,7 @@
 #pragma once
 // The properties window itself, as far as its handlers move it: the page
 // shown, the focus and hiding. Its controls are the model objects of
-// settings/properties_controls.hpp.
+// form/properties_controls.hpp.
 
 class PropertiesViewPort {
 public:

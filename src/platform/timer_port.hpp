@@ -1,6 +1,6 @@
 #pragma once
 // Window timers of the properties window (SetTimer / KillTimer). Ticks come
-// back as messages on the user-interface thread; see shell/timer.hpp for the
+// back as messages on the user-interface thread; see form/timer.hpp for the
 // rules built on top.
 
 // IconRetry: a tray icon that the shell refused is tried again.

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "platform/file_system_port.hpp"
 #include "platform/text_measure_port.hpp"
 #include "platform/win_constants.hpp"

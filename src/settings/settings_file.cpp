@@ -1,6 +1,6 @@
 #include "settings/settings_file.hpp"
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "settings/setting_values.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"

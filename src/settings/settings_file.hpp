@@ -1,4 +1,6 @@
 #pragma once
+// settings/: the settings file, its keys and values, folder paths. Uses errors/, the ports, text/.
+//
 // The settings file beside the executable. Nothing is cached: every read and
 // write goes to the file, so what one operation writes is what the next
 // reads. Each reader supplies its own default.

@@ -1,7 +1,7 @@
 #include "shell/closing.hpp"
 
-#include "app/app_error.hpp"
-#include "app/form_context.hpp"
+#include "errors/app_error.hpp"
+#include "form/form_context.hpp"
 #include "settings/setting_keys.hpp"
 #include "shell/tray_icon.hpp"
 

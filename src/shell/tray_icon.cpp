@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/form_context.hpp"
+#include "form/form_context.hpp"
 #include "platform/win_constants.hpp"
 #include "settings/setting_keys.hpp"
 #include "shell/tray_menus.hpp"

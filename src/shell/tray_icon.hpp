@@ -1,11 +1,13 @@
 #pragma once
+// shell/: the tray icon, its menus, closing. Uses capture/, form/ and below.
+//
 // The notification-area icon: placing it, putting it back when the shell's
 // notification area is re-created, removing it, and the mouse messages the
 // shell sends for it.
 #include <cstdint>
 
+#include "form/timer.hpp"
 #include "platform/tray_port.hpp"
-#include "shell/timer.hpp"
 
 class TrayMenus;
 struct FormContext;

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "app/form_context.hpp"
 #include "capture/save_command.hpp"
+#include "form/form_context.hpp"
 
 TrayMenuItem TrayMenus::openLeft(ScreenPoint at) {
     const SaveGate::MenuOpen open(form_.gate);

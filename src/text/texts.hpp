@@ -1,4 +1,6 @@
 #pragma once
+// text/: CP932 text rules and every user-visible text. Uses nothing of ours.
+//
 // Every user-visible text of the program, as CP932 byte strings. The
 // definitions live in texts.cpp, the one file compiled with the CP932
 // execution character set; nothing else spells a Japanese literal.

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "text/texts.hpp"
 
 using sim::SimHostWindows;

@@ -2,7 +2,7 @@
 // window's controls.
 #include "native/scenario/desktop_fixture.hpp"
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "text/texts.hpp"
 
 class SettingsTransferTest : public DesktopTest {

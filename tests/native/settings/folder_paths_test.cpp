@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "native/sim/sim_file_root.hpp"
 #include "platform/sim/system/sim_file_system.hpp"
 #include "platform/text_measure_port.hpp"

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/app_error.hpp"
-#include "app/general_error.hpp"
+#include "errors/app_error.hpp"
+#include "errors/general_error.hpp"
 #include "native/sim/sim_file_root.hpp"
 #include "platform/sim/system/sim_paths.hpp"
 #include "platform/sim/system/sim_profile.hpp"

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "platform/sim/system/sim_file_system.hpp"
 #include "platform/sim/system/sim_paths.hpp"
 #include "settings/folder_paths.hpp"

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "app/app_error.hpp"
+#include "errors/app_error.hpp"
 #include "platform/win32/handles/unique_handle.hpp"
 #include "platform/win32/system/win32_file_system.hpp"
 #include "settings/folder_paths.hpp"

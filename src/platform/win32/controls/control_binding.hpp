@@ -2,7 +2,7 @@
 // controls/: controls bound to the control model, the two labels. Uses window/, handles/, settings/.
 //
 // Two-way binding between the real controls of the properties window and the
-// control model (settings/controls.hpp).
+// control model (form/controls.hpp).
 //
 // Real control -> model: the containers hand every notification of their
 // children here (WM_COMMAND, WM_HSCROLL, WM_NOTIFY); each one becomes a call
@@ -22,7 +22,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "settings/controls.hpp"
+#include "form/controls.hpp"
 
 class ControlBinding {
 public:

@@ -1,15 +1,17 @@
 #pragma once
+// form/: what every handler shares: controls, timers, settings, the save gate. Uses settings/ and below.
+//
 // State shared by the handlers of the properties window (TMainForm): its
 // controls, its timers, the in-memory save folder and the settings file.
 #include <string>
 
-#include "app/save_gate.hpp"
+#include "form/properties_controls.hpp"
+#include "form/save_gate.hpp"
+#include "form/timer.hpp"
 #include "platform/platform.hpp"
 #include "settings/folder_paths.hpp"
 #include "settings/setting_keys.hpp"
-#include "settings/properties_controls.hpp"
 #include "settings/settings_file.hpp"
-#include "shell/timer.hpp"
 
 struct FormContext {
     explicit FormContext(const Platform& p)

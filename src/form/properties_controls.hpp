@@ -2,7 +2,7 @@
 // Every control of the properties window that the logic reads or changes, at
 // its designed initial state. Names are the settings keys where a control has
 // one.
-#include "settings/controls.hpp"
+#include "form/controls.hpp"
 #include "text/texts.hpp"
 
 struct PropertiesControls {

@@ -1,11 +1,11 @@
-#include "settings/settings_transfer.hpp"
+#include "properties/settings_transfer.hpp"
 
 #include <variant>
 #include <vector>
 
-#include "app/app_error.hpp"
-#include "app/form_context.hpp"
-#include "app/general_error.hpp"
+#include "errors/app_error.hpp"
+#include "errors/general_error.hpp"
+#include "form/form_context.hpp"
 #include "settings/folder_paths.hpp"
 #include "settings/setting_keys.hpp"
 

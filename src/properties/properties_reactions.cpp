@@ -1,8 +1,8 @@
-#include "settings/properties_reactions.hpp"
+#include "properties/properties_reactions.hpp"
 
 #include <string>
 
-#include "app/form_context.hpp"
+#include "form/form_context.hpp"
 #include "text/texts.hpp"
 
 void PropertiesReactions::AutoSave_CheckBoxClick() {

@@ -1,4 +1,6 @@
 #pragma once
+// properties/: the properties window's handlers: show, react, commit, transfer. Uses form/ and below.
+//
 // The properties window's three buttons: commit (設定の更新), commit and hide
 // (OK), and throw the changes away (キャンセル).
 #include <string>

@@ -1,4 +1,6 @@
 #pragma once
+// errors/: the error a handler lets through, and its display. Uses the ports, text/.
+//
 // The error that event handlers let through to the general error display.
 // Its message is a CP932 byte string meant for the user. It holds its own
 // string: std::runtime_error would bring the library's second (reference-

@@ -1,10 +1,10 @@
-#include "settings/properties_commit.hpp"
+#include "properties/properties_commit.hpp"
 
-#include "app/app_error.hpp"
-#include "app/form_context.hpp"
+#include "errors/app_error.hpp"
+#include "form/form_context.hpp"
 #include "platform/win_constants.hpp"
+#include "properties/settings_transfer.hpp"
 #include "settings/folder_paths.hpp"
-#include "settings/settings_transfer.hpp"
 #include "text/texts.hpp"
 
 std::string PropertiesCommit::saveFolderPlace() const {

@@ -1,11 +1,11 @@
-#include "settings/save_folder_box.hpp"
+#include "properties/save_folder_box.hpp"
 
 #include <functional>
 #include <optional>
 #include <utility>
 
-#include "app/form_context.hpp"
-#include "settings/settings_transfer.hpp"
+#include "form/form_context.hpp"
+#include "properties/settings_transfer.hpp"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/save_gate.hpp"
+#include "form/save_gate.hpp"
 
 #include <algorithm>
 #include <utility>

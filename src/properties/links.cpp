@@ -1,4 +1,4 @@
-#include "settings/links.hpp"
+#include "properties/links.hpp"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "app/general_error.hpp"
+#include "errors/general_error.hpp"
 
 #include "platform/win_constants.hpp"
 #include "text/sjis.hpp"
