@@ -10,3 +10,8 @@ add_executable(native_tests ${NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE orvexlog_sim GTest::gtest GTest::gtest_main)
 target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
+
+# No files or folders of src/ that use each other (tools/check_layers.py):
+# by their includes and by the calls in this build's objects.
+add_test(NAME layers COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/check_layers.py
+         ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
