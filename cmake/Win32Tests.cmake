@@ -15,11 +15,13 @@
 
 set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources to build for Windows")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 # Not our code: keep its warnings out of our build output.
-foreach(_t gtest gtest_main gmock gmock_main)
+include(${CMAKE_SOURCE_DIR}/cmake/TestCode.cmake)
+foreach(_t gtest gtest_main)
   target_compile_options(${_t} PRIVATE $<IF:$<CXX_COMPILER_ID:MSVC>,/w,-w>)
+  orvexlog_test_code(${_t})
 endforeach()
 
 if(CMAKE_CROSSCOMPILING)
@@ -34,11 +36,12 @@ add_executable(win32_tests ${WIN32_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/src/main/wi
                ${CMAKE_SOURCE_DIR}/tests/win32/program_icon.rc)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/tests/win32/program_icon.rc APPEND PROPERTY OBJECT_DEPENDS
              ${CMAKE_SOURCE_DIR}/res/orvexlog.ico ${CMAKE_SOURCE_DIR}/res/orvexlog_window.ico)
-target_link_libraries(win32_tests PRIVATE orvexlog_win32 gmock gtest_main version)
+target_link_libraries(win32_tests PRIVATE orvexlog_win32 gtest_main version)
 # Some tests read OrvexLog.exe's resources and run it.
 add_dependencies(win32_tests OrvexLog host_standin)
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 set_target_properties(win32_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+orvexlog_test_code(win32_tests <windows.h> <gtest/gtest.h> <functional> <memory> <string> <vector>)
 
 # Helper programs of the end-to-end tests, one per source file.
 file(GLOB WINE_TEST_PROGRAMS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
@@ -48,6 +51,7 @@ foreach(_src IN LISTS WINE_TEST_PROGRAMS)
   add_executable(${_name} ${_src})
   target_link_libraries(${_name} PRIVATE orvexlog_win32)
   set_target_properties(${_name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+  orvexlog_test_code(${_name})
   list(APPEND WINE_TEST_TARGETS ${_name})
 endforeach()
 

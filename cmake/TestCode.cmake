@@ -1,0 +1,14 @@
+# Test code: the tests and their helper programs are compiled once per CI
+# run and never shipped, so they are built for compile speed.
+#   orvexlog_test_code(TARGET [HEADER ...])
+# A Release build optimises the product only; the target's own code gets no
+# optimiser. The HEADERs (system and library headers that nearly every file
+# of the target includes) are parsed once, as a precompiled header.
+function(orvexlog_test_code target)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel,RelWithDebInfo>:-O0>)
+  endif()
+  if(ARGN)
+    target_precompile_headers(${target} PRIVATE ${ARGN})
+  endif()
+endfunction()
