@@ -9,6 +9,9 @@ file(GLOB_RECURSE NATIVE_TEST_SOURCES CONFIGURE_DEPENDS
 add_executable(native_tests ${NATIVE_TEST_SOURCES})
 target_link_libraries(native_tests PRIVATE orvexlog_sim GTest::gtest GTest::gtest_main)
 target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+include(${CMAKE_SOURCE_DIR}/cmake/TestCode.cmake)
+orvexlog_test_code(native_tests <gtest/gtest.h> <algorithm> <deque> <filesystem> <fstream> <functional> <map>
+                   <memory> <optional> <string> <vector>)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 
 # No files or folders of src/ that use each other (tools/check_layers.py):

@@ -27,6 +27,10 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_L
   target_compile_options(orvexlog_core PRIVATE -Wno-restrict)
 endif()
 
+# <windows.h> without the parts that no file of ours needs through it (OLE,
+# RPC, the shell, sockets): a file that wants one includes its own header.
+add_compile_definitions(WIN32_LEAN_AND_MEAN)
+
 set(ORVEXLOG_WIN32_DIR ${CMAKE_SOURCE_DIR}/src/platform/win32)
 file(GLOB ORVEXLOG_WIN32_ENTRY CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/main/*.cpp)
 file(GLOB_RECURSE ORVEXLOG_WIN32_SOURCES CONFIGURE_DEPENDS ${ORVEXLOG_WIN32_DIR}/*.cpp)

@@ -1,5 +1,6 @@
 #include "platform/win32/system/win32_open_file_dialog.hpp"
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <algorithm>
