@@ -2,12 +2,16 @@
 # run and never shipped, so they are built for compile speed.
 #   orvexlog_test_code(TARGET [HEADER ...])
 # A Release build optimises the product only; the target's own code gets no
-# optimiser. The HEADERs (system and library headers that nearly every file
-# of the target includes) are parsed once, as a precompiled header.
+# optimiser. Its files are compiled eight to a file (a unity build), so the
+# test framework's templates are instantiated once for eight instead of once
+# for each; a file-local name must therefore be unique among the target's
+# files. The HEADERs (system and library headers that nearly every file of
+# the target includes) are parsed once, as a precompiled header.
 function(orvexlog_test_code target)
   if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
     target_compile_options(${target} PRIVATE $<$<CONFIG:Release,MinSizeRel,RelWithDebInfo>:-O0>)
   endif()
+  set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
   if(ARGN)
     target_precompile_headers(${target} PRIVATE ${ARGN})
   endif()

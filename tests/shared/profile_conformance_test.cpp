@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "shared/profile_under_test.hpp"
+#include "shared/sjis_samples.hpp"
 
 namespace {
 
 // Double-byte characters whose second byte is "\".
-const std::string kHyo = "\x95\x5C";  // 表
-const std::string kSo = "\x83\x5C";   // ソ
 const std::string kNihongo = "\x93\xFA\x96\x7B\x8C\xEA";  // 日本語
 
 const std::string kMissing = "<missing>";

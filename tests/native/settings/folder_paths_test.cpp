@@ -10,12 +10,11 @@
 #include "platform/sim/system/sim_file_system.hpp"
 #include "platform/text_measure_port.hpp"
 #include "settings/folder_paths.hpp"
+#include "shared/sjis_samples.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"
 
 namespace {
-
-const std::string kHyo = "\x95\x5C";  // 表: its second byte is "\"
 
 // One pixel per byte; remembers every text it was asked to measure.
 struct RecordingMeasure {

@@ -10,10 +10,10 @@
 #include "platform/sim/system/sim_profile.hpp"
 #include "settings/setting_keys.hpp"
 #include "settings/settings_file.hpp"
+#include "shared/sjis_samples.hpp"
 #include "text/texts.hpp"
 
 namespace {
-const std::string kHyo = "\x95\x5C";  // 表: its second byte is "\"
 const std::string kIro = "\x90\x46";  // 色
 }  // namespace
 

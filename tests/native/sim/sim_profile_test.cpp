@@ -6,11 +6,10 @@
 
 #include "platform/sim/system/sim_paths.hpp"
 #include "platform/sim/system/sim_profile.hpp"
+#include "shared/sjis_samples.hpp"
 #include "sim_file_root.hpp"
 
 namespace {
-
-const std::string kHyo = "\x95\x5C";  // 表
 
 std::size_t entriesIn(const std::string& windowsFolder) {
     std::size_t n = 0;

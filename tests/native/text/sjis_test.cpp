@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
+#include "shared/sjis_samples.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"
 
 namespace {
 // Double-byte characters whose second byte looks like a separator.
-const std::string kHyo = "\x95\x5C";   // 表
-const std::string kSo = "\x83\x5C";    // ソ
-const std::string kPo = "\x83\x7C";    // ポ
+const std::string kPo = "\x83\x7C";  // ポ
 }  // namespace
 
 TEST(Sjis, SeparatorsInsideDoubleByteCharactersAreNotFound) {

@@ -11,10 +11,9 @@
 #include "platform/win32/handles/unique_handle.hpp"
 #include "platform/win32/system/win32_file_system.hpp"
 #include "settings/folder_paths.hpp"
+#include "shared/sjis_samples.hpp"
 
 namespace {
-
-const std::string kHyo = "\x95\x5C";  // 表: its second byte is "\"
 
 void removeTree(const std::string& folder) {
     WIN32_FIND_DATAA found{};
