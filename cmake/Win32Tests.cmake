@@ -5,13 +5,13 @@
 #   tests/wine/      end-to-end tests: each *.cpp there is a small Windows
 #                    program of its own; each *_test.sh / *_test.py is a test
 #                    that drives the programs, the stand-in and OrvexLog.exe
-# Two Wine sessions (each its own Xvfb display, fresh prefix and wineserver,
-# booted once), lanes a and b, serve a CTest run: fixtures start them and
-# stop them afterwards. No test sees the other lane's windows, so
-# `ctest -j2` runs the lanes side by side; within a lane the tests run one
-# after another (a resource lock). A script whose header has the line
-# "# lane: a" runs in lane a, with the scripts that mostly wait out a host's
-# limits; every other test runs in lane b.
+# Three Wine sessions (each its own Xvfb display, fresh prefix and wineserver,
+# booted once), lanes a, b and c, serve a CTest run: fixtures start them and
+# stop them afterwards. No test sees another lane's windows, so `ctest -j3`
+# runs the lanes side by side; within a lane the tests run one after another
+# (a resource lock). A script's header names its lane ("# lane: a"); the
+# scripts that mostly wait out a host's limits are spread over the lanes so
+# that the lanes take about as long. A script without one runs in lane b.
 
 set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources to build for Windows")
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
@@ -57,7 +57,7 @@ endforeach()
 
 if(CMAKE_CROSSCOMPILING)
   set(_session ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh)
-  foreach(_lane a b)
+  foreach(_lane a b c)
     set(_dir ${CMAKE_BINARY_DIR}/wine-${_lane})
     set(WINE_LANE_${_lane}_DIR ${_dir})
     add_test(NAME wine_session_start_${_lane} COMMAND ${_session} start ${_dir})
@@ -74,7 +74,7 @@ if(CMAKE_CROSSCOMPILING)
 
   add_test(NAME win32_tests COMMAND win32_tests --gtest_color=no)
   set_tests_properties(win32_tests PROPERTIES TIMEOUT 300)
-  wine_in_lane(win32_tests b)
+  wine_in_lane(win32_tests c)
 
   file(GLOB WINE_E2E_TESTS CONFIGURE_DEPENDS
        ${CMAKE_SOURCE_DIR}/tests/wine/*_test.sh ${CMAKE_SOURCE_DIR}/tests/wine/*_test.py)
@@ -86,10 +86,10 @@ if(CMAKE_CROSSCOMPILING)
     else()
       set(_runner bash)
     endif()
-    file(STRINGS ${_script} _lane_line REGEX "^# lane: a$")
+    file(STRINGS ${_script} _lane_line REGEX "^# lane: [abc]$")
     set(_lane b)
-    if(_lane_line)
-      set(_lane a)
+    if(_lane_line MATCHES "^# lane: ([abc])$")
+      set(_lane ${CMAKE_MATCH_1})
     endif()
     add_test(NAME wine_${_name} COMMAND ${_runner} ${_script} ${CMAKE_BINARY_DIR})
     set_tests_properties(wine_${_name} PROPERTIES TIMEOUT 300)
@@ -99,8 +99,8 @@ if(CMAKE_CROSSCOMPILING)
   # the build machine, outside Wine.
   add_test(NAME layers_win32 COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/check_layers.py
            ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
-  # Its hosts stay silent or slow past the save's one-minute waits, four times.
-  set_tests_properties(wine_faults_host_test PROPERTIES TIMEOUT 600)
+  # Their hosts stay silent or slow past the save's one-minute waits, twice each.
+  set_tests_properties(wine_faults_host_test wine_faults_slow_host_test PROPERTIES TIMEOUT 450)
 else()
   # Built and run on Windows itself.
   add_test(NAME win32_tests COMMAND win32_tests)

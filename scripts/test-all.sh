@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Every test: installs whatever is missing, builds natively (build/native)
-# and for Windows (build/win32) with GCC, runs both CTest suites (the Windows
-# one under Wine, in two sessions side by side), then the second compiler:
-# clang builds the native suite under its sanitizers (build/clang) and the
-# Windows build (build/win32-clang), whose win32_tests and save script run
-# in a third session; clang-tidy reads src/ (scripts/tidy.sh), and the fuzz
-# targets run. Every build treats a warning as an error. Ends with a line of
-# times per part and "N passed, M failed".
+# Every test: installs whatever is missing, builds for Windows with GCC
+# (build/win32) and runs that suite under Wine in three sessions side by side
+# (the lanes); beside them, at the lowest priority, the rest: clang's Windows
+# build (build/win32-clang), whose win32_tests and save script run in Wine
+# sessions of their own; the native suite built by GCC (build/native) and by
+# clang under its sanitizers (build/clang); clang-tidy on src/
+# (scripts/tidy.sh); the fuzz targets. Every build treats a warning as an
+# error. Ends with a line of times per part and "N passed, M failed".
 #   scripts/test-all.sh
 # The Windows suite mostly waits (on Wine, on hosts that are slow on
-# purpose), so the clang part runs beside it at the lowest priority.
+# purpose), so the rest runs beside it and the processor is seldom idle.
 # SKIP_FUZZ=1 leaves the fuzzing out of a quick local run.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -82,24 +82,10 @@ timed() {
     return "$status"
 }
 
-native_ok=1 win32_ok=1
-timed native_build_s build_suite native "$root/build/native" -DORVEXLOG_WERROR=ON || native_ok=0
-timed win32_build_s build_suite win32 "$root/build/win32" \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DORVEXLOG_WERROR=ON ||
-    win32_ok=0
-
-# The two Wine lanes (ctest -j2), in the background.
-wine_s=0
-if ((win32_ok)); then
-    wine_started=$SECONDS
-    test_suite win32 "$root/build/win32" -j2 &
-    wine_pid=$!
-fi
-
-# Beside them, at the lowest priority so that the Wine lanes get the
-# processor whenever they want it: the clang Windows build first, so that its
-# Wine tests (a session of their own, build/win32-clang/wine-b) start early;
-# then the native suite, the clang native build under AddressSanitizer and
+# Beside the Windows build and then the Wine lanes, at the lowest priority
+# so that those get the processor whenever they want it: the clang Windows
+# build first, so that its Wine tests start early; then the native suite
+# built by GCC, the clang native build under AddressSanitizer and
 # UndefinedBehaviorSanitizer with its suite, clang-tidy on src/ (one test),
 # and every fuzz target for about twelve seconds (scripts/fuzz.sh,
 # build/fuzz), each target counting as one test.
@@ -111,13 +97,13 @@ side_started=$SECONDS
         -DCMAKE_BUILD_TYPE=Release -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON; then
         # At the lanes' priority where that may be asked for (as root).
         (renice -n 0 "$BASHPID" >/dev/null 2>&1
-            test_suite win32clang "$root/build/win32-clang" -R '^(win32_tests|wine_save_e2e_test)$') &
+            test_suite win32clang "$root/build/win32-clang" -j2 -R '^(win32_tests|wine_save_e2e_test)$') &
         clang_wine_pid=$!
     fi
-    ((native_ok)) && test_suite native "$root/build/native"
+    build_suite native "$root/build/native" -DORVEXLOG_WERROR=ON && test_suite native "$root/build/native"
     build_suite clang "$root/build/clang" -DCMAKE_CXX_COMPILER=clang++ -DORVEXLOG_SANITIZE=ON \
         -DCMAKE_BUILD_TYPE=Debug -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON &&
-        test_suite clang "$root/build/clang"
+        test_suite clang "$root/build/clang" -j2
     echo "=== tidy: clang-tidy on src/"
     if bash scripts/tidy.sh "$root/build/clang" "$root/build/win32-clang" >"$logs/tidy.log" 2>&1; then
         echo "1 0" >"$logs/tidy.result"
@@ -137,13 +123,18 @@ side_started=$SECONDS
         echo "$fuzz_passed $fuzz_failed" >"$logs/fuzz.result"
     fi
     [[ -n $clang_wine_pid ]] && wait "$clang_wine_pid"
-)
-side_s=$((SECONDS - side_started))
+) &
+side_pid=$!
 
-if ((win32_ok)); then
-    wait "$wine_pid"
-    wine_s=$((SECONDS - wine_started))
-fi
+# The Windows build, then its suite: the three Wine lanes (ctest -j4: the
+# lanes and the checks that need no Wine).
+wine_s=0
+timed win32_build_s build_suite win32 "$root/build/win32" \
+    -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release -DORVEXLOG_WERROR=ON &&
+    timed wine_s test_suite win32 "$root/build/win32" -j4
+
+wait "$side_pid"
+side_s=$((SECONDS - side_started))
 
 passed=0
 failed=0
@@ -152,8 +143,7 @@ for result in "$logs"/*.result; do
     passed=$((passed + p))
     failed=$((failed + f))
 done
-echo "=== done in $((SECONDS - started))s: install ${install_s}s, native build ${native_build_s}s," \
-    "Windows build ${win32_build_s}s, then the Wine lanes ${wine_s}s beside the clang, native, tidy and" \
-    "fuzz part ${side_s}s"
+echo "=== done in $((SECONDS - started))s: install ${install_s}s, Windows build ${win32_build_s:-0}s," \
+    "then the Wine lanes ${wine_s}s; beside them the clang, native, tidy and fuzz part ${side_s}s"
 echo "$passed passed, $failed failed"
 [[ $failed -eq 0 ]]

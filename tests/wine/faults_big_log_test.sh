@@ -12,6 +12,7 @@
 # edit copies 3 MB in about 30 s (growing faster than the size), so a 100 MB
 # log through the clipboard would take hours here. Sizes of this order are
 # what the test's five minutes allow; the benchmarks measure the rest.
+# lane: a
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

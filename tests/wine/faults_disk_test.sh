@@ -7,6 +7,7 @@
 #   faults_disk_test.sh BUILD_DIR
 # Read-only folders and the small file system need mount (root); without it
 # those cases are skipped with a note.
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -5,6 +5,7 @@
 # still ends the program then; garbage never brings it down. A chat client
 # INI that start-up cannot write is reported and start-up still completes.
 #   faults_settings_test.sh BUILD_DIR
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -4,6 +4,7 @@
 # restart, a save nested inside the open notice, and the notice and an error
 # box over one another.
 #   notice_e2e_test.sh BUILD_DIR
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

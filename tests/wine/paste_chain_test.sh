@@ -9,6 +9,7 @@
 # length. (Wine's paste does not enforce that default limit, so here the long
 # log proves the size path, not the holder's EM_EXLIMITTEXT.)
 #   paste_chain_test.sh BUILD_DIR
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -9,6 +9,7 @@
 # nothing chosen chooses nothing; Enter and Escape are harmless; Space on
 # キャンセル hides the window.
 #   properties_keys_e2e_test.sh BUILD_DIR
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -7,6 +7,7 @@
 # arrow keys lead, in each radio group's tab order (the dialog manager's own
 # walk; the Tab key's round is in properties_keys_e2e_test.sh).
 #   properties_layout_test.sh BUILD_DIR
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -8,7 +8,7 @@
 # nothing anywhere else. A Release build must be reproducible: the zip that
 # release.sh builds from an empty folder is byte for byte this build's.
 #   release_zip_test.sh BUILD_DIR
-# lane: a
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

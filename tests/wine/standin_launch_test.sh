@@ -4,6 +4,7 @@
 # arguments it is given; Quorla.exe with --companion records and then shows
 # the companion's window. The start-up launch tests rely on both.
 #   standin_launch_test.sh BUILD_DIR
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
