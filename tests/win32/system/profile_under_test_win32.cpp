@@ -7,6 +7,7 @@
 
 #include "platform/win32/system/win32_profile.hpp"
 #include "shared/profile_under_test.hpp"
+#include "win32/system/test_folders.hpp"
 
 namespace {
 
@@ -14,40 +15,6 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
-
-class FindHandle {
-public:
-    FindHandle(const std::string& pattern, WIN32_FIND_DATAA& data) : h_(FindFirstFileA(pattern.c_str(), &data)) {}
-    ~FindHandle() {
-        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    bool valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    bool next(WIN32_FIND_DATAA& data) { return FindNextFileA(h_, &data) != 0; }
-
-private:
-    HANDLE h_;
-};
-
-void removeTree(const std::string& folder) {
-    WIN32_FIND_DATAA data{};
-    {
-        FindHandle find(folder + "\\*", data);
-        for (bool more = find.valid(); more; more = find.next(data)) {
-            const std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = folder + "\\" + name;
-            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-                removeTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        }
-    }
-    RemoveDirectoryA(folder.c_str());
-}
 
 class Win32ProfileUnderTest : public ProfileUnderTest {
 public:

@@ -12,29 +12,9 @@
 #include "platform/win32/system/win32_file_system.hpp"
 #include "settings/folder_paths.hpp"
 #include "shared/sjis_samples.hpp"
+#include "win32/system/test_folders.hpp"
 
 namespace {
-
-void removeTree(const std::string& folder) {
-    WIN32_FIND_DATAA found{};
-    {
-        const UniqueFind search(FindFirstFileA((folder + "\\*").c_str(), &found));
-        if (search) {
-            do {
-                const std::string name = found.cFileName;
-                if (name == "." || name == "..") continue;
-                const std::string path = folder + "\\" + name;
-                if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    removeTree(path);
-                } else {
-                    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                    DeleteFileA(path.c_str());
-                }
-            } while (FindNextFileA(search.get(), &found));
-        }
-    }
-    RemoveDirectoryA(folder.c_str());
-}
 
 DWORD WINAPI closeAfterHalfASecond(void* file) {
     Sleep(500);

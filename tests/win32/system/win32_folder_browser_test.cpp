@@ -11,6 +11,7 @@
 
 #include "platform/win32/system/win32_folder_browser.hpp"
 #include "text/texts.hpp"
+#include "win32/system/test_folders.hpp"
 
 namespace {
 
@@ -95,12 +96,6 @@ std::optional<std::string> browse(const std::string& initialFolder, int button, 
     KillTimer(nullptr, poll);
     KillTimer(nullptr, deadline);
     return chosen;
-}
-
-std::string windowsFolder() {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof buffer);
-    return buffer;
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "platform/win32/system/win32_open_file_dialog.hpp"
 #include "platform/win32/window/modal_loop.hpp"
+#include "win32/system/test_folders.hpp"
 
 namespace {
 
@@ -102,12 +103,6 @@ std::optional<std::string> runScripted(const OpenFileRequest& r, std::vector<std
     } kill{timer};
     Win32OpenFileDialog dialog(nullptr);
     return dialog.run(r, canClose);
-}
-
-std::string windowsFolder() {
-    char buffer[MAX_PATH] = {};
-    GetWindowsDirectoryA(buffer, sizeof buffer);
-    return buffer;
 }
 
 }  // namespace
