@@ -12,6 +12,7 @@ target_include_directories(native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 include(${CMAKE_SOURCE_DIR}/cmake/TestCode.cmake)
 orvexlog_test_code(native_tests <gtest/gtest.h> <algorithm> <deque> <filesystem> <fstream> <functional> <map>
                    <memory> <optional> <string> <vector>)
+orvexlog_unity_tests(native_tests)
 gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 
 # No files or folders of src/ that use each other (tools/check_layers.py):
