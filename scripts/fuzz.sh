@@ -29,7 +29,8 @@ targets=(
 echo "=== fuzz: configure and build (clang, build/fuzz)"
 mkdir -p "$build"
 if ! { cmake -S . -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DORVEXLOG_FUZZ=ON -DORVEXLOG_TESTS=OFF \
-        -DCMAKE_BUILD_TYPE= "-DCMAKE_CXX_FLAGS=-O1 -g" && cmake --build "$build" -j2; } >"$build/build.log" 2>&1; then
+        -DCMAKE_BUILD_TYPE= "-DCMAKE_CXX_FLAGS=-O1 -gline-tables-only" &&
+        cmake --build "$build" -j2 --target fuzz_targets; } >"$build/build.log" 2>&1; then
     tail -n 40 "$build/build.log"
     echo "=== fuzz: build FAILED"
     exit 1
