@@ -202,6 +202,8 @@ bool HostWindows::addCompanion(int percent, const LogContent& content, std::stri
     subclass(w.text, g_richEditProc, richEditProc);
     // No length limit: the default (64,000 characters) would cut a big log.
     SendMessageA(w.text, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    // Sized before it is filled: each size lays a long log out again.
+    fillParent(w.frame.get());
     if (!content.bytes.empty()) {
         StreamCursor cursor{&content.bytes, 0};
         EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&cursor), 0, readStream};
@@ -211,7 +213,6 @@ bool HostWindows::addCompanion(int percent, const LogContent& content, std::stri
             return false;
         }
     }
-    fillParent(w.frame.get());
     companions_.push_back(std::move(w));
     return true;
 }
@@ -241,8 +242,8 @@ bool HostWindows::addClient(const std::string& title, const LogContent& content,
     subclass(w.edit, g_editProc, editProc);
     if (editFont_.get() != nullptr) SendMessageA(w.edit, WM_SETFONT, reinterpret_cast<WPARAM>(editFont_.get()), FALSE);
     SendMessageA(w.edit, EM_SETLIMITTEXT, 0, 0);  // 0: the largest limit
+    fillParent(w.frame.get());  // before the text, as above
     SetWindowTextA(w.edit, content.bytes.c_str());
-    fillParent(w.frame.get());
     clients_.push_back(std::move(w));
     return true;
 }
