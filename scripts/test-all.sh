@@ -28,7 +28,7 @@ rm -f "$logs"/*.result
 build_suite() {
     local name=$1 dir=$2
     shift 2
-    echo "=== $name: configure and build"
+    echo "=== $name: configure and build (at $((SECONDS - started)) s)"
     if ! cmake -S . -B "$dir" "$@" >"$logs/$name-configure.log" 2>&1; then
         cat "$logs/$name-configure.log"
         echo "=== $name: configure FAILED"
@@ -51,7 +51,7 @@ build_suite() {
 test_suite() {
     local name=$1 dir=$2
     shift 2
-    echo "=== $name: tests"
+    echo "=== $name: tests (at $((SECONDS - started)) s)"
     ctest --test-dir "$dir" --output-on-failure "$@" >"$logs/$name-ctest.log" 2>&1
     local summary
     summary=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$logs/$name-ctest.log" | tail -n 1)
@@ -68,7 +68,7 @@ test_suite() {
     # Passing tests print nothing but their line; failures their output.
     grep -vE '^ *(Start +[0-9]+: |[0-9]+/[0-9]+ Test +#[0-9]+: .* +Passed )' "$logs/$name-ctest.log" | \
         sed "s/^/[$name] /" | grep -vE '^\[[a-z0-9]+\] *$' || true
-    echo "=== $name: $summary"
+    echo "=== $name: $summary (at $((SECONDS - started)) s)"
 }
 
 # timed VAR COMMAND...: runs COMMAND, whose status it returns; VAR gets its
@@ -104,7 +104,7 @@ side_started=$SECONDS
     build_suite clang "$root/build/clang" -DCMAKE_CXX_COMPILER=clang++ -DORVEXLOG_SANITIZE=ON \
         -DCMAKE_BUILD_TYPE=Debug -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON &&
         test_suite clang "$root/build/clang" -j2
-    echo "=== tidy: clang-tidy on src/"
+    echo "=== tidy: clang-tidy on src/ (at $((SECONDS - started)) s)"
     if bash scripts/tidy.sh "$root/build/clang" "$root/build/win32-clang" >"$logs/tidy.log" 2>&1; then
         echo "1 0" >"$logs/tidy.result"
     else
@@ -117,6 +117,7 @@ side_started=$SECONDS
         bash scripts/fuzz.sh >"$logs/fuzz.log" 2>&1
         fuzz_status=$?
         grep -E '^(fuzz_|===)' "$logs/fuzz.log"
+        echo "=== fuzz: done (at $((SECONDS - started)) s)"
         fuzz_passed=$(grep -c '^fuzz_[a-z_]*: passed' "$logs/fuzz.log")
         fuzz_failed=$(grep -c '^fuzz_[a-z_]*: FAILED' "$logs/fuzz.log")
         ((fuzz_status != 0 && fuzz_failed == 0)) && fuzz_failed=1  # the build failed
