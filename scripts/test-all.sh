@@ -23,9 +23,9 @@ logs=$root/build/test-logs
 mkdir -p "$logs"
 rm -f "$logs"/*.result
 
-# build_suite NAME BUILD_DIR CONFIGURE_ARGS...: configure and build; a
-# failure counts as one failed test.
-build_suite() {
+# configure_suite NAME BUILD_DIR CONFIGURE_ARGS...: configures; a failure
+# counts as one failed test.
+configure_suite() {
     local name=$1 dir=$2
     shift 2
     echo "=== $name: configure and build (at $((SECONDS - started)) s)"
@@ -35,6 +35,12 @@ build_suite() {
         echo "0 1" >"$logs/$name.result"
         return 1
     fi
+}
+
+# build_only NAME BUILD_DIR: builds a configured suite; a failure counts as
+# one failed test.
+build_only() {
+    local name=$1 dir=$2
     cmake --build "$dir" -j2 >"$logs/$name-build.log" 2>&1
     local status=$?
     grep -E "(warning|error)[: ]" "$logs/$name-build.log" || true
@@ -45,6 +51,9 @@ build_suite() {
         return 1
     fi
 }
+
+# build_suite NAME BUILD_DIR CONFIGURE_ARGS...: both.
+build_suite() { configure_suite "$@" && build_only "$1" "$2"; }
 
 # test_suite NAME BUILD_DIR CTEST_ARGS...: runs CTest; "passed failed" goes
 # to $logs/NAME.result.
@@ -85,36 +94,44 @@ timed() {
 # Beside the Windows build and then the Wine lanes, at the lowest priority
 # so that those get the processor whenever they want it: the clang Windows
 # build first, so that its Wine tests start early; then the native suite
-# built by GCC, the clang native build under AddressSanitizer and
-# UndefinedBehaviorSanitizer with its suite, clang-tidy on src/ (one test),
-# and every fuzz target for about twelve seconds (scripts/fuzz.sh,
-# build/fuzz), each target counting as one test.
+# built by GCC; the clang native build under AddressSanitizer and
+# UndefinedBehaviorSanitizer with its suite, and beside it, from its
+# configure on, clang-tidy on src/ (one test): its many short runs fill
+# whatever processor the builds and suites leave; last every fuzz target for
+# about twelve seconds (scripts/fuzz.sh, build/fuzz), each target counting
+# as one test, at the lanes' priority so that a run gets its twelve seconds
+# of processor.
 side_started=$SECONDS
 (
     renice -n 19 "$BASHPID" >/dev/null
-    clang_wine_pid=
+    # run_at_lane_priority COMMAND...: at the lanes' priority where that may
+    # be asked for (as root), else at this part's.
+    run_at_lane_priority() { (renice -n 0 "$BASHPID" >/dev/null 2>&1; "$@"); }
+    pids=()
     if build_suite win32clang "$root/build/win32-clang" -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-clang-mingw-i686.cmake \
-        -DCMAKE_BUILD_TYPE=Release -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON; then
-        # At the lanes' priority where that may be asked for (as root).
-        (renice -n 0 "$BASHPID" >/dev/null 2>&1
-            test_suite win32clang "$root/build/win32-clang" -j2 -R '^(win32_tests|wine_save_e2e_test)$') &
-        clang_wine_pid=$!
+        -DCMAKE_BUILD_TYPE=Release -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DORVEXLOG_WINE_LANES=a; then
+        run_at_lane_priority test_suite win32clang "$root/build/win32-clang" \
+            -R '^(win32_tests|wine_save_e2e_test)$' &
+        pids+=($!)
     fi
     build_suite native "$root/build/native" -DORVEXLOG_WERROR=ON && test_suite native "$root/build/native"
-    build_suite clang "$root/build/clang" -DCMAKE_CXX_COMPILER=clang++ -DORVEXLOG_SANITIZE=ON \
-        -DCMAKE_BUILD_TYPE=Debug -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON &&
-        test_suite clang "$root/build/clang" -j2
-    echo "=== tidy: clang-tidy on src/ (at $((SECONDS - started)) s)"
-    if bash scripts/tidy.sh "$root/build/clang" "$root/build/win32-clang" >"$logs/tidy.log" 2>&1; then
-        echo "1 0" >"$logs/tidy.result"
-    else
-        echo "0 1" >"$logs/tidy.result"
+    if configure_suite clang "$root/build/clang" -DCMAKE_CXX_COMPILER=clang++ -DORVEXLOG_SANITIZE=ON \
+        -DCMAKE_BUILD_TYPE=Debug -DORVEXLOG_WERROR=ON -DCMAKE_EXPORT_COMPILE_COMMANDS=ON; then
+        (echo "=== tidy: clang-tidy on src/ (at $((SECONDS - started)) s)"
+            if bash scripts/tidy.sh "$root/build/clang" "$root/build/win32-clang" >"$logs/tidy.log" 2>&1; then
+                echo "1 0" >"$logs/tidy.result"
+            else
+                echo "0 1" >"$logs/tidy.result"
+            fi
+            tail -n 40 "$logs/tidy.log"
+            echo "=== tidy: done (at $((SECONDS - started)) s)") &
+        pids+=($!)
+        build_only clang "$root/build/clang" && test_suite clang "$root/build/clang" -j2
     fi
-    tail -n 40 "$logs/tidy.log"
     if [[ ${SKIP_FUZZ:-0} == 1 ]]; then
         echo "=== fuzz: skipped (SKIP_FUZZ=1)"
     else
-        bash scripts/fuzz.sh >"$logs/fuzz.log" 2>&1
+        run_at_lane_priority bash scripts/fuzz.sh >"$logs/fuzz.log" 2>&1
         fuzz_status=$?
         grep -E '^(fuzz_|===)' "$logs/fuzz.log"
         echo "=== fuzz: done (at $((SECONDS - started)) s)"
@@ -123,7 +140,7 @@ side_started=$SECONDS
         ((fuzz_status != 0 && fuzz_failed == 0)) && fuzz_failed=1  # the build failed
         echo "$fuzz_passed $fuzz_failed" >"$logs/fuzz.result"
     fi
-    [[ -n $clang_wine_pid ]] && wait "$clang_wine_pid"
+    wait "${pids[@]}"
 ) &
 side_pid=$!
 

@@ -119,14 +119,36 @@ def main():
     halves = {"native": compile_entries(native, src + "/"),
               "win32": compile_entries(win32, src + "/(platform/win32|main)/")}
 
-    jobs = []  # (database, source, checks)
+    pool = ThreadPoolExecutor(int(os.environ.get("TIDY_JOBS", "2")))
+    jobs = []  # (database, source, checks, future)
+
+    def submit(database, source, checks):
+        jobs.append((database, source, checks, pool.submit(tidy, database, source, checks)))
+
+    def write_database(database, commands):
+        # Written whole, then renamed: the analyser's runs read this file.
+        with open(os.path.join(database, "compile_commands.json.new"), "w") as out:
+            json.dump(commands, out, indent=1)
+        os.replace(os.path.join(database, "compile_commands.json.new"),
+                   os.path.join(database, "compile_commands.json"))
+
+    databases, commands = {}, {}
     for half, entries in halves.items():
-        database = os.path.join(WORK, half)
-        os.makedirs(database, exist_ok=True)
-        # The sources as chosen above, and the files of many sources.
-        commands = [{"directory": directory, "file": name, "arguments": args}
-                    for name, (directory, args) in sorted(entries.items())]
-        jobs += [(database, name, ANALYSER) for name in sorted(entries)]
+        databases[half] = os.path.join(WORK, half)
+        os.makedirs(databases[half], exist_ok=True)
+        # The sources as chosen above; the files of many sources join them below.
+        commands[half] = [{"directory": directory, "file": name, "arguments": args}
+                          for name, (directory, args) in sorted(entries.items())]
+        write_database(databases[half], commands[half])
+    # The analyser starts at once; grouping the sources (a syntax check per
+    # group) goes on beside it.
+    for half, entries in halves.items():
+        for name in sorted(entries):
+            submit(databases[half], name, ANALYSER)
+
+    for half, entries in halves.items():
+        database = databases[half]
+        units = []
         # One group per distinct command line (a target's flags).
         groups = {}
         for name, (directory, args) in entries.items():
@@ -137,17 +159,17 @@ def main():
                 unit = os.path.join(database, f"sources_{n}_{m}.cpp")
                 with open(unit, "w") as out:
                     out.writelines(f'#include "{s}"\n' for s in group)
-                commands.append({"directory": directory, "file": unit,
+                commands[half].append({"directory": directory, "file": unit,
                                  "arguments": list(flags) + ["-c", unit]})
-                jobs.insert(0, (database, unit, OTHERS))
-        with open(os.path.join(database, "compile_commands.json"), "w") as out:
-            json.dump(commands, out, indent=1)
-
-    with ThreadPoolExecutor(int(os.environ.get("TIDY_JOBS", "2"))) as pool:
-        results = list(pool.map(lambda job: tidy(*job), jobs))
+                units.append(unit)
+        write_database(database, commands[half])
+        for unit in units:
+            submit(database, unit, OTHERS)
+    pool.shutdown(wait=True)
 
     findings, failures = set(), []
-    for (_, source, _), (status, output) in zip(jobs, results):
+    for _, source, _, future in jobs:
+        status, output = future.result()
         reported = [line for line in output.splitlines() if FINDING.match(line)]
         # bugprone-suspicious-include finds the includes of the files of many
         # sources; in them, but for that, there is nothing else.

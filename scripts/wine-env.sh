@@ -9,16 +9,19 @@
 # Every wait is for a condition with a deadline, never a fixed sleep.
 
 # wait_until SECONDS DESCRIPTION COMMAND...: poll COMMAND until it succeeds.
+# The polls slow from twenty a second to five: a COMMAND often starts a Wine
+# process, and a long wait would otherwise keep a processor busy.
 wait_until() {
     local seconds=$1 what=$2
     shift 2
-    local deadline=$((SECONDS + seconds))
+    local deadline=$((SECONDS + seconds)) pause=0.05
     until "$@"; do
         if ((SECONDS >= deadline)); then
             echo "timed out after ${seconds}s waiting for: $what" >&2
             return 1
         fi
-        sleep 0.05
+        sleep "$pause"
+        case $pause in 0.05) pause=0.1 ;; 0.1) pause=0.2 ;; esac
     done
 }
 

@@ -9,3 +9,7 @@ add_executable(host_standin WIN32 ${HOST_STANDIN_SOURCES})
 target_include_directories(host_standin PRIVATE ${HOST_STANDIN_DIR})
 target_link_libraries(host_standin PRIVATE orvexlog_core user32 gdi32 ole32)
 set_target_properties(host_standin PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+# A test tool: built for compile speed, as the tests are (its work is in the
+# system's controls, not in its own code).
+include(${CMAKE_SOURCE_DIR}/cmake/TestCode.cmake)
+orvexlog_test_code(host_standin)
