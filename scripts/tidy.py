@@ -49,11 +49,27 @@ def compile_entries(build, pattern):
             continue
         args = entry.get("arguments") or shlex.split(entry["command"])
         # A source built by two targets (the desktop, also in the Windows
-        # tests) is read once, with the product's flags, not a test's
-        # precompiled header.
-        if name not in chosen or "cmake_pch" in " ".join(chosen[name][1]):
-            chosen[name] = (entry["directory"], args)
-    return chosen
+        # tests) is read once, with the product's flags, not a test's.
+        for_tests = re.search(r"CMakeFiles/[^/ ]*tests\.dir/", " ".join(args)) is not None
+        if name not in chosen or (chosen[name][2] and not for_tests):
+            chosen[name] = (entry["directory"], without_pch(args), for_tests)
+    return {name: (directory, args) for name, (directory, args, _) in chosen.items()}
+
+
+def without_pch(args):
+    """The command without the build's precompiled header: each source is
+    read with its own includes alone, so that a missing one is found (and
+    the header need not be built yet)."""
+    kept, i = [], 0
+    while i < len(args):
+        if args[i:i + 2] in (["-Xclang", "-include-pch"], ["-Xclang", "-include"]) and "cmake_pch" in args[i + 3]:
+            i += 4
+        elif args[i] in ("-include", "-include-pch") and "cmake_pch" in args[i + 1]:
+            i += 2
+        else:
+            kept.append(args[i])
+            i += 1
+    return kept
 
 
 def flags_of(args, name):
