@@ -53,6 +53,10 @@ def compile_entries(build, pattern):
         for_tests = re.search(r"CMakeFiles/[^/ ]*tests\.dir/", " ".join(args)) is not None
         if name not in chosen or (chosen[name][2] and not for_tests):
             chosen[name] = (entry["directory"], without_pch(args), for_tests)
+    for name, (_, args, _) in chosen.items():
+        # A header left in would hide a missing include: stop rather than pass.
+        if any("cmake_pch" in a for a in args):
+            sys.exit(f"tidy: cannot take the precompiled header out of the command for {name}")
     return {name: (directory, args) for name, (directory, args, _) in chosen.items()}
 
 
