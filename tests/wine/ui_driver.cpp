@@ -235,6 +235,10 @@ int usage() {
         "  clipboard-empty                   exit 0 when the clipboard holds nothing\n"
         "  clipboard-set TEXT                put text on the clipboard\n"
         "  clipboard-hold SEC                keep the clipboard open for SEC seconds\n"
+        "  clipboard-watch MS                as clipboard managers and the system's clipboard\n"
+        "                                    history do: open the clipboard on every change\n"
+        "                                    notification, list its formats, hold it MS ms;\n"
+        "                                    prints \"watching\", then \"held N\", until ended\n"
         "  icon-present CLASS                exit 0 when CLASS's tray icon 1 exists\n"
         "  icon-remove CLASS                 remove CLASS's tray icon 1, as a lost tray would\n"
         "  taskbar-created                   broadcast the shell's \"TaskbarCreated\"\n"
@@ -288,6 +292,50 @@ int printInk(const char* cls, const char* text) {
         }
     std::printf("%ld %d %d %d %d\n", label.right - label.left, offset, offset + width - 1,
                 first < 0 ? -1 : offset + first, last < 0 ? -1 : offset + last);
+    return 0;
+}
+
+// The clipboard opened as programs open it, with a window of their own: under
+// Wine two openings without a window would both succeed.
+bool openClipboard() {
+    static const HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                               GetModuleHandleA(nullptr), nullptr);
+    return OpenClipboard(window) != 0;
+}
+
+DWORD g_watchHoldMs = 0;
+int g_watchHolds = 0;
+
+LRESULT CALLBACK watchProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_CLIPBOARDUPDATE) return DefWindowProcA(w, message, wParam, lParam);
+    // Such programs try again for a moment when the clipboard is busy.
+    for (int tries = 0; tries < 20; ++tries) {
+        if (OpenClipboard(w)) {
+            for (UINT format = EnumClipboardFormats(0); format != 0;) format = EnumClipboardFormats(format);
+            Sleep(g_watchHoldMs);
+            CloseClipboard();
+            std::printf("held %d\n", ++g_watchHolds);
+            std::fflush(stdout);
+            return 0;
+        }
+        Sleep(5);
+    }
+    return 0;
+}
+
+int watchClipboard(DWORD holdMs) {
+    g_watchHoldMs = holdMs;
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = watchProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvexLogTestClipboardWatcher";
+    RegisterClassA(&wc);
+    HWND w = CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    if (w == nullptr || !AddClipboardFormatListener(w)) return 1;
+    std::puts("watching");
+    std::fflush(stdout);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;
 }
 
@@ -432,13 +480,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cmd == "clipboard-empty" && argc == 2) {
-        if (!OpenClipboard(nullptr)) return 1;
+        if (!openClipboard()) return 1;
         const int formats = CountClipboardFormats();
         CloseClipboard();
         return formats == 0 ? 0 : 1;
     }
     if (cmd == "clipboard-set" && argc == 3) {
-        if (!OpenClipboard(nullptr)) return 1;
+        if (!openClipboard()) return 1;
         EmptyClipboard();
         const std::size_t n = std::strlen(argv[2]) + 1;
         HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, n);
@@ -451,13 +499,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (cmd == "clipboard-hold" && argc == 3) {
-        if (!OpenClipboard(nullptr)) return 1;
+        if (!openClipboard()) return 1;
         std::puts("held");
         std::fflush(stdout);
         Sleep(static_cast<DWORD>(std::atof(argv[2]) * 1000));
         CloseClipboard();
         return 0;
     }
+    if (cmd == "clipboard-watch" && argc == 3) return watchClipboard(static_cast<DWORD>(std::atof(argv[2])));
     if ((cmd == "icon-present" || cmd == "icon-remove") && argc == 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         if (w == nullptr) return 1;

@@ -3,6 +3,7 @@
 #include <richedit.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "sample_text.hpp"
 
@@ -28,10 +29,10 @@ DWORD g_silentAfterCopyMs = 0;
 std::string g_copyNotes;
 int g_slowCopies = 0;
 
-void note(const char* what) {
+void note(const char* what, int count) {
     if (g_copyNotes.empty()) return;
     if (FILE* out = std::fopen(g_copyNotes.c_str(), "ab")) {
-        std::fprintf(out, "%s=%d\r\n", what, g_slowCopies);
+        std::fprintf(out, "%s=%d\r\n", what, count);
         std::fclose(out);
     }
 }
@@ -39,14 +40,66 @@ void note(const char* what) {
 LRESULT copySlowly(WNDPROC original, HWND hwnd, WPARAM wp, LPARAM lp) {
     const LRESULT result = CallWindowProcA(original, hwnd, WM_COPY, wp, lp);
     ++g_slowCopies;
-    note("copying");
+    note("copying", g_slowCopies);
     if (g_silentAfterCopyMs > 0) {
         ReplyMessage(result);  // the caller goes on; its paste then waits on us
         Sleep(g_silentAfterCopyMs);
     }
     Sleep(g_copyDelayMs);
-    note("answered");
+    note("answered", g_slowCopies);
     return result;
+}
+
+// --hand-over: the companion's copy is a promise of our own, kept here until
+// it is asked for.
+bool g_promise = false;
+DWORD g_handOverMs = 0;
+int g_handOvers = 0;
+std::string g_promisedRtf;
+std::string g_promisedText;  // UTF-16LE
+
+DWORD CALLBACK appendStream(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(buffer), static_cast<std::size_t>(size));
+    *done = size;
+    return 0;
+}
+
+std::string selection(HWND control, WPARAM format) {
+    std::string bytes;
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&bytes), 0, appendStream};
+    CallWindowProcA(g_richEditProc, control, EM_STREAMOUT, format | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
+    return bytes;
+}
+
+UINT rtfFormat() {
+    static const UINT format = RegisterClipboardFormatA("Rich Text Format");
+    return format;
+}
+
+// The selection, promised in two formats; the frame window owns the
+// clipboard and renders them.
+void promiseCopy(HWND control) {
+    g_promisedRtf = selection(control, SF_RTF);
+    g_promisedText = selection(control, SF_TEXT | SF_UNICODE);
+    if (!OpenClipboard(GetParent(control))) return;
+    EmptyClipboard();
+    SetClipboardData(rtfFormat(), nullptr);
+    SetClipboardData(CF_UNICODETEXT, nullptr);
+    CloseClipboard();
+}
+
+void renderPromise(UINT format) {
+    ++g_handOvers;
+    note("handing", g_handOvers);
+    Sleep(g_handOverMs);
+    const std::string& bytes = format == CF_UNICODETEXT ? g_promisedText : g_promisedRtf;
+    const std::size_t terminator = format == CF_UNICODETEXT ? 2 : 1;
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size() + terminator);
+    if (data == nullptr) return;
+    std::memcpy(GlobalLock(data), bytes.data(), bytes.size());
+    GlobalUnlock(data);
+    if (SetClipboardData(format, data) == nullptr) GlobalFree(data);
+    note("handed", g_handOvers);
 }
 
 bool slowCopyAsked(UINT msg) {
@@ -61,6 +114,10 @@ bool slowCopyAsked(UINT msg) {
 // in the other process still receives the exact count, because Wine measures
 // the text again when it carries the answer across.)
 LRESULT CALLBACK richEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_COPY && g_promise && InSendMessage()) {
+        promiseCopy(hwnd);
+        return 0;
+    }
     if (slowCopyAsked(msg)) return copySlowly(g_richEditProc, hwnd, wp, lp);
     if (msg == WM_GETTEXTLENGTH) {
         GETTEXTLENGTHEX query{GTL_PRECISE | GTL_NUMBYTES, CP_ACP};
@@ -83,6 +140,9 @@ void fillParent(HWND parent) {
 
 LRESULT CALLBACK frameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+    case WM_RENDERFORMAT:
+        if (g_promise) renderPromise(static_cast<UINT>(wp));
+        return 0;
     case WM_SIZE:
         fillParent(hwnd);
         return 0;
@@ -146,6 +206,11 @@ void setSlowCopy(unsigned long seconds, unsigned long silentSeconds, const std::
     g_copyDelayMs = static_cast<DWORD>(seconds * 1000);
     g_silentAfterCopyMs = static_cast<DWORD>(silentSeconds * 1000);
     g_copyNotes = notesFile;
+}
+
+void setPromisedCopy(unsigned long seconds) {
+    g_promise = true;
+    g_handOverMs = static_cast<DWORD>(seconds * 1000);
 }
 
 std::string companionTitle(int percent) {

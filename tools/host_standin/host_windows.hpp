@@ -57,6 +57,11 @@ private:
 // messages that long.
 void setSlowCopy(unsigned long seconds, unsigned long silentSeconds, const std::string& notesFile);
 
+// The companion's WM_COPY from another program places its selection as a
+// promise (delayed rendering) instead of the rich edit's own copy; each
+// format is handed over `seconds` after it is asked for (WM_RENDERFORMAT).
+void setPromisedCopy(unsigned long seconds);
+
 // Exact length in bytes of a text control's ANSI (CP932) text, the answer a
 // WM_GETTEXTLENGTH from another process must give.
 long textBytes(HWND control);

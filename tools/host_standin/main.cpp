@@ -133,6 +133,7 @@ int run(HINSTANCE instance) {
         return 1;
     }
     setSlowCopy(o.slowCopySeconds, o.silentAfterCopySeconds, o.readyFile);
+    if (o.handOverSeconds >= 0) setPromisedCopy(static_cast<unsigned long>(o.handOverSeconds));
     windows.showAll();
     if (!o.readyFile.empty() && !writeReadyFile(o.readyFile, windows)) {
         report("cannot write " + o.readyFile + "\n", true);

@@ -110,6 +110,10 @@ ParseResult parseOptions(const std::vector<std::string>& args) {
             ok = parseNumber(value, o.slowCopySeconds);
         } else if (name == "--silent-after-copy" && hasValue) {
             ok = parseNumber(value, o.silentAfterCopySeconds);
+        } else if (name == "--hand-over" && hasValue) {
+            unsigned long seconds = 0;
+            ok = parseNumber(value, seconds);
+            o.handOverSeconds = static_cast<long>(seconds);
         } else if (name == "--record") {
             o.record = true;
             o.recordFile = std::string(value);
@@ -154,6 +158,10 @@ const char* usageText() {
            "  --silent-after-copy=SEC  answer WM_COPY from another program at once, then\n"
            "                       take no messages for SEC seconds (a paste then\n"
            "                       waits for the copy's data)\n"
+           "  --hand-over=SEC      the companion copies as a promise of its own (its Rich\n"
+           "                       Text and Unicode text, rendered when asked for) and\n"
+           "                       hands each format over SEC seconds after it is asked,\n"
+           "                       appending handing=N and handed=N to the ready file\n"
            "  --dump=PATH          write what the controls would hold and exit: the\n"
            "                       companion's Rich Text when PATH ends in .rtf, else\n"
            "                       the chat client's CP932 text\n"

@@ -27,6 +27,7 @@ struct Options {
     unsigned long busySeconds = 0;       // takes no messages for this long once up
     unsigned long slowCopySeconds = 0;   // each WM_COPY from outside takes this long
     unsigned long silentAfterCopySeconds = 0;  // takes no messages this long after answering one
+    long handOverSeconds = -1;           // the companion's copy is a promise handed over this late; -1: none
     bool record = false;                 // record how we were started
     std::string recordFile;              // empty: environment or beside the exe
     bool help = false;
