@@ -32,8 +32,8 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::TrayIconMessage(std::intptr_t lParam) {
-    // While a step of a save pastes or writes, a menu opened now would hold
-    // the step: the click is answered after it.
+    // While a step of a save fills the holder or writes, a menu opened now
+    // would hold the step: the click is answered after it.
     dispatch([this, lParam] { trayIcon.TrayIconMessage(lParam); });
 }
 

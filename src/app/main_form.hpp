@@ -47,8 +47,8 @@ public:
 
     // Every event enters here: an AppError that its handler does not catch
     // ends the handler and is shown by the general error display; the program
-    // goes on. Asked for while a step of a save runs (a paste lets sent
-    // messages in), the handler runs once the step is over.
+    // goes on. Asked for while a step of a save runs on this thread (filling
+    // the holder, writing the file), the handler runs once the step is over.
     void dispatch(const std::function<void()>& handler);
     // For the events that decide for themselves what a running save means
     // for them (the tray, the timers, the end of the program).

@@ -107,7 +107,6 @@ void SaveCommand::goOn(Step step, const HostAnswer& answer) {
 }
 
 void SaveCommand::copied(const HostAnswer& copy) {
-    ClipboardPort& clipboard = form_.platform.clipboard;
     RichHolderPort& holder = form_.platform.holder;
     // The host's selection is put back whether or not the copy was made; a
     // silent host does it once it wakes, after the messages it still owes.
@@ -115,35 +114,30 @@ void SaveCommand::copied(const HostAnswer& copy) {
     if (silent(copy)) return finish(Copy::NotAnswering);
     form_.gate.copyAnswered();
     // Only what the host's own program placed is its copy: not another
-    // program's, and nothing once the log window has gone.
+    // program's, and nothing once the log window has gone; and a clipboard
+    // that others kept open past the bound could not be read.
     if (!copy.answered()) return finish(Copy::Failed);
     hostsCopy_ = static_cast<std::uint32_t>(copy.value);
     if (hostsCopy_ != before_) {
-        // A clipboard that another program changed since is neither pasted
-        // nor, later, emptied.
-        if (clipboard.sequenceNumber() != hostsCopy_) return finish(Copy::Failed);
-        holder.paste();
-        if (clipboard.sequenceNumber() != hostsCopy_) {
-            holder.clear();
-            return finish(Copy::Failed);
-        }
+        // The worker has taken the host's copy: what another program puts on
+        // the clipboard from now on cannot reach the log.
+        if (copy.taken) holder.fill(*copy.taken);
         if (!holder.empty()) return writeLog(Copy::Copied);
         // A host that ends right after the copy takes data with it that it
-        // had promised to render later: the clipboard changed, but the paste
-        // gets nothing.
+        // had promised to hand over later: the clipboard changed, but there
+        // is nothing to take.
     }
     // WM_COPY reports nothing, and leaves the clipboard alone when there is
     // nothing to copy. Only a source that says it holds no text gives an empty
     // log; otherwise the copy never arrived (another program held the
-    // clipboard open), and a paste would save what the clipboard held before
-    // as this log.
+    // clipboard open), and nothing of it can be saved.
     ask(Step::LengthAfterCopy, win::kWmGetTextLength, 0, 0);
 }
 
 void SaveCommand::writeLog(Copy copy) {
     Platform& p = form_.platform;
     // Nothing was pasted for an empty log, and the holder's control is made
-    // by the first paste or clear: without one, the first save of a session
+    // by the first fill or clear: without one, the first save of a session
     // would have nothing to write out.
     if (copy == Copy::Empty) p.holder.clear();
     // Settings are read once the host has answered, at one instant.
@@ -152,8 +146,10 @@ void SaveCommand::writeLog(Copy copy) {
     const WriteResult result = writeLogFile(p.files, p.holder, target);
     p.holder.clear();
     // The clipboard is left empty after a save, unless another program has
-    // put something there since the host's copy.
-    if (result == WriteResult::Written) p.clipboard.emptyIfStill(hostsCopy_);
+    // put something there since the host's copy. Emptying it tells its owner,
+    // the host, so it is done on a worker of its own; the save is over with
+    // its file.
+    if (result == WriteResult::Written) p.hostWindows.emptyClipboard(hostsCopy_, kClipboardEmptyLimitMs);
     finish(copy, result, target.path);
 }
 

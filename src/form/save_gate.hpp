@@ -5,9 +5,9 @@
 // whichever loop runs (the main loop, a menu, a box, the notice), so what
 // the user asks for meanwhile runs at once. Only what must come after the
 // file waits here: a save asked for once the host has answered the copy,
-// and the close timer's close. While a step of the save runs (a paste lets
-// sent messages in), anything that could open a loop waits for the step's
-// end. A notice or box of the save waits while a tray menu is open.
+// and the close timer's close. While a step of the save runs on this
+// thread's stack, anything that could open a loop waits for the step's end.
+// A notice or box of the save waits while a tray menu is open.
 #include <deque>
 #include <functional>
 

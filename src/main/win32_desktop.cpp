@@ -25,8 +25,7 @@
 
 struct Win32Desktop::Ports {
     Ports(HWND application, HWND properties, HFONT font, HICON icon, int dpi)
-        : clipboard(properties),
-          holder(properties, ole),
+        : holder(properties),
           textMeasure(font),
           shell(ole),
           view(properties),
@@ -48,7 +47,7 @@ struct Win32Desktop::Ports {
                         folderBrowser, openFileDialog, tray,     formWindow, queue};
     }
 
-    OleOnDemand ole;  // ends after the holder, the dialogs and the shell that use it
+    OleOnDemand ole;  // ends after the dialogs and the shell that use it
     Win32HostWindows hostWindows;
     Win32Clipboard clipboard;
     Win32RichHolder holder;

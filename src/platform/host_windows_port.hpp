@@ -2,8 +2,11 @@
 // Windows of other programs: lookup by title or class and the messages that the
 // save command sends to their text controls.
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <utility>
 
+#include "platform/clipboard_port.hpp"
 #include "platform/win_constants.hpp"
 
 // How long one save waits, all told, for the log window's answers to its
@@ -21,10 +24,19 @@ struct HostAnswer {
         // WM_COPY was answered, but what the clipboard holds now was not put
         // there by the window's own program.
         NotHostsCopy,
+        // Another program held the clipboard open past kClipboardHeldLimitMs.
+        ClipboardHeld,
     };
+    HostAnswer() = default;
+    HostAnswer(Status s, std::intptr_t v, unsigned long waited = 0, std::shared_ptr<const ClipboardCopy> copy = nullptr)
+        : status(s), value(v), waitedMs(waited), taken(std::move(copy)) {}
+
     Status status = Status::Answered;
     std::intptr_t value = 0;
     unsigned long waitedMs = 0;  // how long the answer was waited for
+    // The host's copy as taken off the clipboard; none when nothing
+    // could be taken (nothing copied, or a promise the host did not keep).
+    std::shared_ptr<const ClipboardCopy> taken;
 
     bool answered() const { return status == Status::Answered; }
 };
@@ -51,11 +63,21 @@ public:
     // on the worker: if the clipboard's number is no longer `before`, the
     // copy counts only when the clipboard's owner is a window of the
     // control's own process (NotHostsCopy otherwise, Gone when the control
-    // has gone); then the data a paste takes is fetched there (a program may
-    // put its copy there as a promise, rendered only when asked for), and the
-    // number read right after is the answer's value, which stands for the
-    // host's copy. A value still `before` means nothing was copied.
+    // has gone); then the clipboard is opened (tried again while another
+    // program holds it, ClipboardHeld past the bound) and the copy is taken
+    // in the form a paste would take, which makes the host hand over a copy
+    // that it had only promised; the number read with it is the answer's
+    // value, which stands for the host's copy. A value still `before` means
+    // nothing was copied. Should the host not hand its copy over within the
+    // limit, the clipboard is closed again at the limit all the same.
     virtual void copy(win::Handle control, std::uint32_t before, unsigned long limitMs) = 0;
+    // On a worker of its own, with no answer: opens the clipboard (tried
+    // again while another program holds it) and empties it only while its
+    // number is still `ifStill`, so that what another program put there
+    // since is never wiped. Emptying tells the clipboard's owner, the host,
+    // which may be slow to answer: the clipboard is let go by limitMs
+    // whatever happens.
+    virtual void emptyClipboard(std::uint32_t ifStill, unsigned long limitMs) = 0;
     // GetWindowTextLengthA, then GetWindowTextA with a buffer of length + 1.
     virtual std::string windowTitle(win::Handle window) = 0;
 };

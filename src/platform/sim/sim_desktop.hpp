@@ -52,6 +52,7 @@ struct SimDesktop {
         entry.programEnded = ended;
         openDialog.programEnded = ended;
         windows.clock = &timers;
+        clipboard.clockNow = &timers.now;
         windows.programEnded = ended;
         queue.programEnded = ended;
         queue.takeArrived = [this] { timers.advance(0); };

@@ -136,7 +136,7 @@ TEST_F(TimersTest, SavesRequestedDuringTheCopyAreCoveredUntilTheHostAnswersThenR
         tray(win::kWmLButtonDblClk);
         d.timers.advance(1);  // auto-save tick
     };
-    d.holder.whilePasting = [&] {
+    d.holder.whileFilling = [&] {
         if (copies > 1) return;
         tray(win::kWmLButtonDblClk);
         leftMenu(TrayMenuItem::Save);
@@ -156,7 +156,7 @@ TEST_F(TimersTest, SavesRequestedDuringTheCopyAreCoveredUntilTheHostAnswersThenR
                                                                 "20240105_4.rtf"}));
     EXPECT_NE(readFile("C:\\Logs\\20240105_4.rtf").find("text"), std::string::npos);
     // A tick alone while a save pastes is dropped as well.
-    d.holder.whilePasting = [&, once = true]() mutable {
+    d.holder.whileFilling = [&, once = true]() mutable {
         if (std::exchange(once, false)) d.timers.advance(d.timers.remaining(TimerId::AutoSave));
     };
     tray(win::kWmLButtonDblClk);

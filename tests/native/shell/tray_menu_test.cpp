@@ -153,7 +153,7 @@ TEST_F(TrayMenuTest, WhileASaveWaitsOnItsHostEverythingIsAnsweredAtOnce) {
     EXPECT_EQ(d.boxes.shown[0].text, txt::kBadPrefix);
 
     bool menuInsideTheBox = false;
-    d.holder.whilePasting = [&] {
+    d.holder.whileFilling = [&] {
         form().dispatch([&] { form().form.controls.TopFileName_Edit.setText("c/d"); });
         d.tray.pushMenuAnswer({TrayMenuItem::None, {[&] { menuInsideTheBox = d.boxes.open > 0; }}});
         tray(win::kWmRButtonDown);

@@ -4,12 +4,16 @@
 
 namespace sim {
 
-void SimHolder::paste() {
+void SimHolder::fill(const ClipboardCopy& copy) {
     made_ = true;
-    if (whilePasting) whilePasting();
-    if (!clipboard_.holdsData()) return;
-    text_ += clipboard_.text();
-    rtf_ = clipboard_.rtf();
+    ++fills;
+    if (whileFilling) whileFilling();
+    if (copy.form == ClipboardCopy::Form::RichText) {
+        rtf_ = copy.bytes;
+        text_ += clipboard_.textOf(copy.bytes);
+    } else {
+        text_ += copy.bytes;
+    }
 }
 
 bool SimHolder::streamOut(ByteSink& sink) {

@@ -1,7 +1,8 @@
 #pragma once
-// The hidden rich-text holder on the simulated desktop: pastes what the
-// clipboard offers and streams it out as Rich Text or plain text. Like the
-// real control, it exists only once a paste or a clear has made it.
+// The hidden rich-text holder on the simulated desktop: takes the copy that
+// the worker took off the clipboard and streams it out as Rich Text or plain
+// text. Like the real control, it exists only once a fill or a clear has
+// made it.
 #include <functional>
 #include <string>
 
@@ -15,7 +16,7 @@ class SimHolder : public RichHolderPort {
 public:
     explicit SimHolder(SimClipboard& clipboard) : clipboard_(clipboard) {}
 
-    void paste() override;
+    void fill(const ClipboardCopy& copy) override;
     void setPlainText(bool plain) override { plain_ = plain; }
     bool streamOut(ByteSink& sink) override;
     void clear() override {
@@ -30,10 +31,10 @@ public:
 
     // Chunk size of the stream, like the control's stream-out callbacks.
     std::size_t chunkSize = 4096;
-    // Runs as the paste begins: what reaches the program while the control
-    // fetches the clipboard's data (a message the fetch lets in, another
-    // program's copy).
-    std::function<void()> whilePasting;
+    // Runs as the fill begins: what reaches the program while this step of
+    // the save runs (another program's copy, a message that comes in).
+    std::function<void()> whileFilling;
+    int fills = 0;
 
 private:
     SimClipboard& clipboard_;

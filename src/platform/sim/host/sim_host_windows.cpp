@@ -80,7 +80,7 @@ HostAnswer notAnswering(unsigned long limitMs) { return {HostAnswer::Status::Not
 
 void SimHostWindows::exchange(const Sent& record, unsigned long limitMs, const Then& then) {
     sent.push_back(record);
-    const auto answerIn = [this, record, then](unsigned long long ms, HostAnswer answer) {
+    const auto answerIn = [this, record, then](unsigned long long ms, const HostAnswer& answer) {
         clock->at(now() + ms, [this, record, then, answer] {
             if (programEnded && programEnded()) return;
             if (whileAnswering) whileAnswering(record);
@@ -114,33 +114,80 @@ void SimHostWindows::sendWithoutWaiting(win::Handle window, unsigned message, st
     if (it != windows_.end() && it->second.answering) act(it->second, message, wParam, lParam);
 }
 
+void SimHostWindows::whenFree(unsigned long long sentAt, unsigned long limitMs, unsigned long long firstTry,
+                              const std::function<void()>& then, const std::function<void()>& held) {
+    ++clipboardTries;
+    if (!clipboard_.heldAt(now())) return then();
+    const unsigned long pause = clipboardRetryPauseMs(static_cast<unsigned long>(now() - firstTry));
+    if (pause == 0) return held();
+    if (now() + pause - sentAt > limitMs) {
+        clock->at(sentAt + limitMs, [this, limitMs] { deliver(notAnswering(limitMs)); });
+        return;
+    }
+    clock->at(now() + pause, [this, sentAt, limitMs, firstTry, then, held] {
+        if (!(programEnded && programEnded())) whenFree(sentAt, limitMs, firstTry, then, held);
+    });
+}
+
 void SimHostWindows::copy(win::Handle control, std::uint32_t before, unsigned long limitMs) {
     const unsigned long long sentAt = now();
+    // The host is asked once the clipboard is free (a copy into a held
+    // clipboard does nothing), or once the bound has passed.
+    const auto askHost = [this, control, before, limitMs, sentAt] { copyNow(control, before, limitMs, sentAt); };
+    whenFree(sentAt, limitMs, sentAt, askHost, askHost);
+}
+
+void SimHostWindows::copyNow(win::Handle control, std::uint32_t before, unsigned long limitMs,
+                             unsigned long long sentAt) {
     // Right after the control has answered, what the worker makes of the
     // clipboard.
-    exchange({control, win::kWmCopy, 0, 0}, limitMs, [this, control, before, limitMs, sentAt](const HostAnswer& copied) {
-        const unsigned long waited = copied.waitedMs;
+    exchange({control, win::kWmCopy, 0, 0}, limitMs - waitedSince(sentAt),
+             [this, control, before, limitMs, sentAt](const HostAnswer& copied) {
+        const unsigned long waited = waitedSince(sentAt);
         auto it = windows_.find(control);
         if (!copied.answered()) return deliver({copied.status, 0, waited});
         if (it == windows_.end()) return deliver({HostAnswer::Status::Gone, 0, waited});
         if (clipboard_.sequenceNumber() == before)
             return deliver({HostAnswer::Status::Answered, static_cast<std::intptr_t>(before), waited});
-        if (clipboard_.owner() != it->second.process) return deliver({HostAnswer::Status::NotHostsCopy, 0, waited});
-        // The paste's data is fetched from the window that copied, which may
-        // have gone silent right after answering.
-        auto from = windows_.find(copiedFrom_);
-        const unsigned long long at = now();
-        const unsigned long long silence =
-            from != windows_.end() && from->second.silentUntil > at ? from->second.silentUntil - at : 0;
-        if (from != windows_.end() && (!from->second.answering || at - sentAt + silence > limitMs)) {
-            clock->at(sentAt + limitMs, [this, limitMs] { deliver(notAnswering(limitMs)); });
-            return;
-        }
-        clock->at(at + silence, [this, sentAt] {
-            deliver({HostAnswer::Status::Answered, static_cast<std::intptr_t>(clipboard_.sequenceNumber()),
-                     static_cast<unsigned long>(now() - sentAt)});
-        });
+        const win::Handle process = it->second.process;
+        if (clipboard_.owner() != process) return deliver({HostAnswer::Status::NotHostsCopy, 0, waited});
+        const auto held = [this, sentAt] { deliver({HostAnswer::Status::ClipboardHeld, 0, waitedSince(sentAt)}); };
+        whenFree(sentAt, limitMs, now(), [this, process, limitMs, sentAt] { takeCopy(process, limitMs, sentAt); }, held);
     });
+}
+
+void SimHostWindows::takeCopy(win::Handle process, unsigned long limitMs, unsigned long long sentAt) {
+    if (clipboard_.owner() != process) return deliver({HostAnswer::Status::NotHostsCopy, 0, waitedSince(sentAt)});
+    // The copy is taken from the window that copied, which hands it over when
+    // asked: it may have gone silent right after answering, or be slow to
+    // hand it over.
+    auto from = windows_.find(copiedFrom_);
+    std::shared_ptr<ClipboardCopy> taken;
+    unsigned long long handOver = 0;
+    if (from != windows_.end()) {
+        const SimWindow& w = from->second;
+        if (!w.answering || w.handOverHangs) handOver = limitMs + 1ULL;
+        else handOver = (w.silentUntil > now() ? w.silentUntil - now() : 0) + w.handOverMs;
+        taken = std::make_shared<ClipboardCopy>();
+        if (clipboard_.rtf().empty()) taken->bytes = clipboard_.text();
+        else taken->form = ClipboardCopy::Form::RichText, taken->bytes = clipboard_.rtf();
+    }
+    if (now() + handOver - sentAt > limitMs) {
+        clock->at(sentAt + limitMs, [this, limitMs] { deliver(notAnswering(limitMs)); });
+        return;
+    }
+    const std::uint32_t number = clipboard_.sequenceNumber();
+    clock->at(now() + handOver, [this, sentAt, number, taken] {
+        deliver({HostAnswer::Status::Answered, static_cast<std::intptr_t>(number), waitedSince(sentAt), taken});
+    });
+}
+
+void SimHostWindows::emptyClipboard(std::uint32_t ifStill, unsigned long limitMs) {
+    const unsigned long long sentAt = now();
+    // The owner, a host window that has stopped answering, is not told.
+    auto owner = windows_.find(copiedFrom_);
+    if (clipboard_.holdsData() && owner != windows_.end() && !owner->second.answering) return;
+    whenFree(sentAt, limitMs, sentAt, [this, ifStill] { clipboard_.emptyIfStill(ifStill); }, [] {});
 }
 
 std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t wParam, std::intptr_t lParam) {
@@ -154,7 +201,7 @@ std::intptr_t SimHostWindows::act(SimWindow& w, unsigned message, std::uintptr_t
         case win::kWmCopy: {
             const bool all = w.selStart == 0 && w.selEnd == -1;
             // A control copies nothing while another program holds the clipboard open.
-            if (all && !w.text.empty() && !clipboard_.heldByOtherProgram) {
+            if (all && !w.text.empty() && !clipboard_.heldAt(now())) {
                 clipboard_.set(w.text, w.rtf, w.process);
                 copiedFrom_ = w.handle;
             }

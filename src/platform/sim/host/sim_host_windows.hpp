@@ -28,6 +28,10 @@ struct SimWindow {
     // Time on the simulated clock that answers take: each message's, WM_COPY's
     // on top, and a silence that begins once WM_COPY is answered.
     unsigned long answerDelayMs = 0, copyDelayMs = 0, silentAfterCopyMs = 0;
+    // A copy placed as a promise: handing it over when asked takes this
+    // long, or never comes.
+    unsigned long handOverMs = 0;
+    bool handOverHangs = false;
     unsigned long long silentUntil = 0;  // takes no messages before then
 };
 
@@ -51,6 +55,7 @@ public:
     void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
     void copy(win::Handle control, std::uint32_t before, unsigned long limitMs) override;
+    void emptyClipboard(std::uint32_t ifStill, unsigned long limitMs) override;
     std::string windowTitle(win::Handle window) override;
 
     // Messages sent to controls, in order, for assertions.
@@ -65,6 +70,8 @@ public:
     // acted on it and before its answer reaches the program: what happens
     // meanwhile (the tray's messages, another program's copy).
     std::function<void(const Sent&)> whileAnswering;
+    // Openings of the clipboard by the worker, whether they got it or not.
+    int clipboardTries = 0;
     // Answers arrive on this clock, as messages to the program (onAnswer),
     // taken by whichever loop lets the clock run; none once it has ended.
     SimTimers* clock = nullptr;
@@ -79,6 +86,17 @@ private:
     using Then = std::function<void(const HostAnswer&)>;
     void exchange(const Sent& record, unsigned long limitMs, const Then& then);
     void deliver(const HostAnswer& answer);
+    // WM_COPY once the clipboard is free, within the copy's limit from sentAt.
+    void copyNow(win::Handle control, std::uint32_t before, unsigned long limitMs, unsigned long long sentAt);
+    // The worker, with the clipboard open: the host's copy as the window
+    // that copied hands it over.
+    void takeCopy(win::Handle process, unsigned long limitMs, unsigned long long sentAt);
+    // The worker's tries at the clipboard from `firstTry` on, spaced while
+    // another program holds it: `then` once it is free, `held` past the
+    // bound, NotAnswering past the exchange's limit.
+    void whenFree(unsigned long long sentAt, unsigned long limitMs, unsigned long long firstTry,
+                  const std::function<void()>& then, const std::function<void()>& held);
+    unsigned long waitedSince(unsigned long long sentAt) const { return static_cast<unsigned long>(now() - sentAt); }
     win::Handle find(win::Handle parent, const char* className, const char* title);
 
     SimClipboard& clipboard_;

@@ -1,6 +1,6 @@
 #pragma once
-// OLE for the user-interface thread (the rich edit's clipboard goes through
-// it). ole32.dll is loaded with the session, not imported: a program that
+// OLE for the user-interface thread (the folder browser and the shell's
+// links need it). ole32.dll is loaded with the session, not imported: a program that
 // never needs OLE never loads it.
 #include <windows.h>
 
@@ -29,8 +29,8 @@ private:
     bool ok_ = false;
 };
 
-// OLE started the first time something needs it (the holder's paste, the
-// folder browser) rather than at start-up, where it would delay the tray
+// OLE started the first time something needs it (the folder browser, a
+// link) rather than at start-up, where it would delay the tray
 // icon; it ends with the owner.
 class OleOnDemand {
 public:

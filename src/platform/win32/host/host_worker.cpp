@@ -8,18 +8,17 @@
 namespace {
 struct Task {
     std::function<void()> job;
-    UniqueKernelHandle done;
+    std::function<void()> atLimit;
+    std::function<void(bool)> done;
+    UniqueKernelHandle finished;
     DWORD limitMs;
-    HWND target;
-    UINT message;
-    WPARAM id;
 };
 
 DWORD WINAPI runJob(LPVOID param) {
     // Each thread owns one reference: the other may have ended.
     std::unique_ptr<std::shared_ptr<Task>> task(static_cast<std::shared_ptr<Task>*>(param));
     (*task)->job();
-    SetEvent((*task)->done.get());
+    SetEvent((*task)->finished.get());
     return 0;
 }
 
@@ -32,26 +31,27 @@ DWORD WINAPI watchJob(LPVOID param) {
     const UniqueKernelHandle job(CreateThread(nullptr, 0, runJob, jobsShare, 0, nullptr));
     bool ran;
     if (job) {
-        ran = WaitForSingleObject(t.done.get(), t.limitMs) == WAIT_OBJECT_0;
+        ran = WaitForSingleObject(t.finished.get(), t.limitMs) == WAIT_OBJECT_0;
+        if (!ran && t.atLimit) t.atLimit();
     } else {
         delete jobsShare;
         t.job();  // no second thread: this one does the job
         ran = true;
     }
-    PostMessageA(t.target, t.message, t.id, ran ? 1 : 0);
+    t.done(ran);
     return 0;
 }
 }  // namespace
 
-void postWhenDone(std::function<void()> job, DWORD limitMs, HWND target, UINT message, WPARAM id) {
+void runOnWorker(std::function<void()> job, std::function<void()> atLimit, DWORD limitMs,
+                 std::function<void(bool ran)> done) {
     auto task = std::make_shared<Task>();
     task->job = std::move(job);
-    task->done.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    task->atLimit = std::move(atLimit);
+    task->done = std::move(done);
+    task->finished.reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
     task->limitMs = limitMs;
-    task->target = target;
-    task->message = message;
-    task->id = id;
-    if (task->done) {
+    if (task->finished) {
         auto* watchersShare = new std::shared_ptr<Task>(task);
         const UniqueKernelHandle watcher(CreateThread(nullptr, 0, watchJob, watchersShare, 0, nullptr));
         if (watcher) return;
@@ -59,5 +59,11 @@ void postWhenDone(std::function<void()> job, DWORD limitMs, HWND target, UINT me
     }
     // No thread or event to be had: the job runs here rather than not at all.
     task->job();
-    PostMessageA(target, message, id, 1);
+    task->done(true);
+}
+
+void postWhenDone(std::function<void()> job, std::function<void()> atLimit, DWORD limitMs, HWND target,
+                  UINT message, WPARAM id) {
+    runOnWorker(std::move(job), std::move(atLimit), limitMs,
+                [target, message, id](bool ran) { PostMessageA(target, message, id, ran ? 1 : 0); });
 }

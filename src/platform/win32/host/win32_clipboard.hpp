@@ -3,13 +3,9 @@
 
 #include "platform/clipboard_port.hpp"
 
+// What the user-interface thread asks of the clipboard: only its number,
+// which opens nothing. Every opening is a worker's (worker_clipboard.hpp).
 class Win32Clipboard : public ClipboardPort {
 public:
-    explicit Win32Clipboard(HWND owner) : owner_(owner) {}
-    void setOwner(HWND owner) { owner_ = owner; }
-    void emptyIfStill(std::uint32_t sequence) override;
     std::uint32_t sequenceNumber() override { return GetClipboardSequenceNumber(); }
-
-private:
-    HWND owner_;
 };

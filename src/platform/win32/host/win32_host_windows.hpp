@@ -5,9 +5,15 @@
 #include <memory>
 
 #include "platform/host_windows_port.hpp"
+#include "platform/win32/handles/unique_handle.hpp"
 
 class Win32HostWindows : public HostWindowsPort {
 public:
+    Win32HostWindows() = default;
+    ~Win32HostWindows() override;
+    Win32HostWindows(const Win32HostWindows&) = delete;
+    Win32HostWindows& operator=(const Win32HostWindows&) = delete;
+
     // Answers are posted to `window` as `message` (wParam: the exchange,
     // lParam: whether it ran to its end); whoever handles that message hands
     // it back to takeAnswer.
@@ -22,6 +28,7 @@ public:
     void sendWithoutWaiting(win::Handle window, unsigned message, std::uintptr_t wParam,
                             std::intptr_t lParam) override;
     void copy(win::Handle control, std::uint32_t before, unsigned long limitMs) override;
+    void emptyClipboard(std::uint32_t ifStill, unsigned long limitMs) override;
     std::string windowTitle(win::Handle window) override;
 
     // The answer that the posted message stands for; false for a message
@@ -37,4 +44,7 @@ private:
     UINT message_ = 0;
     std::shared_ptr<Exchange> current_;  // the exchange awaited
     WPARAM lastId_ = 0;
+    // Set once the last emptying has run or was given up.
+    std::shared_ptr<UniqueKernelHandle> emptying_;
+    static constexpr DWORD kEmptyingAtExitMs = 1000;
 };

@@ -1,19 +1,18 @@
 #pragma once
 // The hidden Rich Edit 1.0 control ("RICHEDIT" of riched32.dll) that receives
-// the pasted log and streams it to the file. Made at the first paste, with
-// riched32.dll and OLE, so that start-up does not wait for them.
+// the copied log and streams it to the file. Made at the first fill, with
+// riched32.dll, so that start-up does not wait for them.
 #include <windows.h>
 
 #include "platform/rich_holder_port.hpp"
-#include "platform/win32/handles/com_session.hpp"
 #include "platform/win32/handles/unique_handle.hpp"
 
 class Win32RichHolder : public RichHolderPort {
 public:
     // parent: the properties window.
-    Win32RichHolder(HWND parent, OleOnDemand& ole);
+    explicit Win32RichHolder(HWND parent) : parent_(parent) {}
 
-    void paste() override;
+    void fill(const ClipboardCopy& copy) override;
     void setPlainText(bool plain) override { plain_ = plain; }
     bool streamOut(ByteSink& sink) override;
     // Emptying a large rich edit in place costs seconds (quadratic in Wine);
@@ -27,7 +26,6 @@ private:
     void create();
 
     HWND parent_;
-    OleOnDemand& ole_;
     UniqueModule richEdit_;  // holds the class "RICHEDIT"; outlives window_
     UniqueHwnd window_;
     bool plain_ = false;
