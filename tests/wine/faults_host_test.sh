@@ -3,7 +3,9 @@
 # window closing between the search and the copy, and another program
 # holding the clipboard open during the save. Either way the copy never
 # reaches the clipboard; the save must say so at once instead of writing
-# whatever the clipboard held before, and the program must run on. Then
+# whatever the clipboard held before, and the program must run on. Programs
+# that hold the clipboard a moment after every change are waited for; a host
+# that never hands over its promised copy does not keep the clipboard. Then
 # messages that only the system or our own tray icon should send, sent by
 # another program: none may crash the program or be acted on. Last, a log
 # window that stops answering for a while. (faults_slow_host_test.sh has
@@ -106,6 +108,38 @@ wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$wo
 wait_until 30 "the clipboard to be emptied" drive clipboard-empty || fail "the clipboard is not empty after the save"
 ok "clipboard free again: $(basename "$(logs_matching "$logs" '*_1.rtf')") complete, clipboard emptied"
 
+# 2b. Clipboard managers, the system's clipboard history and remote-desktop
+#     sync open the clipboard right after every change, the host's copy and
+#     the emptying included, and hold it a moment. Beside such a program
+#     holding it 50 ms, then 200 ms, every save writes its log, byte for byte
+#     the log of the save above, made without it; saves follow each other
+#     without waiting for the watcher.
+reference=$(logs_matching "$logs" '*_1.rtf')
+watched=$work/logs2b
+mkdir -p "$watched"
+write_settings "$appdir" <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$watched")
+Dialog_CheckBox=0
+INI
+n=0
+for hold in 50 200; do
+    start_watcher "$hold"
+    for _ in 1 2 3 4 5; do
+        n=$((n + 1))
+        save_command
+        wait_until 30 "log $n beside a $hold ms watcher" has_log "$watched" "*_$n.rtf" ||
+            fail "no log $n beside a $hold ms watcher: $(error_box 1)"
+        cmp -s "$reference" "$(logs_matching "$watched" "*_$n.rtf")" ||
+            fail "log $n differs from the one without the watcher"
+    done
+    holds=$(grep -c held "$work/watch.txt")
+    ((holds >= 5)) || fail "the $hold ms watcher held the clipboard only $holds times"
+    stop_watcher
+    ok "beside a $hold ms watcher ($holds holds): 5 saves, each log the same as without it"
+done
+
+
 # 3. Another program's messages: a double click reported for an icon that is
 #    not ours (id 2), then creation data naming an object of its making, a
 #    destruction notice and a control notification pointing nowhere, sent
@@ -170,6 +204,30 @@ wait_until 90 "the companion's log once it answers" has_log "$logs" '*_1.rtf'
 wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/busy.rtf" \
     "$(logs_matching "$logs" '*_1.rtf')"
 ok "busy companion waited for: its own log saved"
+stop_app
+
+stop_process "$busy_host"
+
+# 5. A host whose copy is a promise and that never hands it over: the save
+#     gives up at the copy's limit (60 s) with the message, and the clipboard
+#     is not kept from other programs: another program can copy at once.
+logs=$work/logs5
+saving_app app5 "$logs"
+start_standin hung --companion=100 --hand-over=600
+hung_host=$standin
+save_command
+wait_until 30 "the hand-over to begin" grep -q '^handing=1' "$work/ready.txt"
+drive box-text 'エラー' 90 "$work/box.txt" || fail "no message about the host that never hands over its copy"
+message=$(iconv -f CP932 -t UTF-8 "$work/box.txt")
+[[ $message == 'ログウィンドウ「LogDisplay (100%)」が応答しないため、保存を中止しました。'* ]] || fail "message: $message"
+started=$SECONDS
+wait_until 5 "another program to copy after the save gave up" drive clipboard-set "$others_text" ||
+    fail "the clipboard is still kept from other programs"
+ok "hung hand-over: the save gave up, another program copied $((SECONDS - started)) s later"
+drive press 'エラー' 1 10
+[[ -z $(find "$logs" -type f) ]] || fail "a log was written: $(ls "$logs")"
+stop_process "$hung_host"
+standin=
 stop_app
 
 echo "host and clipboard faults: all checks passed"

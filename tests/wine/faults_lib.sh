@@ -9,6 +9,10 @@
 #                       and the questions and dialogs of start-up
 #   keep_windows_file NAME   NAME in the prefix's Windows folder, shared by
 #                       the run, is put back as it was on exit
+#   start_watcher MS    a clipboard watcher (ui_driver clipboard-watch): opens
+#                       the clipboard on every change and holds it MS ms, as
+#                       clipboard managers do; $watcher is its pid, its
+#                       output $work/watch.txt; stop_watcher ends it
 
 fault_mounts=()
 fault_pids=()
@@ -136,3 +140,15 @@ changed_log() {
 }
 
 start_other_standin() { run_standin "fault_pids[${#fault_pids[@]}]" "$@"; }
+
+start_watcher() {
+    [[ -n ${watcher:-} ]] && stop_watcher
+    wine "$build/ui_driver.exe" clipboard-watch "$1" </dev/null >"$work/watch.txt" 2>>"$work/driver.log" &
+    watcher=$!
+    fault_pids+=("$watcher")
+    wait_until 30 "the clipboard watcher to listen" grep -q watching "$work/watch.txt"
+}
+stop_watcher() {
+    stop_process "$watcher"
+    watcher=
+}

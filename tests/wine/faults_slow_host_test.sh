@@ -2,7 +2,8 @@
 # Saves whose host is slow or stops while the copy is under way, with the
 # real OrvexLog.exe under Wine: a save asked for again, a tray menu opened,
 # another program's copy and the properties window chosen meanwhile, a copy
-# longer than a minute, and a host that goes silent right after the copy.
+# longer than a minute, a host that goes silent right after the copy, and a
+# host slow or hung handing over a promised copy beside a clipboard watcher.
 # (faults_host_test.sh has the host and clipboard faults before the copy;
 # the two wait out the save's one-minute limits side by side.)
 #   faults_slow_host_test.sh BUILD_DIR
@@ -104,4 +105,44 @@ save_command
 stop_app
 drive wait-hung StandinLogDisplay 0 || fail "the host woke before OrvexLog ended"
 ok "終了 during a save waiting on the silent host ends the program"
+
+# 8. A host whose copy is a promise hands it over slowly (15 s), beside a
+#    clipboard watcher that holds the clipboard 5 ms after every change: the
+#    hand-over is waited for on the worker, never by a paste on the program's
+#    own thread, so the properties window chosen meanwhile opens at once, and
+#    the log is written once the host has handed its copy over.
+logs=$work/logs8
+saving_app app8 "$logs"
+start_standin slowhand --companion=100 --hand-over=15
+start_watcher 5
+save_command
+wait_until 30 "the hand-over to begin" grep -q '^handing=1' "$work/ready.txt"
+started=$SECONDS
+show_properties
+drive wait-visible TMainForm 5 || fail "the properties window waited for the host's hand-over"
+ok "slow hand-over: the properties window opened after $((SECONDS - started)) s"
+wait_until 40 "the log once the host has handed its copy over" has_log "$logs" '*_1.rtf'
+grep -q '^handed=' "$work/ready.txt" || fail "a log was written before the host handed its copy over"
+wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/slowhand.rtf" \
+    "$(logs_matching "$logs" '*_1.rtf')"
+stop_app
+ok "slow hand-over beside a watcher: the whole log written after $((SECONDS - started)) s"
+
+# 9. The same host hangs handing its copy over, beside the 5 ms watcher:
+#    終了 chosen during the hand-over ends the program within seconds, in
+#    every try (a paste on the program's own thread would wait for the host
+#    until it ends).
+for try in 1 2 3; do
+    start_app "$appdir"
+    start_standin hung --companion=100 --hand-over=600
+    save_command
+    wait_until 30 "the hand-over to begin" grep -q '^handing=1' "$work/ready.txt"
+    started=$SECONDS
+    exit_command
+    wait_until 10 "OrvexLog to end during the hung hand-over" _gone "$app" ||
+        fail "終了 was not answered during the hung hand-over (try $try)"
+    app=
+    ok "hung hand-over, try $try: 終了 ended the program in $((SECONDS - started)) s"
+done
+stop_watcher
 echo "slow and silent host faults: all checks passed"

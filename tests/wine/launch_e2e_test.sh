@@ -9,7 +9,7 @@
 # current drive or folder, nor another program. A drive alone (C:) opens the
 # ORVEX.exe in its root.
 #   launch_e2e_test.sh BUILD_DIR
-# lane: a
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)

@@ -4,6 +4,7 @@
 # single instance, the error boxes, the close timer, exit, and the tray icon
 # coming back when the notification area is re-created.
 #   save_e2e_test.sh BUILD_DIR
+# lane: c
 set -euo pipefail
 build=$(realpath "$1")
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
