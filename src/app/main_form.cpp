@@ -32,9 +32,12 @@ void MainForm::FormCreate() {
 }
 
 void MainForm::TrayIconMessage(std::intptr_t lParam) {
+    // Where and when the press was made, read first, as it arrives.
+    const TrayPress press = form.platform.tray.pressNow();
     // While a step of a save fills the holder or writes, a menu opened now
-    // would hold the step: the click is answered after it.
-    dispatch([this, lParam] { trayIcon.TrayIconMessage(lParam); });
+    // would hold the step: the click is answered after it, where and when it
+    // was made.
+    dispatch([this, lParam, press] { trayIcon.TrayIconMessage(lParam, press); });
 }
 
 void MainForm::TimerTick(TimerId id) {

@@ -43,7 +43,7 @@ public:
     HostLaunch hostLaunch{form};
     TrayMenus menus{form, save};
     TrayIcon trayIcon{form, menus};
-    Closing closing{form, trayIcon};
+    Closing closing{form, trayIcon, save};
 
     // Every event enters here: an AppError that its handler does not catch
     // ends the handler and is shown by the general error display; the program

@@ -7,6 +7,7 @@
 #include "capture/file_naming.hpp"
 #include "capture/log_name_pattern.hpp"
 #include "errors/app_error.hpp"
+#include "errors/general_error.hpp"
 #include "form/form_context.hpp"
 #include "settings/setting_keys.hpp"
 #include "text/sjis.hpp"
@@ -63,11 +64,17 @@ void SaveCommand::HostAnswered(const HostAnswer& answer) {
         goOn(step, answer);
     }
     if (!outcome_) return;  // waiting for the next answer
-    const Outcome outcome = *std::exchange(outcome_, std::nullopt);
+    Outcome outcome = *std::exchange(outcome_, std::nullopt);
     // The close timer fired meanwhile: the program ends now that the file is
     // written, and shows nothing more.
     form_.gate.closeIfDue();
     if (form_.closing) return;
+    // Auto-save switched on by a save goes with its file, so that a tray
+    // menu open meanwhile shows the timer as it is and a choice made there
+    // stands; only what the user sees may wait for the menu.
+    const bool saved = (outcome.copy == Copy::Copied || outcome.copy == Copy::Empty) &&
+                       outcome.result == WriteResult::Written;
+    outcome.notice = saved && switchAutoSaveOn();
     // Shown once the step is over, so that the notice's and the boxes' loops
     // take the user's input at once.
     form_.gate.afterMenus([this, outcome] { report(outcome); });
@@ -155,11 +162,21 @@ void SaveCommand::writeLog(Copy copy) {
 
 void SaveCommand::finish(Copy copy, WriteResult result, const std::string& path) {
     step_ = Step::None;
-    form_.gate.end();
-    outcome_ = Outcome{copy, result, path, source_.window};
+    outcome_ = Outcome{copy, result, path, source_.window, false, form_.gate.end()};
 }
 
 void SaveCommand::report(const Outcome& outcome) {
+    try {
+        show(outcome);
+    } catch (const AppError& error) {
+        showGeneralError(form_.platform.messageBox, error.what());
+    }
+    // What waited for this save (the properties window of a double click)
+    // comes once what it showed has been answered.
+    if (outcome.afterShown && !form_.closing) outcome.afterShown();
+}
+
+void SaveCommand::show(const Outcome& outcome) {
     Platform& p = form_.platform;
     const Copy copy = outcome.copy;
     const WriteResult result = outcome.result;
@@ -183,9 +200,9 @@ void SaveCommand::report(const Outcome& outcome) {
     if (result == WriteResult::CannotCreate) throw AppError(formatWithPath(txt::kCannotCreateFileFmt, path));
     if (result == WriteResult::StreamFailed) throw AppError(txt::kStreamWriteFailed);
 
-    // The notice and auto-save are extras: nothing in them may fail the save.
+    // The notice is an extra: nothing in it may fail the save.
     try {
-        showNotice(logWindow, path);
+        if (outcome.notice) showNotice(logWindow, path);
     } catch (...) {
     }
 }
@@ -232,11 +249,26 @@ LogTarget SaveCommand::chooseTarget() {
     return target;
 }
 
+bool SaveCommand::switchAutoSaveOn() {
+    if (!form_.controls.Dialog_CheckBox.checked()) return false;
+    // An extra as well: nothing in it may fail the save.
+    try {
+        if (form_.settings.readFlag(keys::kAutoSaveGroup, keys::kAutoSaveCheckBox, true) &&
+            form_.settings.readFlag(keys::kSettingGroup, keys::kAutoSaveOnCheckBox, true))
+            form_.AutoSave_Timer.setEnabled(true);
+    } catch (...) {
+    }
+    return true;
+}
+
+void SaveCommand::abandon() {
+    // The select-all is sent but the copy not answered: the host selects
+    // everything once it wakes, and puts the selection back right after.
+    if (step_ == Step::SelectAll || step_ == Step::Copy)
+        form_.platform.hostWindows.sendWithoutWaiting(source_.control, win::kEmSetSel, 0, 0);
+}
+
 void SaveCommand::showNotice(win::Handle logWindow, const std::string& path) {
-    if (!form_.controls.Dialog_CheckBox.checked()) return;
-    if (form_.settings.readFlag(keys::kAutoSaveGroup, keys::kAutoSaveCheckBox, true) &&
-        form_.settings.readFlag(keys::kSettingGroup, keys::kAutoSaveOnCheckBox, true))
-        form_.AutoSave_Timer.setEnabled(true);
     notice_.WindowTitleDialog_Label.setCaption(form_.platform.hostWindows.windowTitle(logWindow));
     notice_.FileNameDialog_Label.setCaption(std::string(sjis::namePart(path)));
     // A notice already on screen (a nested save) cannot be shown twice; the

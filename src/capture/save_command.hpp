@@ -13,6 +13,7 @@
 #include "capture/host_limits.hpp"
 #include "capture/log_file_writer.hpp"
 #include "capture/log_window_search.hpp"
+#include "form/save_gate.hpp"
 #include "platform/win_constants.hpp"
 
 class DialogForm;
@@ -30,6 +31,9 @@ public:
     void Save_MenuItemClick();
     // The log window's answer to the message the save waits on.
     void HostAnswered(const HostAnswer& answer);
+    // The program is ending during the save: a select-all that the host
+    // may still carry out is undone after it, without waiting.
+    void abandon();
 
 private:
     enum class Copy { Copied, Empty, NoSourceArea, NotAnswering, Failed };
@@ -41,6 +45,8 @@ private:
         WriteResult result;
         std::string path;
         win::Handle logWindow;
+        bool notice = false;  // the notice switch, read with the file
+        SaveGate::Handler afterShown;
     };
 
     void ask(Step step, unsigned message, std::uintptr_t wParam, std::intptr_t lParam);
@@ -49,7 +55,12 @@ private:
     void writeLog(Copy copy);
     // The save is over; what the user sees comes once its step has ended.
     void finish(Copy copy, WriteResult result = WriteResult::Written, const std::string& path = {});
+    // What the user sees of the save, and then what waited for that.
     void report(const Outcome& outcome);
+    void show(const Outcome& outcome);
+    // With the file: when the notice switch is on, the timer is switched on
+    // as the settings say; true when the notice is to be shown.
+    bool switchAutoSaveOn();
     LogTarget chooseTarget();
     void showNoLogWindow();
     void showNotice(win::Handle logWindow, const std::string& path);

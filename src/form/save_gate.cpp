@@ -10,18 +10,27 @@ void SaveGate::runOrDefer(const Handler& handler) {
     else handler();
 }
 
-void SaveGate::requestSave(const Handler& save) {
-    if (!saving() && !busy_) {
+void SaveGate::requestSave(const Handler& save, const Handler& then) {
+    // What comes after the save it asked for: at once when that save ended
+    // at once (its box answered), else with its end.
+    const auto startAndFollow = [this, save](const Handler& after) {
         save();
-        return;
-    }
+        if (after && saving()) afterShown_ = after;
+        else if (after) after();
+    };
+    if (!saving() && !busy_) return startAndFollow(then);
     // Before the host has answered the copy, the running save takes the log
     // as it is now.
-    if ((saving() && stage_ != Stage::Copied) || saveWaiting_) return;
+    if (saving() && stage_ != Stage::Copied) {
+        if (then) afterShown_ = then;
+        return;
+    }
+    if (then) afterNextShown_ = then;
+    if (saveWaiting_) return;
     saveWaiting_ = true;
-    waiting_.push_back({[this, save] {
+    waiting_.push_back({[this, startAndFollow] {
                             saveWaiting_ = false;
-                            save();
+                            startAndFollow(std::exchange(afterNextShown_, nullptr));
                         },
                         Waiting::Until::SaveEnds});
 }
@@ -75,9 +84,10 @@ void SaveGate::runDeferred() {
     handler();
 }
 
-void SaveGate::end() {
+SaveGate::Handler SaveGate::end() {
     stage_ = Stage::Idle;
     postIfAnyMayRun();
+    return std::exchange(afterShown_, nullptr);
 }
 
 SaveGate::Step::Step(SaveGate& gate) : gate_(gate) { gate_.busy_ = true; }

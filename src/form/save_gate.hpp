@@ -27,8 +27,10 @@ public:
     void runOrDefer(const Handler& handler);
     // A save asked for. A running save covers it if it came before the host
     // answered that save's copy; a later one runs once after it, however
-    // often it is asked for.
-    void requestSave(const Handler& save);
+    // often it is asked for. `then`, when given, runs once the save that
+    // covers the request has ended and what it showed (the notice, a box)
+    // has been answered; asked for again, it runs once.
+    void requestSave(const Handler& save, const Handler& then = nullptr);
     // The close timer fired during a save: the program ends once the file is
     // written, before anything else waiting.
     void closeAfterSave(Handler close);
@@ -42,8 +44,9 @@ public:
     void begin() { stage_ = Stage::BeforeCopy; }
     void copySent() { stage_ = Stage::Copying; }
     void copyAnswered() { stage_ = Stage::Copied; }
-    // The file is written, or the save gave up: what waited may run.
-    void end();
+    // The file is written, or the save gave up: what waited may run. What
+    // waits for that save's notice or box to be answered is handed over.
+    Handler end();
     // Runs a close that came during the save, right after its file.
     void closeIfDue();
     // One step of the save on this thread: from a host's answer until the
@@ -87,6 +90,8 @@ private:
     int menusOpen_ = 0;
     std::deque<Waiting> waiting_;
     bool saveWaiting_ = false;
+    Handler afterShown_;      // for the save under way
+    Handler afterNextShown_;  // for the save waiting to run
     bool posted_ = false;  // a RunDeferred message is on its way
     Handler close_;
 };

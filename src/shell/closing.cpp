@@ -1,5 +1,6 @@
 #include "shell/closing.hpp"
 
+#include "capture/save_command.hpp"
 #include "errors/app_error.hpp"
 #include "form/form_context.hpp"
 #include "settings/setting_keys.hpp"
@@ -10,6 +11,7 @@ void Closing::FormClose() {
     // showing an error) changes nothing.
     if (form_.closing) return;
     form_.closing = true;
+    save_.abandon();
     // No tick may start new work in a program that is ending.
     form_.AutoSave_Timer.setEnabled(false);
     form_.CloseTimer.setEnabled(false);

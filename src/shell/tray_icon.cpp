@@ -37,27 +37,54 @@ void TrayIcon::TaskbarCreated() {
     if (wanted_) add();
 }
 
-void TrayIcon::TrayIconMessage(std::intptr_t lParam) {
-    // The menu opens where the cursor was when the message was handled.
-    const ScreenPoint at = form_.platform.tray.cursorPos();
+void TrayIcon::TrayIconMessage(std::intptr_t lParam, const TrayPress& press) {
     const bool secondPressDue = std::exchange(secondPressDue_, false);
     if (lParam == win::kWmLButtonUp || lParam == win::kWmMouseMove) secondPressDue_ = secondPressDue;
     switch (lParam) {
         case win::kWmLButtonDown:
             // The second press of a double click that the shell reported first.
-            if (!(secondPressDue && form_.platform.tray.pressEndsDoubleClick())) leftButtonDown(at);
+            if (!(secondPressDue && form_.platform.tray.pressEndsDoubleClick(press))) leftButtonDown(press);
             break;
-        case win::kWmLButtonDblClk: doubleClickMessage(); break;
-        case win::kWmRButtonDown:
-            form_.platform.tray.foregroundAndProcessMessages();
-            // A waiting message may have closed the program.
-            if (!form_.closing) menus_.openRight(at);
-            break;
+        case win::kWmLButtonDblClk: doubleClickMessage(press); break;
+        case win::kWmRButtonDown: rightButtonDown(press); break;
         default: break;  // moves, releases, the middle button
     }
 }
 
-void TrayIcon::leftButtonDown(ScreenPoint at) {
+void TrayIcon::rightButtonDown(const TrayPress& press) {
+    TrayMenuItem chosen = TrayMenuItem::None;
+    {
+        // From here on a menu is on its way: what a save shows waits for it.
+        const SaveGate::MenuOpen setup(form_.gate);
+        form_.platform.tray.foregroundAndProcessMessages();
+        // A waiting message may have closed the program.
+        if (!form_.closing) chosen = menus_.openRight(press.at);
+    }
+    menus_.run(chosen);
+}
+
+void TrayIcon::leftButtonDown(const TrayPress& press) {
+    // The shell's callbacks are sent: the second press of a double click can
+    // arrive while this one's menu is on its way or open.
+    const bool outerPress = leftPress_;
+    leftPress_ = true;
+    ranForSecondPress_ = false;
+    doubleClickArrived_ = false;
+    const TrayMenuItem closedBy = openLeftMenu(press);
+    leftPress_ = outerPress;
+    if (closedBy != TrayMenuItem::SecondPress && !doubleClickArrived_) {
+        menus_.run(closedBy);
+        return;
+    }
+    ranForSecondPress_ = !doubleClickArrived_;
+    doubleClickArrived_ = false;
+    doubleClick();
+}
+
+TrayMenuItem TrayIcon::openLeftMenu(const TrayPress& press) {
+    // From here on a menu is on its way: what a save ended meanwhile shows
+    // waits for it, and the menu opens first, where the press was made.
+    const SaveGate::MenuOpen setup(form_.gate);
     // Committed settings decide; a key that was never written stands for the
     // control's designed state, never for an uncommitted change. The menu key
     // is read only when auto-save is on.
@@ -69,28 +96,17 @@ void TrayIcon::leftButtonDown(ScreenPoint at) {
                                 c.AutoSaveMenu_CheckBox.initiallyChecked());
     menus_.AutoSave_MenuItem.visible = autoSaveItem;
     menus_.N2.visible = autoSaveItem;
-    menus_.AutoSave_MenuItem.checked = form_.AutoSave_Timer.enabled();
-    // The shell's callbacks are sent: the second press of a double click can
-    // arrive while this one's menu is on its way or open.
-    const bool outerPress = leftPress_;
-    leftPress_ = true;
-    ranForSecondPress_ = false;
-    doubleClickArrived_ = false;
     form_.platform.tray.foregroundAndProcessMessages();
-    // A waiting message may have closed the program.
-    const TrayMenuItem closedBy =
-        doubleClickArrived_ || form_.closing ? TrayMenuItem::None : menus_.openLeft(at);
-    leftPress_ = outerPress;
-    if (closedBy != TrayMenuItem::SecondPress && !doubleClickArrived_) {
-        menus_.run(closedBy);
-        return;
-    }
-    ranForSecondPress_ = !doubleClickArrived_;
-    doubleClickArrived_ = false;
-    doubleClick();
+    // A waiting message may have closed the program, or been the second
+    // press of a double click.
+    if (doubleClickArrived_ || form_.closing) return TrayMenuItem::None;
+    // The check shows the timer as it is when the menu opens: a save that
+    // ended while waiting messages ran may have switched it on.
+    menus_.AutoSave_MenuItem.checked = form_.AutoSave_Timer.enabled();
+    return menus_.openLeft(press);
 }
 
-void TrayIcon::doubleClickMessage() {
+void TrayIcon::doubleClickMessage(const TrayPress& press) {
     if (leftPress_) {
         // The menu of the first press gives way; its press runs the action
         // once the menu has closed.
@@ -105,19 +121,19 @@ void TrayIcon::doubleClickMessage() {
     // No press of ours is under way: the shell paired an earlier press, whose
     // menu was dismissed, with this double click's first press, and reports
     // its second press next as a plain one.
-    form_.platform.tray.markDoubleClick();
+    form_.platform.tray.markDoubleClick(press);
     secondPressDue_ = true;
     doubleClick();
 }
 
 void TrayIcon::doubleClick() {
     if (form_.closing) return;
-    // Two independent choices: with both on, the save runs first, then the
-    // window opens.
-    if (form_.settings.readFlag(keys::kSettingGroup, keys::kSaveRadioButton, false)) menus_.requestSave();
-    // The save's box may have seen the program close.
-    if (form_.closing) return;
-    if (form_.settings.readFlag(keys::kSettingGroup, keys::kMainFormRadioButton,
-                                form_.controls.MainForm_RadioButton.initiallyChecked()))
-        menus_.Property_MenuItemClick();
+    // Two independent choices: with both on, the save runs first, and the
+    // window opens once that save has ended and what it showed (the notice,
+    // a box) has been answered.
+    const bool save = form_.settings.readFlag(keys::kSettingGroup, keys::kSaveRadioButton, false);
+    const bool show = form_.settings.readFlag(keys::kSettingGroup, keys::kMainFormRadioButton,
+                                              form_.controls.MainForm_RadioButton.initiallyChecked());
+    if (save) menus_.requestSave(show ? [this] { menus_.Property_MenuItemClick(); } : SaveGate::Handler());
+    else if (show) menus_.Property_MenuItemClick();
 }

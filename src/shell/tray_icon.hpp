@@ -30,12 +30,16 @@ public:
     static constexpr unsigned kRetryIntervalMs = 3000;
     static constexpr int kRetries = 10;
 
-    // WM_USER from the icon; lParam is the mouse message over it.
-    void TrayIconMessage(std::intptr_t lParam);
+    // WM_USER from the icon; lParam is the mouse message over it, made where
+    // and when `press` says.
+    void TrayIconMessage(std::intptr_t lParam, const TrayPress& press);
 
 private:
-    void leftButtonDown(ScreenPoint at);
-    void doubleClickMessage();
+    void leftButtonDown(const TrayPress& press);
+    // Sets up and opens the left menu; what closed it.
+    TrayMenuItem openLeftMenu(const TrayPress& press);
+    void rightButtonDown(const TrayPress& press);
+    void doubleClickMessage(const TrayPress& press);
     void doubleClick();
 
     FormContext& form_;

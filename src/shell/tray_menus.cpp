@@ -5,18 +5,14 @@
 #include "capture/save_command.hpp"
 #include "form/form_context.hpp"
 
-TrayMenuItem TrayMenus::openLeft(ScreenPoint at) {
+TrayMenuItem TrayMenus::openLeft(const TrayPress& press) {
     const SaveGate::MenuOpen open(form_.gate);
-    return form_.platform.tray.openLeftMenu(at, AutoSave_MenuItem.visible, AutoSave_MenuItem.checked);
+    return form_.platform.tray.openLeftMenu(press, AutoSave_MenuItem.visible, AutoSave_MenuItem.checked);
 }
 
-void TrayMenus::openRight(ScreenPoint at) {
-    TrayMenuItem chosen;
-    {
-        const SaveGate::MenuOpen open(form_.gate);
-        chosen = form_.platform.tray.openRightMenu(at);
-    }
-    run(chosen);
+TrayMenuItem TrayMenus::openRight(ScreenPoint at) {
+    const SaveGate::MenuOpen open(form_.gate);
+    return form_.platform.tray.openRightMenu(at);
 }
 
 void TrayMenus::run(TrayMenuItem item) {
@@ -37,9 +33,13 @@ void TrayMenus::AutoSave_MenuItemClick() {
     form_.AutoSave_Timer.setEnabled(AutoSave_MenuItem.checked);
 }
 
-void TrayMenus::requestSave() {
-    if (form_.starting) saveAfterStartup_ = true;
-    else form_.gate.requestSave([this] { save_.Save_MenuItemClick(); });
+void TrayMenus::requestSave(const SaveGate::Handler& then) {
+    if (form_.starting) {
+        saveAfterStartup_ = true;
+        if (then) afterStartupSave_ = then;
+        return;
+    }
+    form_.gate.requestSave([this] { save_.Save_MenuItemClick(); }, then);
 }
 
 void TrayMenus::Property_MenuItemClick() {
@@ -49,7 +49,7 @@ void TrayMenus::Property_MenuItemClick() {
 
 void TrayMenus::startupDone() {
     form_.starting = false;
-    if (std::exchange(saveAfterStartup_, false)) save_.Save_MenuItemClick();
+    if (std::exchange(saveAfterStartup_, false)) requestSave(std::exchange(afterStartupSave_, nullptr));
     if (std::exchange(showAfterStartup_, false) && !form_.closing) Property_MenuItemClick();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The tray's two pop-up menus (LBPopupMenu, RBPopupMenu) and the handlers of
 // their items.
+#include "form/save_gate.hpp"
 #include "platform/tray_port.hpp"
 
 class SaveCommand;
@@ -21,16 +22,18 @@ public:
     MenuItemState AutoSave_MenuItem{false, false};
     MenuItemState N2{false, false};
 
-    // Opens the left menu at `at` and tells what closed it: the caller runs
-    // the item chosen (run), once the menu has gone.
-    TrayMenuItem openLeft(ScreenPoint at);
-    // Opens the right menu at `at` and runs the handler of the item chosen.
-    void openRight(ScreenPoint at);
+    // Open the left menu where `press` was made, or the right menu at `at`,
+    // and tell what closed it: the caller runs the item chosen (run), once
+    // the menu has gone.
+    TrayMenuItem openLeft(const TrayPress& press);
+    TrayMenuItem openRight(ScreenPoint at);
     void run(TrayMenuItem item);
 
     // The save command; asked for during start-up, it runs once start-up is
     // over, against a complete program (the notice created and placed).
-    void requestSave();
+    // `then`: what comes once that save has ended and what it showed has
+    // been answered.
+    void requestSave(const SaveGate::Handler& then = nullptr);
     // Start-up is over: a save, then the properties window, asked for
     // meanwhile, come now.
     void startupDone();
@@ -47,4 +50,5 @@ private:
     FormContext& form_;
     SaveCommand& save_;
     bool saveAfterStartup_ = false, showAfterStartup_ = false;
+    SaveGate::Handler afterStartupSave_;
 };

@@ -120,6 +120,19 @@ TEST_F(SaveCopyFailureTest, AnotherProgramsCopyIsNeitherSavedNorWiped) {
     save();
     expectCopyErrorAndNothingSaved();
 
+    // The host's copy does nothing (another program holds the clipboard),
+    // and that program copies meanwhile: one save, one box.
+    d.boxes.shown.clear();
+    d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+    d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent& s) {
+        if (s.message == win::kEmSetSel && s.lParam == -1) d.clipboard.heldByOtherProgram = true;
+        if (s.message != win::kWmCopy) return;
+        othersCopy();
+        d.clipboard.heldByOtherProgram = false;
+    };
+    save();
+    expectCopyErrorAndNothingSaved();
+
     d.boxes.shown.clear();
     d.windows.whileAnswering = nullptr;
     d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
@@ -131,9 +144,11 @@ TEST_F(SaveCopyFailureTest, AnotherProgramsCopyIsNeitherSavedNorWiped) {
 }
 
 // A host that ends right after answering the copy leaves a clipboard whose
-// data can no longer be fetched: nothing is saved, and that clipboard is not
-// emptied either.
-TEST_F(SaveCopyFailureTest, HostEndingRightAfterTheCopySavesNothing) {
+// data can no longer be fetched; one that lives on may fail to hand over a
+// copy it promised. Either way the clipboard changed but nothing could be
+// taken, and the window is not empty: nothing is saved (not an empty log),
+// and that clipboard is not emptied either.
+TEST_F(SaveCopyFailureTest, ACopyThatCannotBeTakenSavesNothing) {
     const win::Handle companion = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
     d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent& s) {
         if (s.message != win::kWmCopy) return;
@@ -143,6 +158,13 @@ TEST_F(SaveCopyFailureTest, HostEndingRightAfterTheCopySavesNothing) {
     save();
     ASSERT_EQ(d.boxes.shown.size(), 1u);
     EXPECT_EQ(d.boxes.shown[0].text, std::string(txt::kCannotCopyLog) + ".");
+
+    d.windows.whileAnswering = nullptr;
+    const win::Handle living = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+    d.windows.window(d.windows.findChild(living, "RichEdit", nullptr)).handsOverNothing = true;
+    save();
+    ASSERT_EQ(d.boxes.shown.size(), 2u);
+    EXPECT_EQ(d.boxes.shown[1].text, std::string(txt::kCannotCopyLog) + ".");
     EXPECT_TRUE(listFolder("C:\\Logs").empty());
     EXPECT_EQ(d.clipboard.emptyCalls, 0);
     EXPECT_EQ(d.notice.shows, 0);

@@ -128,19 +128,39 @@ TEST_F(ClosingTest, AnUnwritableSettingsFileIsReportedAndTheProgramStillEnds) {
 }
 
 // 終了 while a save waits on a silent host ends that wait: the program closes
-// and the save shows and writes nothing more.
-TEST_F(ClosingTest, ExitDuringASaveWaitingOnASilentHostEndsTheSaveQuietly) {
+// and the save shows and writes nothing more; the select-all that the host
+// will still carry out is undone right after it, without waiting. 終了
+// chosen once the host has answered waits for the step that fills the
+// holder and writes the file: the log is written, then the program ends.
+TEST_F(ClosingTest, ExitDuringASaveEndsItsWaitOnTheHostButNotItsFile) {
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
     makeFolder("C:\\Logs");
     const win::Handle companion = d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
-    d.windows.window(d.windows.findChild(companion, "RichEdit", nullptr)).silentAfterCopyMs = 300000;
+    const win::Handle control = d.windows.findChild(companion, "RichEdit", nullptr);
+    d.windows.window(control).copyDelayMs = 300000;
     start();
     d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent& s) {
-        if (s.message == win::kWmCopy) rightMenu(TrayMenuItem::Exit);
+        if (s.message == win::kEmSetSel && s.lParam == -1) rightMenu(TrayMenuItem::Exit);
     };
     leftMenu(TrayMenuItem::Save);
     EXPECT_TRUE(d.formWindow.closed);
     EXPECT_TRUE(d.boxes.shown.empty());
     EXPECT_TRUE(listFolder("C:\\Logs").empty());
     EXPECT_EQ(d.notice.shows, 0);
+    const sim::SimHostWindows::Sent& last = d.windows.sent.back();
+    EXPECT_EQ(last.window, control);
+    EXPECT_EQ(last.message, win::kEmSetSel);
+    EXPECT_EQ(last.lParam, 0);
+    EXPECT_EQ(d.windows.window(control).selEnd, 0);
+}
+
+TEST_F(ClosingTest, ExitChosenWhileTheHostsCopyIsFilledInWaitsForTheFile) {
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
+    makeFolder("C:\\Logs");
+    d.windows.addCompanion(100, "companion log", "{\\rtf1 companion log}");
+    start();
+    d.holder.whileFilling = [&] { rightMenu(TrayMenuItem::Exit); };
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(readFile("C:\\Logs\\" + listFolder("C:\\Logs").at(0)), "{\\rtf1 companion log}");
+    EXPECT_TRUE(d.formWindow.closed);
 }

@@ -163,6 +163,31 @@ TEST_F(TimersTest, SavesRequestedDuringTheCopyAreCoveredUntilTheHostAnswersThenR
     EXPECT_EQ(listFolder("C:\\Logs").size(), 5u);
 }
 
+// An empty log window: the host has answered the copy, which copied nothing,
+// and the save waits on its second length query. Saves asked for then, by
+// double clicks and the menu, run once after this one, never inside it.
+TEST_F(TimersTest, SavesAskedForWhileAnEmptyLogIsConfirmedRunOnceAfterIt) {
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\nSave_RadioButton=1\r\nDialog_CheckBox=0\r\n");
+    d.windows.addChatClient("");
+    start();
+    int lengthQueries = 0;
+    std::size_t logsWhenTheNextSaveBegan = 0;
+    d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent& s) {
+        if (s.message != win::kWmGetTextLength) return;
+        ++lengthQueries;
+        if (lengthQueries == 2) {
+            tray(win::kWmLButtonDblClk);
+            leftMenu(TrayMenuItem::Save);
+            tray(win::kWmLButtonDblClk);
+        }
+        if (lengthQueries == 3) logsWhenTheNextSaveBegan = listFolder("C:\\Logs").size();
+    };
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(listFolder("C:\\Logs"), (std::vector<std::string>{"20240105_1.rtf", "20240105_2.rtf"}));
+    EXPECT_EQ(logsWhenTheNextSaveBegan, 1u);
+    EXPECT_EQ(lengthQueries, 4);
+}
+
 // A tick under the no-window box opens a second one. Answering the inner box
 // must not cancel the end that the outer one announces: the close timer runs
 // until the last of them is answered.

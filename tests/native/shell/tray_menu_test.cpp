@@ -103,20 +103,43 @@ TEST_F(TrayMenuTest, PropertiesShowsTheWindowAndRunsFormShowOnlyWhenItWasHidden)
     EXPECT_EQ(d.view.page, 1);
 }
 
-TEST_F(TrayMenuTest, DoubleClickWithBothKeysSavesFirstThenShowsTheWindow) {
+// With both keys a double click saves first, then shows the window: once
+// the save has ended and what it showed has been answered (the notice's OK,
+// the save's box), or right after the file when nothing is shown; never
+// while the host still copies.
+TEST_F(TrayMenuTest, DoubleClickWithBothKeysShowsTheWindowOnceTheSaveHasEnded) {
     makeFolder("C:\\Logs");
     writeSettings("[Setting_GroupBox]\r\nSave_RadioButton=1\r\nMainForm_RadioButton=1\r\nOrvexLogPath=C:\\Logs\r\n");
-    d.windows.addChatClient("text");
+    const win::Handle client = d.windows.addChatClient("text");
+    d.windows.window(d.windows.findChild(d.windows.findChild(client, nullptr, "Chat Window"), "Edit", nullptr))
+        .copyDelayMs = 3000;
     start();
-    // The save no longer holds the program while its host works: the window
-    // is there before the save's notice.
-    bool windowDuringNotice = false;
-    d.notice.script.push({win::kIdOk, {[&] { windowDuringNotice = d.formWindow.visible(); }}});
+    bool windowMeanwhile = false;
+    const auto seen = [&] { windowMeanwhile = windowMeanwhile || d.formWindow.visible(); };
+    d.windows.whileAnswering = [&](const sim::SimHostWindows::Sent&) { seen(); };
+    d.notice.script.push({win::kIdOk, {seen}});
     tray(win::kWmLButtonDblClk);
     EXPECT_EQ(listFolder("C:\\Logs"), std::vector<std::string>{"20240105_1.rtf"});
-    EXPECT_TRUE(windowDuringNotice);
+    EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_FALSE(windowMeanwhile);
     EXPECT_TRUE(d.formWindow.visible());
     EXPECT_TRUE(d.tray.opened.empty());
+
+    d.view.visible = false;
+    form().form.controls.Dialog_CheckBox.setChecked(false);
+    tray(win::kWmLButtonDblClk);
+    EXPECT_EQ(listFolder("C:\\Logs").size(), 2u);
+    EXPECT_FALSE(windowMeanwhile);
+    EXPECT_TRUE(d.formWindow.visible());
+
+    d.view.visible = false;
+    d.windows.destroy(client);
+    d.boxes.script.push({win::kIdOk, {seen}});
+    tray(win::kWmLButtonDblClk);
+    ASSERT_EQ(d.boxes.shown.size(), 1u);
+    EXPECT_EQ(d.boxes.shown[0].text, txt::kNoLogWindow);
+    EXPECT_FALSE(windowMeanwhile);
+    EXPECT_TRUE(d.formWindow.visible());
 }
 
 // A save never holds the program while its host works: the tray's menu, the
@@ -170,6 +193,65 @@ TEST_F(TrayMenuTest, WhileASaveWaitsOnItsHostEverythingIsAnsweredAtOnce) {
     EXPECT_TRUE(menuInsideTheBox);
     EXPECT_EQ(d.boxes.shown.size(), 2u);
     EXPECT_EQ(logs(), (std::vector<std::string>{"20240105_1.rtf", "20240105_2.rtf"}));
+}
+
+// A save that ends under the left menu (the host answers while the menu is
+// open, or while its press brings the program to the front) writes its log
+// and switches auto-save on there (the notice on, both keys true by
+// default); only the notice waits for the menu. The menu opens where the
+// press was made and shows the timer as it is then, and a choice made in it
+// stands. A press that arrives while a save fills the holder and writes is
+// handled after that step, where and when it was made.
+TEST_F(TrayMenuTest, ASaveEndingUnderTheLeftMenuSwitchesAutoSaveWithItsFile) {
+    makeFolder("C:\\Logs");
+    writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
+    const win::Handle client = d.windows.addChatClient("text");
+    d.windows.window(d.windows.findChild(d.windows.findChild(client, nullptr, "Chat Window"), "Edit", nullptr))
+        .copyDelayMs = 5000;
+    start();
+    const Timer& autoSave = form().form.AutoSave_Timer;
+    leftMenu(TrayMenuItem::AutoSave);
+    ASSERT_TRUE(autoSave.enabled());
+    const auto pressAt = [&](ScreenPoint at, sim::MenuAnswer answer) {
+        d.timers.at(d.timers.now + 1000, [this, at, answer] {
+            d.tray.cursor = at;
+            d.tray.pushMenuAnswer(answer);
+            tray(win::kWmLButtonDown);
+        });
+    };
+    // The menu's choice switches the timer off after the save ended there.
+    pressAt({500, 400}, {TrayMenuItem::AutoSave, {[&] {
+                             d.timers.advance(5000);  // the host answers
+                             EXPECT_EQ(listFolder("C:\\Logs").size(), 1u);
+                             EXPECT_EQ(d.notice.shows, 0);
+                         }}});
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(d.notice.shows, 1);
+    EXPECT_FALSE(autoSave.enabled());
+
+    // The save ends while the press brings the program to the front.
+    int noticesWhileMenuOpen = -1;
+    d.timers.at(d.timers.now + 1000, [&] { d.tray.waiting.push_back([&] { d.timers.advance(5000); }); });
+    pressAt({300, 200}, {TrayMenuItem::None, {[&] { noticesWhileMenuOpen = d.notice.shows; }}});
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(noticesWhileMenuOpen, 1);
+    EXPECT_EQ(d.notice.shows, 2);
+    EXPECT_TRUE(lastMenu().autoSaveChecked);
+    EXPECT_EQ(lastMenu().at.x, 300);
+
+    // A press while the save fills the holder.
+    d.holder.whileFilling = [&] {
+        d.tray.cursor = {120, 80};
+        d.tray.clock = 7000;
+        d.tray.pushChoice(TrayMenuItem::None);
+        tray(win::kWmLButtonDown);
+        d.tray.cursor = {900, 700};
+        d.tray.clock = 9000;
+    };
+    leftMenu(TrayMenuItem::Save);
+    EXPECT_EQ(lastMenu().at.x, 120);
+    EXPECT_EQ(lastMenu().at.y, 80);
+    EXPECT_EQ(lastMenu().time, 7000u);
 }
 
 TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPress) {

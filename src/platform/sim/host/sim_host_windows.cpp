@@ -164,7 +164,7 @@ void SimHostWindows::takeCopy(win::Handle process, unsigned long limitMs, unsign
     auto from = windows_.find(copiedFrom_);
     std::shared_ptr<ClipboardCopy> taken;
     unsigned long long handOver = 0;
-    if (from != windows_.end()) {
+    if (from != windows_.end() && !from->second.handsOverNothing) {
         const SimWindow& w = from->second;
         if (!w.answering || w.handOverHangs) handOver = limitMs + 1ULL;
         else handOver = (w.silentUntil > now() ? w.silentUntil - now() : 0) + w.handOverMs;

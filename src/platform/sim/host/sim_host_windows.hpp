@@ -32,6 +32,7 @@ struct SimWindow {
     // long, or never comes.
     unsigned long handOverMs = 0;
     bool handOverHangs = false;
+    bool handsOverNothing = false;  // a promise it does not keep
     unsigned long long silentUntil = 0;  // takes no messages before then
 };
 

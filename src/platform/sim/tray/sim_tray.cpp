@@ -20,9 +20,9 @@ void SimTray::removeIcon() {
     ++removes;
 }
 
-ScreenPoint SimTray::cursorPos() {
+TrayPress SimTray::pressNow() {
     journal_.add("tray: cursor position");
-    return cursor;
+    return {cursor, clock};
 }
 
 void SimTray::foregroundAndProcessMessages() {
@@ -36,9 +36,9 @@ void SimTray::foregroundAndProcessMessages() {
     }
 }
 
-TrayMenuItem SimTray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) {
+TrayMenuItem SimTray::openLeftMenu(const TrayPress& press, bool autoSaveVisible, bool autoSaveChecked) {
     journal_.add("tray: left menu");
-    opened.push_back({true, at, autoSaveVisible, autoSaveChecked});
+    opened.push_back({true, press.at, press.time, autoSaveVisible, autoSaveChecked});
     const TrayMenuItem choice = runMenu();
     // Only what the menu shows can be chosen.
     if (choice == TrayMenuItem::Save || choice == TrayMenuItem::SecondPress ||
@@ -49,19 +49,19 @@ TrayMenuItem SimTray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool au
 
 TrayMenuItem SimTray::openRightMenu(ScreenPoint at) {
     journal_.add("tray: right menu");
-    opened.push_back({false, at, false, false});
+    opened.push_back({false, at, clock, false, false});
     const TrayMenuItem choice = runMenu();
     if (choice == TrayMenuItem::Properties || choice == TrayMenuItem::Exit) return choice;
     return TrayMenuItem::None;
 }
 
-bool SimTray::pressEndsDoubleClick() {
+bool SimTray::pressEndsDoubleClick(const TrayPress& press) {
     if (!doubleClickMark_.set) return false;
     doubleClickMark_.set = false;
     // 500 ms and a 4 x 4 rectangle, as the system's defaults.
     const auto near = [](int a, int b) { return a - b <= 2 && b - a <= 2; };
-    return clock - doubleClickMark_.time <= 500 && near(cursor.x, doubleClickMark_.at.x) &&
-           near(cursor.y, doubleClickMark_.at.y);
+    const TrayPress& mark = doubleClickMark_.press;
+    return press.time - mark.time <= 500 && near(press.at.x, mark.at.x) && near(press.at.y, mark.at.y);
 }
 
 void SimTray::closeMenu() {

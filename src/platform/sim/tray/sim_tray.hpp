@@ -23,20 +23,21 @@ public:
     struct OpenedMenu {
         bool left;
         ScreenPoint at;
-        bool autoSaveVisible, autoSaveChecked;  // left menu only
+        unsigned long time;  // of the press that opened a left menu
+        bool autoSaveVisible = false, autoSaveChecked = false;  // left menu only
     };
 
     explicit SimTray(Journal& journal) : journal_(journal) {}
 
     bool addIcon(const std::string& text) override;
     void removeIcon() override;
-    ScreenPoint cursorPos() override;
+    TrayPress pressNow() override;
     void foregroundAndProcessMessages() override;
-    TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
+    TrayMenuItem openLeftMenu(const TrayPress& press, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
     void closeMenu() override;
-    void markDoubleClick() override { doubleClickMark_ = {cursor, clock, true}; }
-    bool pressEndsDoubleClick() override;
+    void markDoubleClick(const TrayPress& press) override { doubleClickMark_ = {press, true}; }
+    bool pressEndsDoubleClick(const TrayPress& press) override;
 
     // Answers of the coming menus; with none left a menu closes unchosen.
     void pushMenuAnswer(MenuAnswer answer) { answers_.push_back(std::move(answer)); }
@@ -64,8 +65,7 @@ private:
     // The menus open, innermost last: false once told to close.
     std::vector<bool> openMenus_;
     struct {
-        ScreenPoint at;
-        unsigned long time;
+        TrayPress press;
         bool set;
     } doubleClickMark_{};
 };

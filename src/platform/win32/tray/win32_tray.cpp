@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "platform/win32/handles/unique_handle.hpp"
 #include "platform/win32/tray/menu_ids.hpp"
@@ -93,20 +94,23 @@ void Win32Tray::removeIcon() {
     Shell_NotifyIconA(NIM_DELETE, &data);
 }
 
-ScreenPoint Win32Tray::cursorPos() {
+TrayPress Win32Tray::pressNow() {
+    // The shell's callback carries no time, and its press happened at the
+    // latest when it arrived.
     POINT p{};
     GetCursorPos(&p);
-    cursor_ = p;
-    cursorReadAt_ = GetTickCount();
-    return {p.x, p.y};
+    return {{p.x, p.y}, GetTickCount()};
 }
 
-void Win32Tray::markDoubleClick() { doubleClick_ = {cursor_, cursorReadAt_, true}; }
+void Win32Tray::markDoubleClick(const TrayPress& press) {
+    doubleClick_ = press;
+    doubleClickSet_ = true;
+}
 
-bool Win32Tray::pressEndsDoubleClick() {
-    if (!doubleClick_.set) return false;
-    doubleClick_.set = false;
-    return withinDoubleClick(doubleClick_.at, doubleClick_.time, cursor_, cursorReadAt_);
+bool Win32Tray::pressEndsDoubleClick(const TrayPress& press) {
+    if (!std::exchange(doubleClickSet_, false)) return false;
+    return withinDoubleClick({doubleClick_.at.x, doubleClick_.at.y}, doubleClick_.time, {press.at.x, press.at.y},
+                             press.time);
 }
 
 void Win32Tray::foregroundAndProcessMessages() {
@@ -135,7 +139,7 @@ TrayMenuItem Win32Tray::track(HMENU menu, ScreenPoint at) {
     }
 }
 
-TrayMenuItem Win32Tray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) {
+TrayMenuItem Win32Tray::openLeftMenu(const TrayPress& press, bool autoSaveVisible, bool autoSaveChecked) {
     UniqueMenu menu(CreatePopupMenu());
     if (autoSaveVisible) {
         AppendMenuA(menu.get(), MF_STRING | (autoSaveChecked ? MF_CHECKED : MF_UNCHECKED), kCmdAutoSave,
@@ -143,11 +147,11 @@ TrayMenuItem Win32Tray::openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool 
         AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
     }
     appendItem(menu.get(), kCmdSave, txt::kMenuSave);
-    FirstPress first{{at.x, at.y}, cursorReadAt_, false, false};
+    FirstPress first{{press.at.x, press.at.y}, press.time, false, false};
     FirstPress* const outer = t_firstPress;
     t_firstPress = &first;
     const UniqueHook filter(SetWindowsHookExA(WH_MSGFILTER, menuFilter, nullptr, GetCurrentThreadId()));
-    const TrayMenuItem chosen = track(menu.get(), at);
+    const TrayMenuItem chosen = track(menu.get(), press.at);
     t_firstPress = outer;
     return first.secondSeen ? TrayMenuItem::SecondPress : chosen;
 }

@@ -19,13 +19,13 @@ public:
 
     bool addIcon(const std::string& tip) override;
     void removeIcon() override;
-    ScreenPoint cursorPos() override;
+    TrayPress pressNow() override;
     void foregroundAndProcessMessages() override;
-    TrayMenuItem openLeftMenu(ScreenPoint at, bool autoSaveVisible, bool autoSaveChecked) override;
+    TrayMenuItem openLeftMenu(const TrayPress& press, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
     void closeMenu() override;
-    void markDoubleClick() override;
-    bool pressEndsDoubleClick() override;
+    void markDoubleClick(const TrayPress& press) override;
+    bool pressEndsDoubleClick(const TrayPress& press) override;
 
 private:
     TrayMenuItem track(HMENU menu, ScreenPoint at);
@@ -33,13 +33,6 @@ private:
     HWND properties_;
     HWND application_;
     HICON icon_;
-    // When the cursor was last read: the shell's callback carries no time,
-    // and its press happened at the latest when it was handled.
-    DWORD cursorReadAt_ = 0;
-    POINT cursor_{};
-    struct {
-        POINT at;
-        DWORD time;
-        bool set;
-    } doubleClick_{};
+    TrayPress doubleClick_{};
+    bool doubleClickSet_ = false;
 };
