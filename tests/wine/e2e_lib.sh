@@ -84,6 +84,13 @@ save_command() { tray_menu left S "保存(&S)"; }
 show_properties() { tray_menu right R "プロパティ(&R)"; }
 exit_command() { tray_menu right X "終了(&X)"; }
 tray_double_click() { drive tray TMainForm double; }
+# And by a user's hand (xdotool): a real left click on the icon in Wine's
+# notification area, its menu then open; a real key press.
+real_left_menu() {
+    tray_icon_click "$build/ui_driver.exe" 1 || fail "no icon to click"
+    drive wait-menu TMainForm 1 10 || fail "a real click on the icon opened no menu"
+}
+real_key() { xdotool key "$1"; }
 
 # stop_app: "終了(&X)", then the process must end.
 stop_app() {

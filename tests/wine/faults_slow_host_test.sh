@@ -69,6 +69,56 @@ drive clipboard-empty && fail "another program's text was wiped from the clipboa
 stop_app
 ok "another program's copy during the host's: $message; not saved, not wiped"
 
+# 5d. With the notice on (and both auto-save keys true, as by default) and
+#     the timer on, the slow copy ends while the left menu, opened by a real
+#     click, is open: the log is written under the menu and auto-save
+#     switched on with it (on already); 自動保存 chosen there with a real key
+#     switches the timer off, and that stands once the notice is answered.
+logs=$work/logs5d
+mkdir -p "$logs"
+new_app_dir app5d <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+INI
+start_app "$appdir"
+tray_menu left A "自動保存(&A)"
+save_command
+wait_until 30 "the slow copy to begin" grep -q '^copying=4' "$work/ready.txt"
+real_left_menu
+drive menu-checked TMainForm || fail "the timer switched on is not shown checked"
+wait_until 30 "the log under the open left menu" has_log "$logs" '*_1.rtf'
+drive wait-menu TMainForm 1 0 || fail "the left menu closed when the log was written"
+drive visible TDialogForm && fail "the notice came over the open menu"
+real_key a
+drive wait-menu TMainForm 0 10 || fail "the real key chose nothing"
+drive wait-visible TDialogForm 10 || fail "no notice once the menu had closed"
+answer_notice
+real_left_menu
+drive menu-checked TMainForm && fail "自動保存 chosen under the menu was undone by the save"
+real_key Escape
+drive wait-menu TMainForm 0 10 || fail "the left menu stayed"
+ok "a save ending under the left menu: 自動保存 chosen there stands"
+
+# 5e. Both double-click actions on: a double click saves first, and the
+#     properties window comes once the notice of that save is answered, not
+#     while the host copies, nor over the notice.
+write_settings "$appdir" <<INI
+[Setting_GroupBox]
+OrvexLogPath=$(win_path "$logs")
+Save_RadioButton=1
+MainForm_RadioButton=1
+INI
+tray_double_click
+wait_until 30 "the slow copy to begin" grep -q '^copying=5' "$work/ready.txt"
+drive visible TMainForm && fail "the window opened while the host still copied"
+drive wait-visible TDialogForm 30 || fail "no notice of the double click's save"
+drive visible TMainForm && fail "the window came before the notice was answered"
+answer_notice
+drive wait-visible TMainForm 10 || fail "the window did not come once the notice was answered"
+has_log "$logs" '*_2.rtf' || fail "the double click saved no log"
+stop_app
+ok "double click with both actions: the log, its notice, then the window"
+
 # 6. A copy that takes longer than a minute, of a log long enough to be given
 #    that time (400 KB: 73.6 s), is waited for, and meanwhile the program
 #    answers at once: the properties window chosen from the tray's menu opens

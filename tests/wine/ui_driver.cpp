@@ -215,6 +215,9 @@ int usage() {
         "                                    with KEY, the menu's item of that access key chosen\n"
         "  wait-menu CLASS 0|1 SEC           wait until its program shows a pop-up menu / none\n"
         "  menu-close CLASS                  close its open pop-up menu without a choice (Escape)\n"
+        "  menu-checked CLASS                exit 0 when the first item of its open pop-up menu\n"
+        "                                    shows a check mark (read off the screen: Wine gives\n"
+        "                                    another process no access to a menu)\n"
         "  set-title CLASS TITLE             the first window of CLASS gets the title TITLE\n"
         "  tray-icon-point                   print the screen point at the middle of the first icon\n"
         "                                    in Wine's notification area (\"Wine System Tray\")\n"
@@ -233,7 +236,8 @@ int usage() {
         "  wait-boxes TITLE N SEC            wait until exactly N such boxes are open\n"
         "  press TITLE BUTTON-ID SEC         press a button of a message box (the top one)\n"
         "  clipboard-empty                   exit 0 when the clipboard holds nothing\n"
-        "  clipboard-set TEXT                put text on the clipboard\n"
+        "  clipboard-set TEXT [SEC]          put text on the clipboard; with SEC, stay its owner\n"
+        "                                    (the window that put it there) for SEC seconds\n"
         "  clipboard-hold SEC                keep the clipboard open for SEC seconds\n"
         "  clipboard-watch MS                as clipboard managers and the system's clipboard\n"
         "                                    history do: open the clipboard on every change\n"
@@ -301,6 +305,26 @@ bool openClipboard() {
     static const HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                                GetModuleHandleA(nullptr), nullptr);
     return OpenClipboard(window) != 0;
+}
+
+// The check mark's column of the first item: inside the menu's frame, as
+// wide as a check mark, one item high. Unchecked, it holds nothing but the
+// menu's background (the item's text starts right of it).
+int menuChecked(const char* cls) {
+    HWND w = FindWindowA(cls, nullptr);
+    HWND menu = w != nullptr ? tray_input::openMenu(w) : nullptr;
+    RECT r{};
+    if (menu == nullptr || !GetWindowRect(menu, &r)) return 2;
+    const int frame = GetSystemMetrics(SM_CXEDGE) + 1;
+    const RECT column{r.left + frame, r.top + frame, r.left + frame + GetSystemMetrics(SM_CXMENUCHECK),
+                      r.top + frame + GetSystemMetrics(SM_CYMENU)};
+    const std::vector<DWORD> pixels = screenPixels(column);
+    if (pixels.empty()) return 2;
+    const COLORREF face = GetSysColor(COLOR_MENU);
+    const DWORD faceRgb = (GetRValue(face) << 16) | (GetGValue(face) << 8) | GetBValue(face);
+    for (const DWORD p : pixels)
+        if (p != faceRgb) return 0;
+    return 1;
 }
 
 DWORD g_watchHoldMs = 0;
@@ -416,6 +440,7 @@ int main(int argc, char** argv) {
                    ? 0
                    : 1;
     }
+    if (cmd == "menu-checked" && argc == 3) return menuChecked(argv[2]);
     if (cmd == "menu-close" && argc == 3) {
         HWND w = FindWindowA(argv[2], nullptr);
         return w != nullptr && tray_input::dismiss(w) ? 0 : 1;
@@ -485,7 +510,7 @@ int main(int argc, char** argv) {
         CloseClipboard();
         return formats == 0 ? 0 : 1;
     }
-    if (cmd == "clipboard-set" && argc == 3) {
+    if (cmd == "clipboard-set" && (argc == 3 || argc == 4)) {
         if (!openClipboard()) return 1;
         EmptyClipboard();
         const std::size_t n = std::strlen(argv[2]) + 1;
@@ -496,6 +521,7 @@ int main(int argc, char** argv) {
             if (SetClipboardData(CF_TEXT, mem) == nullptr) GlobalFree(mem);
         }
         CloseClipboard();
+        if (argc == 4) Sleep(static_cast<DWORD>(std::atof(argv[3]) * 1000));
         return 0;
     }
     if (cmd == "clipboard-hold" && argc == 3) {

@@ -259,6 +259,37 @@ TEST_F(HostWindowsTest, APromisedCopyIsTakenOnTheWorkerAndAHeldClipboardIsWaited
     }
 }
 
+// A host whose copy, once it has answered, turns out to be another
+// program's: the clipboard changed, but its owner is a window of that other
+// program (here ui_driver.exe, built beside the tests, which copies while
+// the host answers and stays alive as the owner): not the host's copy.
+TEST_F(HostWindowsTest, ACopyOwnedByAnotherProgramsWindowIsNotTheHosts) {
+    char self[MAX_PATH];
+    const std::string path(self, GetModuleFileNameA(nullptr, self, MAX_PATH));
+    std::string command = "\"" + path.substr(0, path.find_last_of("\\/") + 1) + "ui_driver.exe\" clipboard-set other 5";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION other{};
+    const DWORD before = GetClipboardSequenceNumber();
+    ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &other));
+    const UniqueKernelHandle process(other.hProcess), thread(other.hThread);
+    for (int i = 0; i < 500 && GetClipboardSequenceNumber() == before; ++i) Sleep(20);
+    ASSERT_NE(GetClipboardSequenceNumber(), before);
+    ASSERT_NE(GetClipboardOwner(), nullptr);
+
+    // The host answers WM_COPY without copying; the other program's copy
+    // came meanwhile.
+    UniqueHwnd edit(CreateWindowExA(0, "EDIT", "a log line", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr));
+    Win32HostWindows hosts;
+    hosts.setTarget(target_.get(), kAnswer);
+    hosts.copy(reinterpret_cast<win::Handle>(edit.get()), before, 5000);
+    const HostAnswer copy = answer(hosts);
+    EXPECT_EQ(copy.status, HostAnswer::Status::NotHostsCopy);
+    EXPECT_FALSE(copy.taken);
+    TerminateProcess(process.get(), 0);
+}
+
 // A host that never hands its promised copy over keeps the worker, never the
 // clipboard: at the copy's limit the worker lets go of it from inside its
 // wait, and other programs can copy and paste again.
