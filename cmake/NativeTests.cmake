@@ -19,3 +19,7 @@ gtest_discover_tests(native_tests DISCOVERY_TIMEOUT 60)
 # by their includes and by the calls in this build's objects.
 add_test(NAME layers COMMAND python3 ${CMAKE_SOURCE_DIR}/tools/check_layers.py
          ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+# The checker itself: a small tree of its own passes, and fails with a loop
+# planted in it (files, folders, calls without an include).
+add_test(NAME layers_checker COMMAND python3 ${CMAKE_SOURCE_DIR}/tests/tools/check_layers_test.py
+         ${CMAKE_CXX_COMPILER})

@@ -1,8 +1,9 @@
 // CreateFolderChain on relative and absolute paths, on the simulated file
 // system in a fresh temporary folder for every input: it fails only with
 // AppError, never creates anything outside that folder, and when it succeeds
-// the folder exists (except for the paths it leaves alone by design: fewer
-// than three bytes, or ending in ":" or in a second "\").
+// the folder exists where the program folder places it (except for the paths
+// it leaves alone by design: fewer than three bytes, or ending in ":" or in a
+// second "\").
 #include <fuzzer/FuzzedDataProvider.h>
 #include <stdlib.h>
 
@@ -87,6 +88,8 @@ bool leftAlone(std::string_view path) {
     return path.size() < 3 || sjis::folderPart(path).size() == path.size();
 }
 
+const std::string kProgramFolder = "C:\\Tools";
+
 const char* const kStarts[] = {"C:\\", "c:\\", "D:\\", "C:", "\\", "\\\\server\\share\\", "", "C:\\file\\",
                                "C:\\\x95\\"};
 
@@ -101,20 +104,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (::mkdtemp(pattern.data()) == nullptr) fuzz::fail("mkdtemp failed");
     const fs::path root = pattern;
     sim::setFileRoot(root.string());
-    // Drive C: with a file in it, and the current folder of relative paths.
-    fs::create_directories(root / "C");
-    fs::create_directories(root / "cwd");
+    // Drive C: with a file in it, and the program folder, where relative
+    // paths lie.
+    fs::create_directories(root / "C" / "Tools");
     std::ofstream(root / "C" / "file") << "x";
 
     GuardedFileSystem files(root);
     bool created = false;
     try {
-        CreateFolderChain(files, path);
+        CreateFolderChain(files, path, kProgramFolder);
         created = true;
     } catch (const AppError& e) {
         check(std::string_view(e.what()) == txt::kCannotCreateDirectory, "an error with another message", path, e.what());
     }
-    if (created && !leftAlone(path)) check(FolderExists(files, path), "success, but no folder there", path);
+    if (created && !leftAlone(path))
+        check(FolderExists(files, FolderFromProgramFolder(path, kProgramFolder)), "success, but no folder there", path);
 
     std::error_code error;
     for (const fs::directory_entry& e : fs::directory_iterator(outerFolder(), error)) {

@@ -23,10 +23,10 @@ bool PropertiesCommit::saveFolderReady() {
         win::kIdYes)
         return false;
     try {
-        // A relative folder is found in the program folder but never created
-        // there: the routine refuses it, as it refuses any relative path.
-        if (place != form_.SaveFolderPath) throw AppError(txt::kCannotCreateDirectory);
-        CreateFolderChain(files, place);
+        // Given as typed: a relative folder is created in the program folder,
+        // but only where the chain reaches it (Logs\New when Logs is there,
+        // never Logs alone).
+        CreateFolderChain(files, form_.SaveFolderPath, form_.programFolder());
         // The chain passes over what it takes for a drive or a root (Q:\ of
         // a missing drive, two bytes, a doubled final "\") without creating
         // anything: only a folder that is there now may be stored.

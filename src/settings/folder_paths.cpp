@@ -125,18 +125,24 @@ bool FolderExists(FileSystemPort& files, const std::string& path) {
     return attributes != win::kInvalidFileAttributes && (attributes & win::kFileAttributeDirectory) != 0;
 }
 
-void CreateFolderChain(FileSystemPort& files, const std::string& path) {
+void CreateFolderChain(FileSystemPort& files, const std::string& path, const std::string& programFolder) {
     // Walks outwards to the first level that exists, then creates the
     // missing ones from the outermost in: the same checks and creations, in the
     // same order, as doing it recursively, but a pasted path of thousands of
     // folders cannot exhaust the stack. Every level is a prefix of the path,
-    // so only its length is kept.
+    // so only its length is kept. The walk looks at the path as given; only
+    // the file system is asked about the level's place, so a relative path
+    // stops and fails where it would in the current folder, while the result
+    // does not depend on the folder the program was started from.
+    const auto place = [&programFolder](std::string_view level) {
+        return FolderFromProgramFolder(level, programFolder);
+    };
     std::vector<std::size_t> missing;
     std::string_view level = path;
     for (;;) {
         if (level.empty()) throw AppError(txt::kCannotCreateDirectory);
         if (sjis::endsWithChar(level, '\\')) level.remove_suffix(1);
-        if (level.size() < 3 || FolderExists(files, std::string(level))) break;
+        if (level.size() < 3 || FolderExists(files, place(level))) break;
         const std::string_view parent = sjis::folderPart(level);
         if (parent.size() == level.size()) break;  // ends in ":" or a further "\"
         missing.push_back(level.size());
@@ -144,6 +150,7 @@ void CreateFolderChain(FileSystemPort& files, const std::string& path) {
     }
     std::reverse(missing.begin(), missing.end());  // outermost first
     for (const std::size_t length : missing) {
-        if (!files.createDirectory(path.substr(0, length))) throw AppError(txt::kCannotCreateDirectory);
+        if (!files.createDirectory(place(std::string_view(path).substr(0, length))))
+            throw AppError(txt::kCannotCreateDirectory);
     }
 }

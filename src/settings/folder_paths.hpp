@@ -34,5 +34,10 @@ bool FolderExists(FileSystemPort& files, const std::string& path);
 
 // Creates the folder and every missing parent, outermost first. Throws
 // AppError(txt::kCannotCreateDirectory) when a level cannot be created;
-// levels created before the failure stay.
-void CreateFolderChain(FileSystemPort& files, const std::string& path);
+// levels created before the failure stay. Each level of a relative path is
+// tested and created where FolderFromProgramFolder places it, and the chain
+// stops where it would stop for a path of the current folder: at a drive
+// (D:Logs), a root (\Logs) or a level of one or two bytes (..\Logs); a
+// relative path whose first folder is missing (Logs, Logs\2024) fails before
+// anything is created.
+void CreateFolderChain(FileSystemPort& files, const std::string& path, const std::string& programFolder);

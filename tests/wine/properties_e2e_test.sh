@@ -6,8 +6,9 @@
 # takes no clicks (and not stored when Yes creates nothing), キャンセル
 # restoring what is stored (the designed states before the first commit,
 # also for the tray's double click), the window always opening on page 1
-# with the focus in the prefix box, the prefix box's limit of 14 bytes, and a
-# save folder stored relative that a commit keeps and a save writes into.
+# with the focus in the prefix box, the prefix box's limit of 14 bytes, a
+# save folder stored relative that a commit keeps and a save writes into, and
+# a relative one typed that Yes creates in the program folder.
 #   properties_e2e_test.sh BUILD_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -231,6 +232,24 @@ wait_until 60 "the log in the program folder's logs" logged ||
     fail "no log in the program folder's logs: $(find "$work" -name 'LOG*' | paste -sd ' ')"
 ok "a relative save folder stays as stored and takes the log: $(find "$work/app/logs" -name 'LOG*' -printf '%f')"
 
-# 10. Exit from the tray menu ends the program.
+# 10. A relative folder typed whose first folder is in the program folder:
+# Yes creates it there, not in the folder the program was started from (this
+# script's, which has no logs of its own), and it is stored as typed.
+[[ ! -e $PWD/logs ]] || fail "the current folder $PWD has a logs folder: the step cannot tell where it creates"
+must "shown for a new folder" show 30
+must "page 2 for the folder" page 1 10
+expect_full_folder logs
+must "relative folder typed" set-text SaveFolder_Edit 'logs\new'
+must "update" click Save_Button
+must "question answered with Yes" answer-box warning ask-create-folder yes 20
+must "update button disabled after the update, with no error" wait-enabled Save_Button 0 10
+[[ -d $work/app/logs/new ]] || fail "the relative folder was not created in the program folder"
+[[ ! -e $PWD/logs ]] || fail "a folder was created in the current folder"
+expect_ini Setting_GroupBox OrvexLogPath 'logs\new'
+must "cancel" click Cancel_Button
+must "hidden" wait-shown 0 20
+ok "a relative folder typed is created in the program folder"
+
+# 11. Exit from the tray menu ends the program.
 props_stop_app
 echo "properties window: all checks passed"

@@ -59,9 +59,12 @@ TEST_F(CommitTest, YesCreatesTheFolderWithItsMissingParentsAndStoresIt) {
 TEST_F(CommitTest, YesThatLeavesNoFolderShowsTheErrorThenFallsBack) {
     // Refused by the system, or (a missing drive, two bytes, a doubled final
     // "\") passed over by the chain creation without a folder coming of it;
-    // a relative folder missing in the program folder is never created.
-    for (const std::string& typed : {std::string(), std::string("C:\\Blocked\\Logs"), std::string("Q:\\"),
-                                     std::string("Q:"), std::string("C:\\Missing\\\\"), std::string("New\\Sub")}) {
+    // nor is a relative folder whose first folder is missing in the program
+    // folder created, even where the current folder has it.
+    makeFolder("Logs");  // the simulated current folder's
+    for (const std::string& typed :
+         {std::string(), std::string("C:\\Blocked\\Logs"), std::string("Q:\\"), std::string("Q:"),
+          std::string("C:\\Missing\\\\"), std::string("New\\Sub"), std::string("Logs"), std::string("Logs\\2024")}) {
         d.boxes.shown.clear();
         writeFile("C:\\Blocked", "a file where a folder should be");
         typeSaveFolder(typed);
@@ -79,6 +82,38 @@ TEST_F(CommitTest, YesThatLeavesNoFolderShowsTheErrorThenFallsBack) {
         EXPECT_FALSE(d.view.visible);
         showWindow();
     }
+    EXPECT_FALSE(exists("C:\\Tools\\New"));
+    EXPECT_FALSE(exists("C:\\Tools\\Logs"));
+    EXPECT_FALSE(exists("Logs\\2024"));
+}
+
+TEST_F(CommitTest, YesCreatesARelativeFolderInTheProgramFolderWhereTheChainReachesIt) {
+    makeFolder("C:\\Tools\\Logs");
+    makeFolder("D:\\");
+    makeFolder("Logs");  // the simulated current folder's, which must not matter
+    const std::pair<std::string, std::string> cases[] = {
+        {"Logs\\New", "C:\\Tools\\Logs\\New"},  // its parent is there
+        {"\\Saved", "C:\\Saved"},                 // the root of the program's drive
+        {"D:Logs", "D:\\Logs"},                     // another drive: in its root
+        {"c:Kept", "C:\\Tools\\Kept"},            // the program's drive: the program folder
+        {"..\\Beside", "C:\\Beside"},             // ".." ends the chain as a drive does
+    };
+    for (const auto& [typed, place] : cases) {
+        d.boxes.shown.clear();
+        typeSaveFolder(typed);
+        d.boxes.script.pushButton(win::kIdYes);
+        click(controls().Save_Button);
+
+        ASSERT_FALSE(d.boxes.shown.empty()) << typed;
+        EXPECT_EQ(d.boxes.shown[0].text, txt::kAskCreateFolder);
+        EXPECT_EQ(d.boxes.shown.size(), 1u) << typed;  // no error after it
+        EXPECT_TRUE(FolderExists(d.files, place)) << typed;
+        EXPECT_EQ(setting("Setting_GroupBox", "OrvexLogPath"), typed);
+        EXPECT_EQ(saveFolderPath(), typed);
+        EXPECT_EQ(controls().SaveFolder_Edit.text(), typed);
+        EXPECT_FALSE(controls().Save_Button.enabled());
+    }
+    EXPECT_FALSE(exists("Logs\\New"));
 }
 
 TEST_F(CommitTest, ATypedRelativeFolderIsCheckedInTheProgramFolderAndStoredAsTyped) {

@@ -45,9 +45,11 @@ std::vector<std::string> allSteps(const std::string& path) {
     return measure.texts;
 }
 
+const std::string kProgramFolder = "C:\\Tools";
+
 void expectCannotCreate(FileSystemPort& files, const std::string& path) {
     try {
-        CreateFolderChain(files, path);
+        CreateFolderChain(files, path, kProgramFolder);
         ADD_FAILURE() << "no error for " << path;
     } catch (const AppError& e) {
         EXPECT_STREQ(e.what(), txt::kCannotCreateDirectory);
@@ -184,12 +186,12 @@ TEST(CreateFolderChain, CreatesMissingParentsOutermostFirst) {
     SimFileRoot root;
     root.makeFolder("D:\\");
     RecordingFileSystem files;
-    CreateFolderChain(files, "D:\\Logs\\2024\\");
+    CreateFolderChain(files, "D:\\Logs\\2024\\", kProgramFolder);
     EXPECT_EQ(files.created, (std::vector<std::string>{"D:\\Logs", "D:\\Logs\\2024"}));
     EXPECT_TRUE(root.isFolder("D:\\Logs\\2024"));
 
     files.created.clear();
-    CreateFolderChain(files, "D:\\Logs\\" + kHyo + "\\" + kHyo);
+    CreateFolderChain(files, "D:\\Logs\\" + kHyo + "\\" + kHyo, kProgramFolder);
     EXPECT_EQ(files.created, (std::vector<std::string>{"D:\\Logs\\" + kHyo, "D:\\Logs\\" + kHyo + "\\" + kHyo}));
     EXPECT_TRUE(root.isFolder("D:\\Logs\\" + kHyo + "\\" + kHyo));
 }
@@ -200,17 +202,38 @@ TEST(CreateFolderChain, DoesNothingForExistingFoldersAndDrives) {
     root.makeFolder("cwd");  // so that a wrong creation of a relative name would succeed
     RecordingFileSystem files;
     for (const char* path : {"D:\\Logs", "D:\\Logs\\", "D:\\", "D:", "D", "\\", "Q:"}) {
-        EXPECT_NO_THROW(CreateFolderChain(files, path)) << path;
+        EXPECT_NO_THROW(CreateFolderChain(files, path, kProgramFolder)) << path;
     }
     EXPECT_TRUE(files.created.empty());
 }
 
-TEST(CreateFolderChain, FailsWithoutCreatingForEmptyAndRelativePaths) {
+TEST(CreateFolderChain, FailsWithoutCreatingForEmptyAndRelativePathsWhoseFirstFolderIsMissing) {
     SimFileRoot root;
-    root.makeFolder("cwd");
+    root.makeFolder("Logs");  // the current folder's does not count
+    root.makeFolder(kProgramFolder);
     RecordingFileSystem files;
     for (const char* path : {"", "Logs", "Logs\\2024", "Logs\\2024\\"}) expectCannotCreate(files, path);
     EXPECT_TRUE(files.created.empty());
+}
+
+TEST(CreateFolderChain, CreatesARelativePathInTheProgramFolderFromWhereItsChainStops) {
+    SimFileRoot root;
+    root.makeFolder(kProgramFolder + "\\Logs");
+    root.makeFolder("D:\\");
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"Logs\\New\\2024", {"C:\\Tools\\Logs\\New", "C:\\Tools\\Logs\\New\\2024"}},
+        {"\\Saved\\2024", {"C:\\Saved", "C:\\Saved\\2024"}},
+        {"D:Logs\\2024", {"D:\\Logs", "D:\\Logs\\2024"}},
+        {"c:Kept", {"C:\\Tools\\Kept"}},
+        {"..\\Beside", {"C:\\Tools\\..\\Beside"}},
+    };
+    for (const auto& [path, created] : cases) {
+        RecordingFileSystem files;
+        CreateFolderChain(files, path, kProgramFolder);
+        EXPECT_EQ(files.created, created) << path;
+        EXPECT_TRUE(root.isFolder(created.back())) << path;
+    }
+    EXPECT_FALSE(root.isFolder("Logs\\New"));
 }
 
 TEST(CreateFolderChain, FailsWhereTheSystemRefusesAndKeepsOuterLevels) {

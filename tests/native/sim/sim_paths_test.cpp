@@ -38,7 +38,7 @@ TEST(SimPaths, FolderChainWithDotDotIsCreatedInsideTheRoot) {
     std::filesystem::create_directories(inner + "/C");
     sim::setFileRoot(inner);
     sim::SimFileSystem files;
-    CreateFolderChain(files, "C:\\..\\..\\up\\down");
+    CreateFolderChain(files, "C:\\..\\..\\up\\down", "C:\\Tools");
     EXPECT_TRUE(FolderExists(files, "C:\\up\\down"));
     EXPECT_TRUE(std::filesystem::is_directory(inner + "/C/up/down"));
     EXPECT_FALSE(std::filesystem::exists(inner + "/../up"));

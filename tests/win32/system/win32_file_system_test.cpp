@@ -144,19 +144,25 @@ TEST_F(Win32FileSystemTest, FolderRoutinesOnRealFolders) {
     EXPECT_FALSE(FolderExists(files_, at("none")));
     EXPECT_FALSE(FolderExists(files_, ""));
 
-    CreateFolderChain(files_, at("Logs\\2024\\"));
+    CreateFolderChain(files_, at("Logs\\2024\\"), root_);
     EXPECT_TRUE(FolderExists(files_, at("Logs\\2024")));
-    EXPECT_NO_THROW(CreateFolderChain(files_, at("Logs")));
+    EXPECT_NO_THROW(CreateFolderChain(files_, at("Logs"), root_));
+    // Relative: in the given program folder, not the current one, and only
+    // where the chain reaches from the first folder.
+    CreateFolderChain(files_, "Logs\\New", root_);
+    EXPECT_TRUE(FolderExists(files_, at("Logs\\New")));
+    EXPECT_THROW(CreateFolderChain(files_, "Missing\\New", root_), AppError);
+    EXPECT_FALSE(FolderExists(files_, at("Missing")));
 
     writeFile(at("A"), "keep");
     EXPECT_FALSE(FolderExists(files_, at("A")));
-    EXPECT_THROW(CreateFolderChain(files_, at("A\\B")), AppError);
+    EXPECT_THROW(CreateFolderChain(files_, at("A\\B"), root_), AppError);
     EXPECT_EQ(readFile(at("A")), "keep");
 }
 
 TEST_F(Win32FileSystemTest, DoubleByteFolderWithSeparatorByteIsOneFolder) {
     if (GetACP() != 932) GTEST_SKIP() << "needs the Japanese ANSI code page";
-    CreateFolderChain(files_, at(kHyo + "\\Logs"));
+    CreateFolderChain(files_, at(kHyo + "\\Logs"), root_);
     EXPECT_TRUE(FolderExists(files_, at(kHyo)));
     EXPECT_TRUE(FolderExists(files_, at(kHyo + "\\Logs")));
     // One folder was made at the top, named 表 itself, not its lead byte.
