@@ -31,13 +31,16 @@ void MainForm::FormCreate() {
     dispatchNow([this] { runFormCreate({form, trayIcon, transfer, naming, reactions, hostLaunch}); });
 }
 
-void MainForm::TrayIconMessage(std::intptr_t lParam) {
-    // Where and when the press was made, read first, as it arrives.
-    const TrayPress press = form.platform.tray.pressNow();
+void MainForm::TrayIconMessage(std::uintptr_t wParam, std::intptr_t lParam) {
+    // Where and when the press was made, read first, as it arrives; another
+    // icon's message, or another program's, is not ours.
+    TrayEvent event;
+    if (!form.platform.tray.decode(wParam, lParam, event)) return;
+    trayIcon.arrived(event);
     // While a step of a save fills the holder or writes, a menu opened now
     // would hold the step: the click is answered after it, where and when it
     // was made.
-    dispatch([this, lParam, press] { trayIcon.TrayIconMessage(lParam, press); });
+    dispatch([this, event] { trayIcon.TrayIconMessage(event); });
 }
 
 void MainForm::TimerTick(TimerId id) {

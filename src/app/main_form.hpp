@@ -85,8 +85,8 @@ public:
     void StartupDone() {
         dispatchNow([this] { menus.startupDone(); });
     }
-    // WM_USER from the tray icon; lParam is the mouse message.
-    void TrayIconMessage(std::intptr_t lParam);
+    // WM_USER from the tray icon, in either protocol of the shell.
+    void TrayIconMessage(std::uintptr_t wParam, std::intptr_t lParam);
     // The shell's "TaskbarCreated" broadcast.
     void TaskbarCreated() {
         dispatchNow([this] { trayIcon.TaskbarCreated(); });

@@ -123,7 +123,7 @@ void Win32Desktop::onDpiChanged() {
 
 void Win32Desktop::wireMessages() {
     PropertiesWindow::Events events;
-    events.trayMessage = [this](LPARAM lParam) { main_->TrayIconMessage(lParam); };
+    events.trayMessage = [this](WPARAM wParam, LPARAM lParam) { main_->TrayIconMessage(wParam, lParam); };
     events.timer = [this](UINT_PTR id) { main_->TimerTick(static_cast<TimerId>(id)); };
     events.command = [this](unsigned id) {
         switch (id) {

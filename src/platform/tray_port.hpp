@@ -1,38 +1,60 @@
 #pragma once
 // The notification-area icon and its two pop-up menus.
+#include <cstdint>
 #include <string>
 
 struct ScreenPoint {
     int x = 0, y = 0;
 };
 
-// Where and when a press on the icon was made. The shell's callback carries
-// neither, so both are read as its message arrives, before anything else:
-// a press handled later (after a step of a save) still acts where and when
-// it was made.
+// Where and when a press on the icon was made: where the shell says (its
+// version-4 protocol gives the icon's place as the anchor) or the cursor,
+// and when its message arrived. Both are taken as it arrives, so a press
+// handled later (after a step of a save) still acts where and when it was
+// made.
 struct TrayPress {
     ScreenPoint at;
     unsigned long time = 0;  // milliseconds, GetTickCount's clock
 };
 
+// One callback of our icon: the mouse message or the shell's notice
+// (kNinSelect, kNinKeySelect, kWmContextMenu), and its press.
+struct TrayEvent {
+    unsigned message = 0;
+    TrayPress press;
+    unsigned long arrival = 0;  // its place among the icon's messages, as they arrived
+};
+
 // An item chosen from a tray menu; separators are never chosen.
 // SecondPress: no item, the left menu was closed by a second press on the
-// icon that makes a double click with the press that opened it.
-enum class TrayMenuItem { None, AutoSave, Save, Properties, Exit, SecondPress };
+// icon that makes a double click with the press that opened it. Cancelled:
+// no item, the menu was closed with Esc.
+enum class TrayMenuItem { None, AutoSave, Save, Properties, Exit, SecondPress, Cancelled };
 
 class TrayPort {
 public:
     virtual ~TrayPort() = default;
     // Shell_NotifyIconA(NIM_ADD): the properties window, identifier 1,
     // NIF_MESSAGE | NIF_ICON | NIF_TIP, callback WM_USER, a copy of the
-    // window's own icon (released right after the call) and `tip`. True when
-    // the icon is in the notification area afterwards; a shell still busy
-    // starting refuses the add.
+    // window's own icon (released right after the call) and `tip`; then
+    // NIM_SETVERSION with NOTIFYICON_VERSION_4, whose shell lets the
+    // keyboard reach the icon (one that refuses keeps the first protocol).
+    // True when the icon is in the notification area afterwards; a shell
+    // still busy starting refuses the add.
     virtual bool addIcon(const std::string& tip) = 0;
     // Shell_NotifyIconA(NIM_DELETE) with the properties window and identifier 1.
     virtual void removeIcon() = 0;
-    // GetCursorPos and GetTickCount, as a press's message arrives.
-    virtual TrayPress pressNow() = 0;
+    // A WM_USER callback as it arrives, in the protocol the shell speaks:
+    // the event in the low word of lParam; in version 4 the icon's id in its
+    // high word and the anchor in wParam, else the id in wParam and the
+    // cursor read now. False for a message that is not our icon's.
+    virtual bool decode(std::uintptr_t wParam, std::intptr_t lParam, TrayEvent& event) = 0;
+    // Whether `later` comes within the system's double-click time and
+    // rectangle of `earlier`.
+    virtual bool sameGesture(const TrayPress& earlier, const TrayPress& later) = 0;
+    // Shell_NotifyIconA(NIM_SETFOCUS): a menu closed with Esc hands the
+    // keyboard back to the notification area.
+    virtual void focusNotificationArea() = 0;
     // SetForegroundWindow on the application window, then every message that
     // is waiting is processed (ticks and tray messages may run here).
     virtual void foregroundAndProcessMessages() = 0;
@@ -48,12 +70,4 @@ public:
     virtual TrayMenuItem openRightMenu(ScreenPoint at) = 0;
     // Closes the open menu, if any, without a choice (EndMenu).
     virtual void closeMenu() = 0;
-    // The shell's WM_LBUTTONDBLCLK (made as `press`) ran its action on its
-    // own, its first press having been one the program already took (a
-    // press whose menu was dismissed). The shell then reports the double
-    // click's second press as a plain press: pressEndsDoubleClick tells
-    // whether a left press comes within the system's double-click time and
-    // rectangle of that mark, which it uses up.
-    virtual void markDoubleClick(const TrayPress& press) = 0;
-    virtual bool pressEndsDoubleClick(const TrayPress& press) = 0;
 };

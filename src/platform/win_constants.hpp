@@ -18,6 +18,12 @@ inline constexpr unsigned kWmLButtonDblClk = 0x0203;
 inline constexpr unsigned kWmRButtonDown = 0x0204;
 inline constexpr unsigned kWmMouseMove = 0x0200;
 inline constexpr unsigned kWmLButtonUp = 0x0202;
+inline constexpr unsigned kWmRButtonUp = 0x0205;
+inline constexpr unsigned kWmContextMenu = 0x007B;
+// The shell's version-4 notices: a left click done, the icon chosen from the
+// keyboard (Enter, Space).
+inline constexpr unsigned kNinSelect = 0x0400;
+inline constexpr unsigned kNinKeySelect = 0x0401;
 
 inline constexpr unsigned kMbOk = 0x0;
 inline constexpr unsigned kMbYesNo = 0x4;

@@ -37,18 +37,41 @@ void TrayIcon::TaskbarCreated() {
     if (wanted_) add();
 }
 
-void TrayIcon::TrayIconMessage(std::intptr_t lParam, const TrayPress& press) {
+void TrayIcon::TrayIconMessage(const TrayEvent& event) {
+    const unsigned message = event.message;
+    const TrayPress& press = event.press;
+    // Taken first: what a menu opened below lets in sees this one before it.
+    const TrayEvent previous = message == win::kWmMouseMove ? previous_ : std::exchange(previous_, event);
     const bool secondPressDue = std::exchange(secondPressDue_, false);
-    if (lParam == win::kWmLButtonUp || lParam == win::kWmMouseMove) secondPressDue_ = secondPressDue;
-    switch (lParam) {
+    if (message == win::kWmLButtonUp || message == win::kWmMouseMove || message == win::kNinSelect)
+        secondPressDue_ = secondPressDue;
+    switch (message) {
         case win::kWmLButtonDown:
             // The second press of a double click that the shell reported first.
-            if (!(secondPressDue && form_.platform.tray.pressEndsDoubleClick(press))) leftButtonDown(press);
+            if (!(secondPressDue && form_.platform.tray.sameGesture(doubleClickMark_, press))) leftButtonDown(press);
             break;
         case win::kWmLButtonDblClk: doubleClickMessage(press); break;
         case win::kWmRButtonDown: rightButtonDown(press); break;
-        default: break;  // moves, releases, the middle button
+        case win::kNinKeySelect: keySelect(event, previous); break;
+        case win::kWmContextMenu:
+            // After a right click the shell sends it too: that press opened
+            // the menu. Alone, it is the menu key or Shift+F10.
+            if (previous.message != win::kWmRButtonDown && previous.message != win::kWmRButtonUp)
+                rightButtonDown(press);
+            break;
+        // Moves, releases, the middle button, and the notice after a left
+        // click, whose press opened the menu already.
+        default: break;
     }
+}
+
+void TrayIcon::keySelect(const TrayEvent& event, const TrayEvent& previous) {
+    // One Enter may come as two notices, the second while the first one's
+    // menu is open, or, when both waited for a step of a save, before the
+    // first was handled: either way it opens no second menu.
+    if (leftPress_ || (previous.message == win::kNinKeySelect && event.arrival <= arrivedBeforeKeySelect_)) return;
+    arrivedBeforeKeySelect_ = arrivals_;
+    leftButtonDown(event.press);
 }
 
 void TrayIcon::rightButtonDown(const TrayPress& press) {
@@ -121,7 +144,7 @@ void TrayIcon::doubleClickMessage(const TrayPress& press) {
     // No press of ours is under way: the shell paired an earlier press, whose
     // menu was dismissed, with this double click's first press, and reports
     // its second press next as a plain one.
-    form_.platform.tray.markDoubleClick(press);
+    doubleClickMark_ = press;
     secondPressDue_ = true;
     doubleClick();
 }

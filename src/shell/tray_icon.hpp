@@ -30,15 +30,20 @@ public:
     static constexpr unsigned kRetryIntervalMs = 3000;
     static constexpr int kRetries = 10;
 
-    // WM_USER from the icon; lParam is the mouse message over it, made where
-    // and when `press` says.
-    void TrayIconMessage(std::intptr_t lParam, const TrayPress& press);
+    // Numbers an event of the icon as it arrives, before it may wait for a
+    // step of a save.
+    void arrived(TrayEvent& event) { event.arrival = ++arrivals_; }
+    // WM_USER from the icon: a mouse message over it, or the shell's notice
+    // of a click done or a key, made where and when its press says.
+    void TrayIconMessage(const TrayEvent& event);
 
 private:
     void leftButtonDown(const TrayPress& press);
     // Sets up and opens the left menu; what closed it.
     TrayMenuItem openLeftMenu(const TrayPress& press);
     void rightButtonDown(const TrayPress& press);
+    // Enter or Space on the icon (version 4): the left menu, as a press.
+    void keySelect(const TrayEvent& event, const TrayEvent& previous);
     void doubleClickMessage(const TrayPress& press);
     void doubleClick();
 
@@ -54,7 +59,16 @@ private:
     // A second press closed the menu and ran the double-click action; the
     // shell's WM_LBUTTONDBLCLK for that press, if it comes, is not run again.
     bool ranForSecondPress_ = false;
-    // The shell reported a double click before its second press: the plain
-    // left press right after it (releases and moves aside) is that press.
+    // The shell reported a double click (made as doubleClickMark_) before
+    // its second press: the plain left press right after it (releases,
+    // moves and the shell's notice aside), if it comes within the system's
+    // double-click time and rectangle, is that press.
     bool secondPressDue_ = false;
+    TrayPress doubleClickMark_;
+    // The icon's last event but moves: a WM_CONTEXTMENU right after a right
+    // press is that press's, and one Enter may come as two NIN_KEYSELECTs.
+    TrayEvent previous_;
+    unsigned long arrivals_ = 0;
+    // How many events had arrived when the last NIN_KEYSELECT was handled.
+    unsigned long arrivedBeforeKeySelect_ = 0;
 };

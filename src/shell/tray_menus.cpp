@@ -23,6 +23,9 @@ void TrayMenus::run(TrayMenuItem item) {
         case TrayMenuItem::Save: requestSave(); break;
         case TrayMenuItem::Properties: Property_MenuItemClick(); break;
         case TrayMenuItem::Exit: Exit_MenuItemClick(); break;
+        // Esc: the keyboard goes back to the notification area, where the
+        // user may go on.
+        case TrayMenuItem::Cancelled: form_.platform.tray.focusNotificationArea(); break;
         case TrayMenuItem::None:
         case TrayMenuItem::SecondPress: break;
     }

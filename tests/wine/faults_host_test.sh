@@ -151,7 +151,7 @@ OrvexLogPath=$(win_path "$logs")
 Dialog_CheckBox=0
 Save_RadioButton=1
 INI
-drive notify TMainForm 0x400 2 0x203
+drive notify TMainForm 0x400 0 0x20203
 tray_double_click
 wait_until 60 "our icon's double click to save" has_log "$logs" '*_2.rtf' || fail "our icon's double click did not save"
 show_properties

@@ -176,7 +176,7 @@ exit_under() {
 start_app "$work/app" "$cwd_dir"
 props_drive wait-dialog warning 30 || fail "no question at start-up"
 props_drive wait-taskbar 1 10 || fail "the question has no taskbar entry"
-drive notify TMainForm 0x400 1 0x203
+drive tray-event TMainForm 0x203
 exit_under "the start-up question"
 
 start_app "$work/app" "$cwd_dir"
@@ -186,7 +186,7 @@ exit_under "its open-file dialog"
 
 start_app "$work/app" "$cwd_dir"
 props_drive wait-dialog warning 30 || fail "no question at start-up"
-drive notify TMainForm 0x400 1 0x203
+drive tray-event TMainForm 0x203
 props_drive answer-box warning specify-orvex ok 30 || fail "the question did not take its answer"
 props_drive cancel-dialog orvex-dialog 30 || fail "no open-file dialog to cancel"
 drive wait-visible TDialogForm 60 || fail "no notice for the save asked for during start-up"

@@ -114,7 +114,7 @@ props_drive click Cancel_Button
 props_drive wait-shown 0 20 || fail "the properties window did not close"
 ok "the notice over an error box, then the box, answered by real clicks; the properties window waited behind"
 
-drive notify TMainForm 0x400 1 0x203
+drive tray-event TMainForm 0x203
 drive wait-visible TDialogForm 60 || fail "no notice"
 save_into "$work/gone"
 drive post TMainForm 0x113 1 0

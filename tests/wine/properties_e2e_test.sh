@@ -59,7 +59,9 @@ must "double click to show the properties" click MainForm_RadioButton
 must "properties radio checked" wait-checked MainForm_RadioButton 1 10
 must "cancel" click Cancel_Button
 must "cancel hides the window" wait-shown 0 20
-ui send TMainForm 0x400 1 0x203 || fail "tray double click"
+# The double click sent as the version-4 shell does (event and icon id in
+# lParam), returning once it is handled.
+ui send TMainForm 0x400 0 0x10203 || fail "tray double click"
 drive wait-shown 0 1 || fail "a cancelled double-click choice opened the window"
 [[ ! -e $ini ]] || fail "cancel wrote the settings file"
 must "shown after cancel" show 30

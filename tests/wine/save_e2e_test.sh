@@ -64,6 +64,17 @@ wait_until 60 "the text log" has_log "$logs" '*_1.txt'
 wait_until 10 "the text log to be complete" python3 "$here/check_capture.py" text "$work/client.txt" "$(logs_matching "$logs" '*_1.txt')"
 ok "chat client saved as Shift-JIS text"
 
+# 2a. From the keyboard, through the shell's version-4 notices: Enter on the
+#     icon opens the left menu, where S saves; the menu key opens the right
+#     one, where R opens the properties window.
+keyboard_menu enter s
+wait_until 60 "the log saved from the keyboard" has_log "$logs" '*_2.txt'
+keyboard_menu menukey r
+drive wait-visible TMainForm 10 || fail "R chosen from the keyboard opened no properties window"
+props_drive click Cancel_Button || fail "no キャンセル to close the properties window"
+drive wait-hidden TMainForm 10 || fail "the properties window stayed"
+ok "the keyboard reached both menus: a log saved, the properties window opened"
+
 # 2b. Prefixes put into the settings file behind the program's back: one that
 #     the prefix check refuses never reaches the path (the log stays in the
 #     save folder, without it); an accepted one is used as stored.
@@ -170,7 +181,7 @@ auto_save_tick
 drive wait-boxes "$error" 2 10 || fail "no second box from the tick"
 drive press "$error" 1 10
 drive wait-boxes "$error" 1 10 || fail "the inner box stayed"
-drive notify TMainForm 0x400 1 0x204
+drive tray-event TMainForm 0x204
 drive wait-visible '#32768' 10 || fail "the tray menu did not open"
 wait_until 40 "the close timer to end the program" _gone "$app" || fail "the program did not end by itself"
 elapsed=$((SECONDS - started))

@@ -1,7 +1,10 @@
 #pragma once
 // The tray as the shell drives it, for the drivers: the icon's callback sent
-// from this process with SendNotifyMessage (the shell does not post it), and
-// an item of the menu it opens chosen by its access key.
+// from this process with SendNotifyMessage (the shell does not post it), in
+// the version-4 form that the program asks for and Wine's tray speaks then
+// (the anchor in wParam, the event and the icon's id in lParam, and after a
+// left or right click the shell's NIN_SELECT or WM_CONTEXTMENU), and an item
+// of the menu it opens chosen by its access key.
 #include <windows.h>
 
 #include <cstddef>
@@ -9,17 +12,43 @@
 namespace tray_input {
 
 constexpr UINT kCallback = WM_USER;
-constexpr WPARAM kIconId = 1;
+constexpr WORD kIconId = 1;
+constexpr UINT kNinSelect = WM_USER, kNinKeySelect = WM_USER + 1;
+
+// The middle of the first icon in Wine's notification area, the "Wine
+// System Tray" window it shows on a display without a desktop shell (its
+// icons sit in a row of squares along the client area's top); false
+// without one.
+inline bool iconPoint(POINT& middle) {
+    HWND tray = FindWindowA(nullptr, "Wine System Tray");
+    RECT client{};
+    if (tray == nullptr || !GetClientRect(tray, &client) || client.bottom <= 0) return false;
+    middle = {client.bottom / 2, client.bottom / 2};
+    return ClientToScreen(tray, &middle) != FALSE;
+}
+
+// One callback as the shell sends it, anchored at the icon (where the
+// cursor is when there is none to be found).
+inline bool event(HWND window, UINT message) {
+    POINT at{};
+    if (!iconPoint(at)) GetCursorPos(&at);
+    return SendNotifyMessageA(window, kCallback, MAKEWPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)),
+                              MAKELPARAM(message, kIconId)) != FALSE;
+}
 
 // What the shell sends for a press on the icon and its release, or for a
 // double click: the first press and release, then WM_LBUTTONDBLCLK and the
-// second release.
+// second release; each left release followed by NIN_SELECT, a right one by
+// WM_CONTEXTMENU. A key on the icon (NIN_KEYSELECT, WM_CONTEXTMENU) is sent
+// alone.
 inline bool send(HWND window, UINT mouseMessage) {
-    const UINT release = mouseMessage == WM_RBUTTONDOWN ? WM_RBUTTONUP : WM_LBUTTONUP;
-    const bool twice = mouseMessage == WM_LBUTTONDBLCLK;
-    const UINT sequence[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, mouseMessage, release};
-    for (std::size_t i = twice ? 0 : 2; i < 4; ++i)
-        if (!SendNotifyMessageA(window, kCallback, kIconId, sequence[i])) return false;
+    if (mouseMessage == kNinKeySelect || mouseMessage == WM_CONTEXTMENU) return event(window, mouseMessage);
+    const bool right = mouseMessage == WM_RBUTTONDOWN;
+    const UINT release = right ? WM_RBUTTONUP : WM_LBUTTONUP;
+    const UINT after = right ? WM_CONTEXTMENU : kNinSelect;
+    const UINT sequence[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, kNinSelect, mouseMessage, release, after};
+    for (std::size_t i = mouseMessage == WM_LBUTTONDBLCLK ? 0 : 3; i < 6; ++i)
+        if (!event(window, sequence[i])) return false;
     return true;
 }
 

@@ -210,9 +210,12 @@ int usage() {
         "commands:\n"
         "  post CLASS MSG WPARAM LPARAM      PostMessage to the first window of CLASS\n"
         "  notify CLASS MSG WPARAM LPARAM    SendNotifyMessage to it, as the tray sends\n"
-        "  tray CLASS left|right|double [KEY SEC]   the icon's callback for a press (and its\n"
-        "                                    release) or a double click, sent as the shell does;\n"
-        "                                    with KEY, the menu's item of that access key chosen\n"
+        "  tray CLASS left|right|double|enter|menukey [KEY SEC]   the icon's callbacks for a\n"
+        "                                    press (and its release), a double click, Enter on\n"
+        "                                    the icon (NIN_KEYSELECT) or the menu key\n"
+        "                                    (WM_CONTEXTMENU), sent as the shell does; with KEY,\n"
+        "                                    the menu's item of that access key chosen\n"
+        "  tray-event CLASS MESSAGE          one callback of the icon with MESSAGE as its event\n"
         "  wait-menu CLASS 0|1 SEC           wait until its program shows a pop-up menu / none\n"
         "  menu-close CLASS                  close its open pop-up menu without a choice (Escape)\n"
         "  menu-checked CLASS                exit 0 when the first item of its open pop-up menu\n"
@@ -421,13 +424,19 @@ int main(int argc, char** argv) {
     if (cmd == "tray" && (argc == 4 || argc == 6)) {
         HWND w = FindWindowA(argv[2], nullptr);
         const std::string press = argv[3];
-        const UINT message = press == "left"     ? WM_LBUTTONDOWN
-                             : press == "right"  ? WM_RBUTTONDOWN
-                             : press == "double" ? WM_LBUTTONDBLCLK
-                                                 : 0;
+        const UINT message = press == "left"      ? WM_LBUTTONDOWN
+                             : press == "right"   ? WM_RBUTTONDOWN
+                             : press == "double"  ? WM_LBUTTONDBLCLK
+                             : press == "enter"   ? tray_input::kNinKeySelect
+                             : press == "menukey" ? WM_CONTEXTMENU
+                                                  : 0;
         if (w == nullptr || message == 0) return 1;
         if (argc == 4) return tray_input::send(w, message) ? 0 : 1;
         return tray_input::choose(w, message, argv[4][0], std::atof(argv[5])) ? 0 : 1;
+    }
+    if (cmd == "tray-event" && argc == 4) {
+        HWND w = FindWindowA(argv[2], nullptr);
+        return w != nullptr && tray_input::event(w, static_cast<UINT>(number(argv[3]))) ? 0 : 1;
     }
     if (cmd == "wait-menu" && argc == 5) {
         HWND w = FindWindowA(argv[2], nullptr);
@@ -446,12 +455,8 @@ int main(int argc, char** argv) {
         return w != nullptr && tray_input::dismiss(w) ? 0 : 1;
     }
     if (cmd == "tray-icon-point" && argc == 2) {
-        // The icons sit in a row of squares along the client area's top.
-        HWND tray = FindWindowA(nullptr, "Wine System Tray");
-        RECT client{};
-        if (tray == nullptr || !GetClientRect(tray, &client) || client.bottom <= 0) return 1;
-        POINT middle{client.bottom / 2, client.bottom / 2};
-        ClientToScreen(tray, &middle);
+        POINT middle{};
+        if (!tray_input::iconPoint(middle)) return 1;
         std::printf("%ld %ld\n", middle.x, middle.y);
         return 0;
     }

@@ -37,8 +37,17 @@ protected:
     // The shell sends the icon's callback from another process: it is
     // handled at once, also inside an open menu, a box or a host's answer
     // (from their `during` events), never queued for the message loop.
+    // In the protocol the shell speaks: the version-4 one once asked (its
+    // anchor where the cursor is), unless it refused.
     void tray(unsigned mouseMessage) {
-        message([this, mouseMessage] { form().TrayIconMessage(static_cast<std::intptr_t>(mouseMessage)); });
+        if (d.tray.version4) return trayV4(mouseMessage, d.tray.cursor);
+        message([this, mouseMessage] { form().TrayIconMessage(1, static_cast<std::intptr_t>(mouseMessage)); });
+    }
+    // As a shell of the version-4 protocol sends it: the anchor in wParam,
+    // the event and the icon's id in lParam.
+    void trayV4(unsigned event, ScreenPoint anchor) {
+        const auto wParam = static_cast<std::uintptr_t>((anchor.x & 0xFFFF) | ((anchor.y & 0xFFFF) << 16));
+        message([this, event, wParam] { form().TrayIconMessage(wParam, static_cast<std::intptr_t>(event | (1u << 16))); });
     }
     void leftMenu(TrayMenuItem choice) {
         d.tray.pushChoice(choice);

@@ -3,7 +3,10 @@
 #include "settings/setting_keys.hpp"
 #include "text/texts.hpp"
 
-class TrayMenuTest : public ShellTest {};
+class TrayMenuTest : public ShellTest {
+protected:
+    void doubleClickRunsOnce(bool version4);
+};
 
 TEST_F(TrayMenuTest, AutoSaveItemFollowsCommittedKeysWithTheDesignedStatesAsDefaults) {
     start();
@@ -254,11 +257,20 @@ TEST_F(TrayMenuTest, ASaveEndingUnderTheLeftMenuSwitchesAutoSaveWithItsFile) {
     EXPECT_EQ(lastMenu().time, 7000u);
 }
 
-TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPress) {
+// Each double click, in every order the shell's messages come in, runs its
+// action once: in the first protocol, and in the version-4 one, whose shell
+// adds its NIN_SELECT after every left release.
+void TrayMenuTest::doubleClickRunsOnce(bool version4) {
+    d.tray.refusesVersion4 = !version4;
     makeFolder("C:\\Logs");
     writeSettings("[Setting_GroupBox]\r\nSave_RadioButton=1\r\nDialog_CheckBox=0\r\nOrvexLogPath=C:\\Logs\r\n");
     d.windows.addChatClient("text");
     start();
+    ASSERT_EQ(d.tray.version4, version4);
+    const auto release = [this, version4] {
+        tray(win::kWmLButtonUp);
+        if (version4) tray(win::kNinSelect);
+    };
     const auto saves = [] { return listFolder("C:\\Logs").size(); };
     // The first press's menu takes the second press; a WM_LBUTTONDBLCLK
     // for it afterwards is the same double click.
@@ -282,10 +294,10 @@ TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPre
     // (as Wine's tray sends them), and that press opens no menu. The press
     // after it, however quick, is a press of its own.
     leftMenu(TrayMenuItem::None);
-    tray(win::kWmLButtonUp);
+    release();
     tray(win::kWmLButtonDblClk);
     EXPECT_EQ(saves(), 4u);
-    tray(win::kWmLButtonUp);
+    release();
     d.tray.clock += 80;
     tray(win::kWmLButtonDown);
     EXPECT_EQ(d.tray.opened.size(), menus + 1);
@@ -302,15 +314,85 @@ TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPre
     // In the usual order the double click arrives while its first press's
     // menu is open (press, release, double click, release); a quick third
     // press opens the menu.
-    d.tray.pushMenuAnswer({TrayMenuItem::None, {[this] { tray(win::kWmLButtonUp); }, [this] {
+    d.tray.pushMenuAnswer({TrayMenuItem::None, {[release] { release(); }, [this] {
                                tray(win::kWmLButtonDblClk);
                            }}});
     tray(win::kWmLButtonDown);
-    tray(win::kWmLButtonUp);
+    release();
     EXPECT_EQ(saves(), 6u);
     d.tray.clock += 80;
     tray(win::kWmLButtonDown);
     EXPECT_EQ(d.tray.opened.size(), menus + 6);
+}
+
+TEST_F(TrayMenuTest, DoubleClickRunsOnceWhetherTheMenuOrTheShellTookTheSecondPress) { doubleClickRunsOnce(false); }
+TEST_F(TrayMenuTest, DoubleClickRunsOnceInTheVersion4Protocol) { doubleClickRunsOnce(true); }
+
+// The version-4 shell lets the keyboard reach the icon: Enter or Space
+// (NIN_KEYSELECT, perhaps twice for one key) opens the left menu at the
+// icon's anchor, the menu key or Shift+F10 (WM_CONTEXTMENU) the right one; a
+// right click's own WM_CONTEXTMENU and a left click's NIN_SELECT open
+// nothing more; a menu closed with Esc hands the keyboard back to the
+// notification area. Another icon's messages, or ones in the first
+// protocol's form, are not ours.
+TEST_F(TrayMenuTest, TheKeyboardReachesBothMenusThroughTheVersion4Shell) {
+    makeFolder("C:\\Logs");
+    writeSettings("[Setting_GroupBox]\r\nDialog_CheckBox=0\r\nOrvexLogPath=C:\\Logs\r\n");
+    d.windows.addChatClient("text");
+    start();
+    ASSERT_TRUE(d.tray.version4);
+    const ScreenPoint icon{1200, 1000};
+    const auto saves = [] { return listFolder("C:\\Logs").size(); };
+    const auto expectMenu = [&](std::size_t count, bool left) {
+        ASSERT_EQ(d.tray.opened.size(), count);
+        EXPECT_EQ(lastMenu().left, left);
+        EXPECT_EQ(lastMenu().at.x, icon.x);
+        EXPECT_EQ(lastMenu().at.y, icon.y);
+    };
+    // Enter whose second notice comes while the menu is open; 保存 there.
+    d.tray.pushMenuAnswer({TrayMenuItem::Save, {[&] { trayV4(win::kNinKeySelect, icon); }}});
+    trayV4(win::kNinKeySelect, icon);
+    expectMenu(1, true);
+    EXPECT_EQ(saves(), 1u);
+    // Enter whose two notices both come while a save fills the holder, and
+    // wait for that step: one menu, closed with Esc.
+    d.holder.whileFilling = [&] {
+        d.tray.pushChoice(TrayMenuItem::Cancelled);
+        trayV4(win::kNinKeySelect, icon);
+        trayV4(win::kNinKeySelect, icon);
+    };
+    save();
+    d.holder.whileFilling = nullptr;
+    expectMenu(2, true);
+    EXPECT_EQ(saves(), 2u);
+    EXPECT_EQ(d.tray.focusReturns, 1);
+    // Enter again at once, once that menu has gone: a menu of its own.
+    trayV4(win::kNinKeySelect, icon);
+    expectMenu(3, true);
+    EXPECT_EQ(d.tray.focusReturns, 1);
+    // The menu key.
+    d.tray.pushChoice(TrayMenuItem::Properties);
+    trayV4(win::kWmContextMenu, icon);
+    expectMenu(4, false);
+    EXPECT_TRUE(d.formWindow.visible());
+    // A right click, and a left click, as the shell sends them.
+    d.tray.pushMenuAnswer({TrayMenuItem::None, {[&] {
+                               trayV4(win::kWmRButtonUp, icon);
+                               trayV4(win::kWmContextMenu, icon);
+                           }}});
+    trayV4(win::kWmRButtonDown, icon);
+    expectMenu(5, false);
+    d.tray.pushMenuAnswer({TrayMenuItem::Save, {[&] {
+                               trayV4(win::kWmLButtonUp, icon);
+                               trayV4(win::kNinSelect, icon);
+                           }}});
+    trayV4(win::kWmLButtonDown, icon);
+    expectMenu(6, true);
+    EXPECT_EQ(saves(), 3u);
+    // Not our icon's.
+    message([&] { form().TrayIconMessage(1, win::kNinKeySelect); });
+    message([&] { form().TrayIconMessage(0, win::kNinKeySelect | (2u << 16)); });
+    EXPECT_EQ(d.tray.opened.size(), 6u);
 }
 
 TEST_F(TrayMenuTest, DoubleClickWithoutKeysFollowsNoUncommittedChoice) {

@@ -1,5 +1,7 @@
 #include "platform/sim/tray/sim_tray.hpp"
 
+#include <cstdint>
+
 namespace sim {
 
 bool SimTray::addIcon(const std::string& text) {
@@ -11,6 +13,7 @@ bool SimTray::addIcon(const std::string& text) {
     }
     iconShown = true;
     tip = text;
+    version4 = !refusesVersion4;
     return true;
 }
 
@@ -20,9 +23,17 @@ void SimTray::removeIcon() {
     ++removes;
 }
 
-TrayPress SimTray::pressNow() {
+bool SimTray::decode(std::uintptr_t wParam, std::intptr_t lParam, TrayEvent& event) {
     journal_.add("tray: cursor position");
-    return {cursor, clock};
+    const auto low = [](std::uintmax_t v) { return static_cast<unsigned>(v & 0xFFFFu); };
+    event.message = low(static_cast<std::uintmax_t>(lParam));
+    if (!version4) {
+        event.press = {cursor, clock};
+        return wParam == 1;
+    }
+    const auto coordinate = [](unsigned v) { return static_cast<int>(static_cast<std::int16_t>(v)); };
+    event.press = {{coordinate(low(wParam)), coordinate(low(wParam >> 16))}, clock};
+    return low(static_cast<std::uintmax_t>(lParam) >> 16) == 1;
 }
 
 void SimTray::foregroundAndProcessMessages() {
@@ -41,7 +52,7 @@ TrayMenuItem SimTray::openLeftMenu(const TrayPress& press, bool autoSaveVisible,
     opened.push_back({true, press.at, press.time, autoSaveVisible, autoSaveChecked});
     const TrayMenuItem choice = runMenu();
     // Only what the menu shows can be chosen.
-    if (choice == TrayMenuItem::Save || choice == TrayMenuItem::SecondPress ||
+    if (choice == TrayMenuItem::Save || choice == TrayMenuItem::SecondPress || choice == TrayMenuItem::Cancelled ||
         (choice == TrayMenuItem::AutoSave && autoSaveVisible))
         return choice;
     return TrayMenuItem::None;
@@ -51,17 +62,15 @@ TrayMenuItem SimTray::openRightMenu(ScreenPoint at) {
     journal_.add("tray: right menu");
     opened.push_back({false, at, clock, false, false});
     const TrayMenuItem choice = runMenu();
-    if (choice == TrayMenuItem::Properties || choice == TrayMenuItem::Exit) return choice;
+    if (choice == TrayMenuItem::Properties || choice == TrayMenuItem::Exit || choice == TrayMenuItem::Cancelled)
+        return choice;
     return TrayMenuItem::None;
 }
 
-bool SimTray::pressEndsDoubleClick(const TrayPress& press) {
-    if (!doubleClickMark_.set) return false;
-    doubleClickMark_.set = false;
+bool SimTray::sameGesture(const TrayPress& earlier, const TrayPress& later) {
     // 500 ms and a 4 x 4 rectangle, as the system's defaults.
     const auto near = [](int a, int b) { return a - b <= 2 && b - a <= 2; };
-    const TrayPress& mark = doubleClickMark_.press;
-    return press.time - mark.time <= 500 && near(press.at.x, mark.at.x) && near(press.at.y, mark.at.y);
+    return later.time - earlier.time <= 500 && near(later.at.x, earlier.at.x) && near(later.at.y, earlier.at.y);
 }
 
 void SimTray::closeMenu() {

@@ -31,13 +31,13 @@ public:
 
     bool addIcon(const std::string& text) override;
     void removeIcon() override;
-    TrayPress pressNow() override;
+    bool decode(std::uintptr_t wParam, std::intptr_t lParam, TrayEvent& event) override;
+    bool sameGesture(const TrayPress& earlier, const TrayPress& later) override;
+    void focusNotificationArea() override { ++focusReturns; }
     void foregroundAndProcessMessages() override;
     TrayMenuItem openLeftMenu(const TrayPress& press, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
     void closeMenu() override;
-    void markDoubleClick(const TrayPress& press) override { doubleClickMark_ = {press, true}; }
-    bool pressEndsDoubleClick(const TrayPress& press) override;
 
     // Answers of the coming menus; with none left a menu closes unchosen.
     void pushMenuAnswer(MenuAnswer answer) { answers_.push_back(std::move(answer)); }
@@ -48,6 +48,10 @@ public:
     int adds = 0, removes = 0;
     int refusedAdds = 0;  // the next adds that the shell refuses
     ScreenPoint cursor{700, 580};
+    // The shell speaks the version-4 protocol (once asked, unless refused).
+    bool version4 = false;
+    bool refusesVersion4 = false;
+    int focusReturns = 0;
     unsigned long clock = 0;  // milliseconds; the double-click time is 500
 
     std::vector<OpenedMenu> opened;
@@ -64,10 +68,6 @@ private:
     std::deque<MenuAnswer> answers_;
     // The menus open, innermost last: false once told to close.
     std::vector<bool> openMenus_;
-    struct {
-        TrayPress press;
-        bool set;
-    } doubleClickMark_{};
 };
 
 }  // namespace sim

@@ -1,6 +1,5 @@
 #include "platform/win32/properties/properties_window.hpp"
 
-#include "platform/win32/tray/win32_tray.hpp"
 #include "platform/win32/window/gui_font.hpp"
 #include "platform/win32/window/monitor_dpi.hpp"
 #include "text/texts.hpp"
@@ -57,9 +56,9 @@ LRESULT PropertiesWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     switch (message) {
         case WM_USER:
-            // Only our icon's messages; WM_USER is too common a number to
-            // take another program's for a click on the icon.
-            if (wParam == Win32Tray::kIconId && events_.trayMessage) events_.trayMessage(lParam);
+            // The tray decides which are our icon's: WM_USER is too common a
+            // number to take another program's for a click on the icon.
+            if (events_.trayMessage) events_.trayMessage(wParam, lParam);
             return 0;
         case WM_TIMER:
             if (events_.timer) events_.timer(wParam);

@@ -12,7 +12,7 @@
 class PropertiesWindow : private WindowBase {
 public:
     struct Events {
-        std::function<void(LPARAM)> trayMessage;     // WM_USER from the tray icon
+        std::function<void(WPARAM, LPARAM)> trayMessage;  // WM_USER from the tray icon
         std::function<void(UINT_PTR)> timer;         // WM_TIMER
         std::function<void(unsigned)> command;       // WM_COMMAND from a menu
         std::function<void()> closing;               // the window is being closed; the program ends

@@ -6,6 +6,8 @@
 
 #include "platform/tray_port.hpp"
 
+struct MenuWatch;
+
 class Win32Tray : public TrayPort {
 public:
     // The identifier of our one icon; its callback messages carry it in
@@ -19,20 +21,22 @@ public:
 
     bool addIcon(const std::string& tip) override;
     void removeIcon() override;
-    TrayPress pressNow() override;
+    bool decode(std::uintptr_t wParam, std::intptr_t lParam, TrayEvent& event) override;
+    bool sameGesture(const TrayPress& earlier, const TrayPress& later) override;
+    void focusNotificationArea() override;
     void foregroundAndProcessMessages() override;
     TrayMenuItem openLeftMenu(const TrayPress& press, bool autoSaveVisible, bool autoSaveChecked) override;
     TrayMenuItem openRightMenu(ScreenPoint at) override;
     void closeMenu() override;
-    void markDoubleClick(const TrayPress& press) override;
-    bool pressEndsDoubleClick(const TrayPress& press) override;
+    // The cursor and the time now: where and when a press of the first
+    // protocol was made, whose callback carries neither.
+    static TrayPress pressNow();
 
 private:
-    TrayMenuItem track(HMENU menu, ScreenPoint at);
+    TrayMenuItem track(HMENU menu, ScreenPoint at, MenuWatch& watch);
 
     HWND properties_;
     HWND application_;
     HICON icon_;
-    TrayPress doubleClick_{};
-    bool doubleClickSet_ = false;
+    bool version4_ = false;  // the shell took NOTIFYICON_VERSION_4
 };
