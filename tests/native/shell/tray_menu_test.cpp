@@ -6,6 +6,13 @@
 class TrayMenuTest : public ShellTest {
 protected:
     void doubleClickRunsOnce(bool version4);
+    // A chat client whose copy takes copyDelayMs; its main window.
+    win::Handle slowChatClient(unsigned long copyDelayMs) {
+        const win::Handle client = d.windows.addChatClient("text");
+        d.windows.window(d.windows.findChild(d.windows.findChild(client, nullptr, "Chat Window"), "Edit", nullptr))
+            .copyDelayMs = copyDelayMs;
+        return client;
+    }
 };
 
 TEST_F(TrayMenuTest, AutoSaveItemFollowsCommittedKeysWithTheDesignedStatesAsDefaults) {
@@ -113,9 +120,7 @@ TEST_F(TrayMenuTest, PropertiesShowsTheWindowAndRunsFormShowOnlyWhenItWasHidden)
 TEST_F(TrayMenuTest, DoubleClickWithBothKeysShowsTheWindowOnceTheSaveHasEnded) {
     makeFolder("C:\\Logs");
     writeSettings("[Setting_GroupBox]\r\nSave_RadioButton=1\r\nMainForm_RadioButton=1\r\nOrvexLogPath=C:\\Logs\r\n");
-    const win::Handle client = d.windows.addChatClient("text");
-    d.windows.window(d.windows.findChild(d.windows.findChild(client, nullptr, "Chat Window"), "Edit", nullptr))
-        .copyDelayMs = 3000;
+    const win::Handle client = slowChatClient(3000);
     start();
     bool windowMeanwhile = false;
     const auto seen = [&] { windowMeanwhile = windowMeanwhile || d.formWindow.visible(); };
@@ -155,9 +160,7 @@ TEST_F(TrayMenuTest, DoubleClickWithBothKeysShowsTheWindowOnceTheSaveHasEnded) {
 TEST_F(TrayMenuTest, WhileASaveWaitsOnItsHostEverythingIsAnsweredAtOnce) {
     makeFolder("C:\\Logs");
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
-    const win::Handle client = d.windows.addChatClient("text");
-    d.windows.window(d.windows.findChild(d.windows.findChild(client, nullptr, "Chat Window"), "Edit", nullptr))
-        .copyDelayMs = 5000;
+    slowChatClient(5000);
     start();
     const auto logs = [&] { return listFolder("C:\\Logs"); };
     d.timers.at(d.timers.now + 1000, [&] {
@@ -208,9 +211,7 @@ TEST_F(TrayMenuTest, WhileASaveWaitsOnItsHostEverythingIsAnsweredAtOnce) {
 TEST_F(TrayMenuTest, ASaveEndingUnderTheLeftMenuSwitchesAutoSaveWithItsFile) {
     makeFolder("C:\\Logs");
     writeSettings("[Setting_GroupBox]\r\nOrvexLogPath=C:\\Logs\r\n");
-    const win::Handle client = d.windows.addChatClient("text");
-    d.windows.window(d.windows.findChild(d.windows.findChild(client, nullptr, "Chat Window"), "Edit", nullptr))
-        .copyDelayMs = 5000;
+    slowChatClient(5000);
     start();
     const Timer& autoSave = form().form.AutoSave_Timer;
     leftMenu(TrayMenuItem::AutoSave);
