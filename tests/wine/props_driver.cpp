@@ -124,7 +124,8 @@ int usage() {
         "  click NAME                        press a button, check box or radio button\n"
         "  mouse-click NAME                  mouse button pressed and released on a control\n"
         "  focus-click NAME                  the click report that Windows' radio buttons send\n"
-        "                                    their parent when they only gain the focus\n"
+        "                                    their parent when they only gain the focus; returns\n"
+        "                                    once the window has handled it\n"
         "  key NAME VK                       a key pressed on a control\n"
         "  stroke NAME [ctrl+][shift+]VK     a key typed on the keyboard, modifiers held, while\n"
         "                                    NAME has the focus\n"
@@ -584,8 +585,12 @@ int main(int argc, char** argv) {
     }
     if (cmd == "focus-click" && argc == 3) {
         HWND w = control(argv[2]);
-        return result(w != nullptr && PostMessageA(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), BN_CLICKED),
-                                                   reinterpret_cast<LPARAM>(w)),
+        // Sent, as the button sends it from its focus handling: once it
+        // returns, the window has reacted, and a check that the report
+        // changed nothing is not made too early.
+        DWORD_PTR answer = 0;
+        return result(w != nullptr && SendMessageTimeoutA(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), BN_CLICKED),
+                                                          reinterpret_cast<LPARAM>(w), SMTO_NORMAL, 10000, &answer),
                       "focus click");
     }
     if (cmd == "stroke" && argc == 4) {
