@@ -64,13 +64,22 @@ has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }
 ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }
 
 # start_app DIR [CWD]: runs DIR/OrvexLog.exe (working in CWD, by default the
-# caller's folder) until its properties window exists.
-start_app() {
+# caller's folder) until its start-up is over, so that nothing the test
+# does next lands inside start-up.
+# start_app_in_startup DIR [CWD]: the same, but only until its properties
+# window exists, for a test of what start-up itself asks or does; startup_done
+# then waits for start-up's end.
+start_app_in_startup() {
     local dir
     dir=$(realpath "$1")
     (cd "${2:-.}" && exec wine "$dir/OrvexLog.exe" </dev/null >"$dir/run.log" 2>&1) &
     app=$!
     drive wait-window TMainForm - 60 || fail "OrvexLog did not start"
+}
+startup_done() { startup_over "$build/ui_driver.exe" 60 || fail "OrvexLog's start-up did not end"; }
+start_app() {
+    start_app_in_startup "$@"
+    startup_done
 }
 
 # The tray as the shell drives it: the icon's callbacks sent (not posted)

@@ -50,12 +50,11 @@ cp "$build/OrvexLog.exe" "$work/app/"
 
 # run_app SETTINGS: starts OrvexLog with that settings file, working in
 # C:\Launch Cwd, waits until its start-up (which launches) is over, and ends
-# it again.
+# it again. 終了 any earlier would end start-up before its launch step,
+# and a check that nothing was started would then prove nothing.
 run_app() {
     printf '%s' "$1" | sed 's/$/\r/' >"$work/app/OrvexLog.ini"
     start_app "$work/app" "$cwd_dir"
-    # The launch is part of start-up, which ends before the message loop
-    # answers the exit command.
     stop_app
 }
 
@@ -173,18 +172,18 @@ exit_under() {
     ok "終了 under $1 ended the program within $((SECONDS - started))s; orvex3.ini and the positions kept"
 }
 
-start_app "$work/app" "$cwd_dir"
+start_app_in_startup "$work/app" "$cwd_dir"
 props_drive wait-dialog warning 30 || fail "no question at start-up"
 props_drive wait-taskbar 1 10 || fail "the question has no taskbar entry"
 drive notify TMainForm 0x400 1 0x203
 exit_under "the start-up question"
 
-start_app "$work/app" "$cwd_dir"
+start_app_in_startup "$work/app" "$cwd_dir"
 props_drive answer-box warning specify-orvex ok 30 || fail "no question at start-up"
 props_drive wait-dialog orvex-dialog 30 || fail "no open-file dialog at start-up"
 exit_under "its open-file dialog"
 
-start_app "$work/app" "$cwd_dir"
+start_app_in_startup "$work/app" "$cwd_dir"
 props_drive wait-dialog warning 30 || fail "no question at start-up"
 drive notify TMainForm 0x400 1 0x203
 props_drive answer-box warning specify-orvex ok 30 || fail "the question did not take its answer"

@@ -26,9 +26,6 @@ printf '%s\r\n' \
     '[Setting_GroupBox]' 'Dialog_CheckBox=0' 'MainForm_RadioButton=1' '[FormPosition]' 'MainTop=-20' 'MainLeft=100' >"$work/app/OrvexLog.ini"
 
 props_start_app
-# Start-up is over once the notice's window exists (made by its creation
-# step, the last before the message loop): the controls are built after it.
-ui wait-window TDialogForm - 30 || fail "start-up did not end"
 
 tray_icon_click "$build/ui_driver.exe" 1 || fail "no icon in Wine's notification area"
 ui wait-menu TMainForm 1 10 || fail "one click on the icon opened no menu"
