@@ -101,6 +101,12 @@ stop_app() {
     app=
 }
 
+# answer_box TITLE: OK on the message box titled TITLE, which must then go.
+answer_box() {
+    drive press "$1" 1 10 || fail "no box $1 to answer"
+    drive wait-gone "#32770" "$1" 10 || fail "the box $1 stayed"
+}
+
 # answer_notice: a real mouse click on the notice's OK, which must close it.
 answer_notice() {
     props_drive real-click-text TDialogForm OK || fail "no OK to click on the notice"

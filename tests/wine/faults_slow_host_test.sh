@@ -96,7 +96,7 @@ elapsed=$((SECONDS - started))
 message=$(iconv -f CP932 -t UTF-8 "$work/box.txt")
 [[ $message == 'ログウィンドウ「LogDisplay (100%)」が応答しないため、保存を中止しました。'* ]] || fail "message: $message"
 ((elapsed >= 55 && elapsed < 62)) || fail "gave up on the silent host after ${elapsed}s, not at the copy's 60 s limit"
-drive press 'エラー' 1 10
+answer_box 'エラー'
 [[ $(logs_matching "$logs" '*' | wc -l) == 3 ]] || fail "a log was written: $(ls "$logs")"
 ok "host silent after the copy: message after ${elapsed}s, nothing written"
 # The posted 終了 is taken while the save posted before it waits.
