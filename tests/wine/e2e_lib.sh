@@ -126,6 +126,11 @@ notice_over() {
     props_drive wait-window-enabled "$1" 1 10 || fail "$1 stayed disabled after the notice"
 }
 
+# release_copy N: the stand-in's Nth slow copy (--slow-copy) is answered now
+# (at once when it comes later). A step that needs the copy under way holds
+# it with a long --slow-copy and releases it once done.
+release_copy() { printf 'release=%s\r\n' "$1" >>"$work/ready.txt"; }
+
 # start_standin NAME ARGS...: the stand-in with ARGS, its expected texts first
 # dumped to $work/NAME.rtf and $work/NAME.txt, its ready file $work/ready.txt.
 start_standin() {

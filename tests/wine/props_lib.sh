@@ -10,6 +10,7 @@
 #                      now on; the session's own value returns on exit
 #   props_standin ARGS...  the host stand-in with ARGS, until its windows are
 #                      up; ended on exit
+#   release_copy N     its Nth slow copy (--slow-copy) answered now
 
 app=
 standin=
@@ -68,6 +69,8 @@ props_standin() {
     standin=$!
     wait_until 60 "the stand-in's windows" test -s "$work/ready.txt"
 }
+
+release_copy() { printf 'release=%s\r\n' "$1" >>"$work/ready.txt"; }
 
 props_stop_app() {
     ui tray TMainForm right X 30 || fail "exit command"
