@@ -127,8 +127,8 @@ run_app "[Setting_GroupBox]
 Create_CheckBox=1"
 record="$orvex_dir/ORVEX.exe.launch.txt"
 wait_until 30 "the chat client's launch record" test -s "$record" || fail "the chat client was not started"
-[[ $(records) == 'Orvex Test/ORVEX.exe.launch.txt' && ! -e $work/app/quorla.exe.launch.txt ]] ||
-    fail "started from an unsafe value: $(records) $(ls "$work/app" | paste -sd " ")"
+[[ $(records) == 'Orvex Test/ORVEX.exe.launch.txt' && $(launches "$record") == 1 && ! -e $work/app/quorla.exe.launch.txt ]] ||
+    fail "started from an unsafe value: $(records) ($(launches "$record") starts) $(ls "$work/app" | paste -sd " ")"
 [[ $(line "$record" cwd) == 'C:\Orvex Test' ]] || fail "chat client working folder: $(line "$record" cwd)"
 ok "empty and relative ProductHDRoot and a quoted or relative QuorlaPath started nothing; a trailing \\ still works"
 rm -f "$record"
