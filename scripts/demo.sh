@@ -58,6 +58,7 @@ printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' "$(win_path "$demo/logs")" >"
 wine "$demo/OrvexLog/OrvexLog.exe" </dev/null >"$demo/orvexlog.log" 2>&1 &
 app=$!
 drive wait-window TMainForm - 60
+startup_over "$build/ui_driver.exe" 60 || { echo "OrvexLog's start-up did not end" >&2; exit 1; }
 echo "OrvexLog.exe runs in the tray; choosing 保存(&S) from its menu..."
 # A left press on the icon, as the shell sends it, and 保存(&S) from its menu.
 drive tray TMainForm left S 30

@@ -75,6 +75,7 @@ printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' 'C:\OrvexLog\logs' >"$work/Or
 (cd "$work/OrvexLog" && exec wine "$work/OrvexLog/OrvexLog.exe" </dev/null >"$work/orvexlog.log" 2>&1) &
 app=$!
 must "OrvexLog started" wait-program 60
+startup_over "$build/ui_driver.exe" 60 || fail "OrvexLog's start-up did not end"
 
 # The four pages, the window opened as a user does: a real right click on
 # the icon in Wine's notification area, then the menu's 「プロパティ(&R)」.
@@ -135,6 +136,7 @@ for dpi in 144 192; do
     (cd "$work/OrvexLog" && exec wine "$work/OrvexLog/OrvexLog.exe" </dev/null >>"$work/orvexlog.log" 2>&1) &
     app=$!
     must "OrvexLog started at $dpi DPI" wait-program 60
+    startup_over "$build/ui_driver.exe" 60 || fail "OrvexLog's start-up did not end"
     must "window shown" show 30
     for i in 0 1 2 3; do
         must "page $((i + 1))" page "$i" 10

@@ -156,6 +156,14 @@ stop_process() {
     wait_until 10 "process $pid to end" _gone "$pid" || kill -9 "$pid" 2>/dev/null || true
 }
 
+# startup_over UI_DRIVER SECONDS: waits until OrvexLog's start-up is over.
+# Its properties window exists from the start, before the tray icon; the
+# notice's window is made by start-up's last step before the message loop.
+# While start-up adds the icon it takes sent messages, so a tray command
+# sent before then is answered inside start-up (終了 ends the program
+# before the launch step).
+startup_over() { wine "$1" wait-window TDialogForm - "$2" </dev/null >/dev/null 2>&1; }
+
 # Real mouse input (X events through xdotool), as a user's hand gives it:
 #   tray_icon_click UI_DRIVER BUTTON [COUNT]   on the first icon in Wine's
 #       notification area, the "Wine System Tray" window Wine shows on a

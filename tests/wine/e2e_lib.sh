@@ -64,13 +64,22 @@ has_log() { [[ -n $(logs_matching "$1" "$2") ]]; }
 ini_value() { tr -d '\r' <"$1" | sed -n "s/^$2=//p" | head -n 1; }
 
 # start_app DIR [CWD]: runs DIR/OrvexLog.exe (working in CWD, by default the
-# caller's folder) until its properties window exists.
-start_app() {
+# caller's folder) until its start-up is over, so that nothing the test
+# does next lands inside start-up.
+# start_app_in_startup DIR [CWD]: the same, but only until its properties
+# window exists, for a test of what start-up itself asks or does; startup_done
+# then waits for start-up's end.
+start_app_in_startup() {
     local dir
     dir=$(realpath "$1")
     (cd "${2:-.}" && exec wine "$dir/OrvexLog.exe" </dev/null >"$dir/run.log" 2>&1) &
     app=$!
     drive wait-window TMainForm - 60 || fail "OrvexLog did not start"
+}
+startup_done() { startup_over "$build/ui_driver.exe" 60 || fail "OrvexLog's start-up did not end"; }
+start_app() {
+    start_app_in_startup "$@"
+    startup_done
 }
 
 # The tray as the shell drives it: the icon's callbacks sent (not posted)
@@ -114,6 +123,12 @@ stop_app() {
     app=
 }
 
+# answer_box TITLE: OK on the message box titled TITLE, which must then go.
+answer_box() {
+    drive press "$1" 1 10 || fail "no box $1 to answer"
+    drive wait-gone "#32770" "$1" 10 || fail "the box $1 stayed"
+}
+
 # answer_notice: a real mouse click on the notice's OK, which must close it.
 answer_notice() {
     props_drive real-click-text TDialogForm OK || fail "no OK to click on the notice"
@@ -132,6 +147,11 @@ notice_over() {
     answer_notice
     props_drive wait-window-enabled "$1" 1 10 || fail "$1 stayed disabled after the notice"
 }
+
+# release_copy N: the stand-in's Nth slow copy (--slow-copy) is answered now
+# (at once when it comes later). A step that needs the copy under way holds
+# it with a long --slow-copy and releases it once done.
+release_copy() { printf 'release=%s\r\n' "$1" >>"$work/ready.txt"; }
 
 # start_standin NAME ARGS...: the stand-in with ARGS, its expected texts first
 # dumped to $work/NAME.rtf and $work/NAME.txt, its ready file $work/ready.txt.

@@ -92,11 +92,8 @@ error_box() {
     iconv -c -f CP932 -t UTF-8 "$work/box.txt" || true
 }
 
-# answer_error_box: presses its OK and waits for it to go.
-answer_error_box() {
-    drive press "$app_title" 1 10 || fail "no error box to answer"
-    drive wait-gone "#32770" "$app_title" 10 || fail "the error box stayed"
-}
+# answer_error_box: OK on the general error display, which must then go.
+answer_error_box() { answer_box "$app_title"; }
 
 # still_running: the process lives and its properties window answers.
 still_running() {

@@ -142,7 +142,7 @@ OrvexLogPath=$(win_path "$work/logs4")
 AutoSave_TrackBar=15
 INI
 if read_only "$windir/orvex3.ini"; then
-    start_app "$appdir"
+    start_app_in_startup "$appdir"
     props answer-box warning specify-orvex ok 30 || fail "no question for the chat client at start-up"
     props file-dialog orvex-dialog "$(win_path "$work/Orvex3")\\ORVEX.EXE" 30 || fail "no open-file dialog"
     message=$(error_box 30) || fail "no message when orvex3.ini could not be written"
@@ -150,6 +150,7 @@ if read_only "$windir/orvex3.ini"; then
     answer_error_box
     wait_until 30 "the companion's launch" test -s "$work/Quorla/Quorla.exe.launch.txt" ||
         fail "start-up stopped before the launch"
+    startup_done
     show_properties
     props wait-checked Dialog_CheckBox 0 30 || fail "Dialog_CheckBox not loaded"
     props wait-minutes AutoSave_Label 15 10 || fail "interval not loaded"

@@ -24,13 +24,16 @@ others_text="another program's clipboard text"
 
 # 5. A tray double click (sent while the save waits on a slow WM_COPY) must
 #    not start a save inside the running one, which would empty the
-#    clipboard under it: one whole log, one copy.
+#    clipboard under it: one whole log, one copy. The host holds each copy
+#    of 5 to 5c until the step has done what it must do meanwhile (a sent
+#    click is taken before the answer that the release brings).
 logs=$work/logs5
 saving_app app5 "$logs"
-start_standin slow --companion=100 --slow-copy=10
+start_standin slow --companion=100 --slow-copy=120
 save_command
 wait_until 30 "the slow copy to begin" grep -q '^copying=1' "$work/ready.txt"
 tray_double_click
+release_copy 1
 wait_until 60 "the log" has_log "$logs" '*_1.rtf'
 wait_until 10 "the log to be complete" python3 "$here/check_capture.py" rtf "$work/slow.rtf" \
     "$(logs_matching "$logs" '*_1.rtf')"
@@ -47,6 +50,7 @@ save_command
 wait_until 30 "the slow copy to begin" grep -q '^copying=2' "$work/ready.txt"
 drive tray TMainForm right
 drive wait-menu TMainForm 1 10 || fail "no tray menu during the copy"
+release_copy 2
 wait_until 30 "the log under the open menu" has_log "$logs" '*_2.rtf'
 drive wait-menu TMainForm 1 0 || fail "the tray menu closed before the log was written"
 drive menu-close TMainForm || fail "the tray menu did not close"
@@ -61,6 +65,7 @@ ok "a tray menu left open during the copy: the log written when the host answere
 save_command
 wait_until 30 "the slow copy to begin" grep -q '^copying=3' "$work/ready.txt"
 drive clipboard-set "$others_text" || fail "cannot set the clipboard"
+release_copy 3
 message=$(error_box 30) || fail "no message after another program's copy during the host's"
 [[ $message == "$copy_failed" ]] || fail "message: $message"
 answer_error_box
@@ -86,6 +91,7 @@ save_command
 wait_until 30 "the slow copy to begin" grep -q '^copying=4' "$work/ready.txt"
 real_left_menu
 drive menu-checked TMainForm || fail "the timer switched on is not shown checked"
+release_copy 4
 wait_until 30 "the log under the open left menu" has_log "$logs" '*_1.rtf'
 drive wait-menu TMainForm 1 0 || fail "the left menu closed when the log was written"
 drive visible TDialogForm && fail "the notice came over the open menu"
@@ -111,6 +117,7 @@ INI
 tray_double_click
 wait_until 30 "the slow copy to begin" grep -q '^copying=5' "$work/ready.txt"
 drive visible TMainForm && fail "the window opened while the host still copied"
+release_copy 5
 drive wait-visible TDialogForm 30 || fail "no notice of the double click's save"
 drive visible TMainForm && fail "the window came before the notice was answered"
 answer_notice
@@ -147,7 +154,7 @@ elapsed=$((SECONDS - started))
 message=$(iconv -f CP932 -t UTF-8 "$work/box.txt")
 [[ $message == 'ログウィンドウ「LogDisplay (100%)」が応答しないため、保存を中止しました。'* ]] || fail "message: $message"
 ((elapsed >= 55 && elapsed < 62)) || fail "gave up on the silent host after ${elapsed}s, not at the copy's 60 s limit"
-drive press 'エラー' 1 10
+answer_box 'エラー'
 [[ $(logs_matching "$logs" '*' | wc -l) == 3 ]] || fail "a log was written: $(ls "$logs")"
 ok "host silent after the copy: message after ${elapsed}s, nothing written"
 # The posted 終了 is taken while the save posted before it waits.

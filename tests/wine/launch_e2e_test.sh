@@ -50,14 +50,19 @@ cp "$build/OrvexLog.exe" "$work/app/"
 
 # run_app SETTINGS: starts OrvexLog with that settings file, working in
 # C:\Launch Cwd, waits until its start-up (which launches) is over, and ends
-# it again.
+# it again. 終了 any earlier would end start-up before its launch step,
+# and a check that nothing was started would then prove nothing.
 run_app() {
     printf '%s' "$1" | sed 's/$/\r/' >"$work/app/OrvexLog.ini"
     start_app "$work/app" "$cwd_dir"
-    # The launch is part of start-up, which ends before the message loop
-    # answers the exit command.
     stop_app
 }
+# records: every launch record in the prefix. A program started by mistake
+# writes its record a moment after OrvexLog started it; a sound launch
+# afterwards, once recorded, shows that the ones before it would be too.
+# launches RECORD: how many starts a record holds (each start adds one).
+records() { find "$drive_c" -name '*.launch.txt' -printf '%P\n' | sort | paste -sd ' '; }
+launches() { tr -d '\r' <"$1" | grep -c '^exe='; }
 
 printf '[ORVEX]\r\nProductHDRoot=C:\\Orvex Test\r\n' >"$drive_c/windows/orvex3.ini"
 
@@ -85,20 +90,26 @@ ok "chat client opened from ProductHDRoot in C:\\Orvex Test"
 rm -f "$record"
 
 # 3. The chat client runs already: nothing is started, whatever is stored.
+#    Then, with the chat client gone, the companion is.
 start_standin client --client
 run_app "[Setting_GroupBox]
 Create_CheckBox=1
 QuorlaPath=C:\\Program Files\\Quorla Test\\Quorla.exe"
 run_app "[Setting_GroupBox]
 Create_CheckBox=1"
-[[ ! -e $quorla_dir/Quorla.exe.launch.txt && ! -e $orvex_dir/ORVEX.exe.launch.txt ]] ||
-    fail "a host program was started while the chat client runs"
-ok "nothing started while the chat client runs"
 stop_process "$standin"
 standin=
+run_app "[Setting_GroupBox]
+Create_CheckBox=1
+QuorlaPath=C:\\Program Files\\Quorla Test\\Quorla.exe"
+record="$quorla_dir/Quorla.exe.launch.txt"
+wait_until 30 "the companion's launch record" test -s "$record" || fail "the companion was not started after the chat client ended"
+[[ $(records) == 'Program Files/Quorla Test/Quorla.exe.launch.txt' && $(launches "$record") == 1 ]] ||
+    fail "a host program was started while the chat client runs: $(records), the companion $(launches "$record") times"
+ok "nothing started while the chat client runs; the companion once it has ended"
+rm -f "$record"
 
 # 4. Values read from files start only what they name in a definite place.
-records() { find "$drive_c" -name '*.launch.txt' -printf '%P\n' | sort | paste -sd ' '; }
 for root in '' 'Rel'; do
     printf '[ORVEX]\r\nProductHDRoot=%s\r\n' "$root" >"$drive_c/windows/orvex3.ini"
     run_app "[Setting_GroupBox]
@@ -116,8 +127,8 @@ run_app "[Setting_GroupBox]
 Create_CheckBox=1"
 record="$orvex_dir/ORVEX.exe.launch.txt"
 wait_until 30 "the chat client's launch record" test -s "$record" || fail "the chat client was not started"
-[[ $(records) == 'Orvex Test/ORVEX.exe.launch.txt' && ! -e $work/app/quorla.exe.launch.txt ]] ||
-    fail "started from an unsafe value: $(records) $(ls "$work/app" | paste -sd " ")"
+[[ $(records) == 'Orvex Test/ORVEX.exe.launch.txt' && $(launches "$record") == 1 && ! -e $work/app/quorla.exe.launch.txt ]] ||
+    fail "started from an unsafe value: $(records) ($(launches "$record") starts) $(ls "$work/app" | paste -sd " ")"
 [[ $(line "$record" cwd) == 'C:\Orvex Test' ]] || fail "chat client working folder: $(line "$record" cwd)"
 ok "empty and relative ProductHDRoot and a quoted or relative QuorlaPath started nothing; a trailing \\ still works"
 rm -f "$record"
@@ -173,28 +184,34 @@ exit_under() {
     ok "終了 under $1 ended the program within $((SECONDS - started))s; orvex3.ini and the positions kept"
 }
 
-start_app "$work/app" "$cwd_dir"
+start_app_in_startup "$work/app" "$cwd_dir"
 props_drive wait-dialog warning 30 || fail "no question at start-up"
 props_drive wait-taskbar 1 10 || fail "the question has no taskbar entry"
 drive tray-event TMainForm 0x203
 exit_under "the start-up question"
 
-start_app "$work/app" "$cwd_dir"
+start_app_in_startup "$work/app" "$cwd_dir"
 props_drive answer-box warning specify-orvex ok 30 || fail "no question at start-up"
 props_drive wait-dialog orvex-dialog 30 || fail "no open-file dialog at start-up"
 exit_under "its open-file dialog"
 
-start_app "$work/app" "$cwd_dir"
+start_app_in_startup "$work/app" "$cwd_dir"
 props_drive wait-dialog warning 30 || fail "no question at start-up"
 drive tray-event TMainForm 0x203
 props_drive answer-box warning specify-orvex ok 30 || fail "the question did not take its answer"
 props_drive cancel-dialog orvex-dialog 30 || fail "no open-file dialog to cancel"
 drive wait-visible TDialogForm 60 || fail "no notice for the save asked for during start-up"
 [[ $(drive rect TDialogForm | tr -d '\r') == '1000 850 '* ]] || fail "the notice opened at $(drive rect TDialogForm)"
+# Moved before its OK, it stores a place the file did not hold yet, so the
+# wait below ends with that write and not before it.
+drive move TDialogForm 980 830 || fail "the notice could not be moved"
 answer_notice
-wait_until 10 "the notice's position" test "$(ini_value "$settings" DialogTop)" = 850 ||
-    fail "the notice stored $(positions)"
-ok "a save asked for under the question ran after start-up; its notice opened where the user left it"
+notice_stored() { [[ $(positions) == 40,50,830,980 ]]; }
+wait_until 10 "the notice's position" notice_stored || fail "the notice stored $(positions)"
+ok "a save asked for under the question ran after start-up; its notice opened where the user left it and stored where it was"
+# The three start-ups above started nothing (two ended by 終了, one with
+# its dialog cancelled), however late a record of theirs would have come.
+[[ -z $(records) ]] || fail "started: $(records)"
 
 props_drive show 30 || fail "the properties window did not show"
 props_drive page 2 10 || fail "page 3"

@@ -127,17 +127,20 @@ ok "an error box over the notice, then the notice, answered by real clicks"
 
 # 7. Enter typed on the notice while the next save waits on a slow host
 #    closes that notice at once; the save, once its host answers, shows its
-#    own notice with its own file.
+#    own notice with its own file. The host holds that copy until the notice
+#    has closed (the first save's copy it answers at once).
 save_into "$work/logs"
-start_standin slow --companion=100 --slow-copy=6
+start_standin slow --companion=100 --slow-copy=120
+release_copy 1
 tray_double_click
 drive wait-visible TDialogForm 60 || fail "no notice"
 logs_before=$(find "$work/logs" -name '*.rtf' | wc -l)
 drive post TMainForm 0x113 1 0
 wait_until 30 "the next save's copy" grep -q '^copying=2' "$work/ready.txt"
 props_drive stroke-notice 0x0D || fail "Enter could not be typed on the notice"
-drive wait-hidden TDialogForm 3 || fail "Enter on the notice during the next save's copy did not close it"
+drive wait-hidden TDialogForm 30 || fail "Enter on the notice during the next save's copy did not close it"
 (($(find "$work/logs" -name '*.rtf' | wc -l) == logs_before)) || fail "the notice waited for the next save's log"
+release_copy 2
 rtf_count() { (($(find "$work/logs" -name '*.rtf' | wc -l) == $1)); }
 wait_until 30 "the next save's log" rtf_count $((logs_before + 1))
 drive wait-visible TDialogForm 30 || fail "the next save showed no notice of its own"

@@ -26,9 +26,6 @@ printf '%s\r\n' \
     '[Setting_GroupBox]' 'Dialog_CheckBox=0' 'MainForm_RadioButton=1' '[FormPosition]' 'MainTop=-20' 'MainLeft=100' >"$work/app/OrvexLog.ini"
 
 props_start_app
-# Start-up is over once the notice's window exists (made by its creation
-# step, the last before the message loop): the controls are built after it.
-ui wait-window TDialogForm - 30 || fail "start-up did not end"
 
 tray_icon_click "$build/ui_driver.exe" 1 || fail "no icon in Wine's notification area"
 ui wait-menu TMainForm 1 10 || fail "one click on the icon opened no menu"
@@ -90,20 +87,21 @@ ok "the save folder fits the box at 144 DPI"
 # A save never holds the window: keys typed during its copy land in the
 # prefix box at once, a key typed before the tray menu opens in the same save
 # chooses none of its items, and the host's answer writes the log under the
-# menu left open.
+# menu left open. The host holds its copy until the menu is open.
 mkdir -p "$work/logs"
 printf '[Setting_GroupBox]\r\nOrvexLogPath=%s\r\n' "$(win_path "$work/logs")" >"$work/app/OrvexLog.ini"
-props_standin --companion=100 --slow-copy=6
+props_standin --companion=100 --slow-copy=120
 must "page 1" page 0 10
 must "prefix box emptied" set-text TopFileName_Edit ""
 must "prefix box clicked" real-click TopFileName_Edit
 ui tray TMainForm left S 30 || fail "save command"
 wait_until 30 "the slow copy" grep -q '^copying=1' "$work/ready.txt"
 for key in 0x41 0x42 0x43; do must "key $key during the copy" stroke TopFileName_Edit "$key"; done
-must "abc in the prefix box during the copy" wait-text TopFileName_Edit abc 3
+must "abc in the prefix box during the copy" wait-text TopFileName_Edit abc 10
 must "x typed" stroke TopFileName_Edit 0x58
 tray_icon_click "$build/ui_driver.exe" 3 || fail "no icon in Wine's notification area"
 ui wait-menu TMainForm 1 10 || fail "the right click during the copy opened no menu"
+release_copy 1
 some_log() { [[ -n $(find "$work/logs" -name '*.rtf') ]]; }
 wait_until 30 "the log under the open menu" some_log
 ui wait-menu TMainForm 1 0 || fail "the menu closed before the log was written"

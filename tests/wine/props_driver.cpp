@@ -116,14 +116,16 @@ const NamedText kTexts[] = {
 
 int usage() {
     std::fputs(
-        "commands (NAME: a control's name; TEXT-NAME: a named text; SEC: deadline in seconds):\n"
+        "commands (NAME: a control's name; TEXT-NAME: a named text; SEC: deadline in seconds;\n"
+        "a command that waits on a control finds it in the shown window while it waits):\n"
         "  show SEC                          the properties item of the tray's right-button menu;\n"
         "                                    wait until shown\n"
         "  wait-shown 0|1 SEC                wait until the window is shown / hidden\n"
         "  click NAME                        press a button, check box or radio button\n"
         "  mouse-click NAME                  mouse button pressed and released on a control\n"
         "  focus-click NAME                  the click report that Windows' radio buttons send\n"
-        "                                    their parent when they only gain the focus\n"
+        "                                    their parent when they only gain the focus; returns\n"
+        "                                    once the window has handled it\n"
         "  key NAME VK                       a key pressed on a control\n"
         "  stroke NAME [ctrl+][shift+]VK     a key typed on the keyboard, modifiers held, while\n"
         "                                    NAME has the focus\n"
@@ -148,7 +150,8 @@ int usage() {
         "  answer-box CAPTION TEXT-NAME ok|yes|no SEC   a message box of the program:\n"
         "                                    check its text, press the button\n"
         "  real-answer-box CAPTION TEXT-NAME ok|yes|no SEC   the same with a real mouse click\n"
-        "  real-click NAME                   a real mouse click (system input) on a control\n"
+        "  real-click NAME                   a real mouse click (system input) on a control, once\n"
+        "                                    it is shown and uncovered (10 s at most)\n"
         "  real-click-text CLASS TEXT        the same on the child showing TEXT in CLASS's window\n"
         "  wait-window-enabled form|notice|TITLE-NAME 0|1 SEC   wait until the properties\n"
         "                                    window, the notice or a dialog of the program is\n"
@@ -200,16 +203,28 @@ BOOL CALLBACK matchId(HWND w, LPARAM param) {
     return FALSE;
 }
 
-HWND control(const char* name) {
-    for (const Named& n : kControls) {
-        if (std::strcmp(n.name, name) != 0) continue;
-        Search search{n.id, nullptr};
-        if (HWND form = mainForm()) EnumChildWindows(form, matchId, reinterpret_cast<LPARAM>(&search));
-        if (search.found == nullptr) std::fprintf(stderr, "props_driver: no control %s\n", name);
-        return search.found;
-    }
+const Named* namedControl(const char* name) {
+    for (const Named& n : kControls)
+        if (std::strcmp(n.name, name) == 0) return &n;
     std::fprintf(stderr, "props_driver: unknown control name %s\n", name);
     return nullptr;
+}
+
+HWND formChild(int id) {
+    Search search{id, nullptr};
+    if (HWND form = mainForm()) EnumChildWindows(form, matchId, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND findControl(const Named& named) { return formChild(named.id); }
+
+// For a command that acts at once: the caller has waited for the window.
+HWND control(const char* name) {
+    const Named* named = namedControl(name);
+    if (named == nullptr) return nullptr;
+    HWND found = findControl(*named);
+    if (found == nullptr) std::fprintf(stderr, "props_driver: no control %s\n", name);
+    return found;
 }
 
 const char* namedText(const char* name) {
@@ -293,13 +308,42 @@ bool visible() {
     return form != nullptr && IsWindowVisible(form);
 }
 
+// Waits until the properties window is shown with the control NAME and
+// `condition` holds for it, looking the control up again on every try: the
+// window builds its controls at its first show and binds them to the
+// settings before it shows, so a lookup before the wait may come before
+// they exist, and one in a hidden window may see a control not yet bound.
+template <typename Condition>
+bool waitForControl(const char* name, double limit, Condition condition) {
+    const Named* named = namedControl(name);
+    if (named == nullptr) return false;
+    bool seen = false;
+    const bool ok = waitFor(limit, [&] {
+        HWND w = visible() ? findControl(*named) : nullptr;
+        seen = seen || w != nullptr;
+        return w != nullptr && condition(w);
+    });
+    if (!seen) std::fprintf(stderr, "props_driver: no control %s in the shown window\n", name);
+    return ok;
+}
+
+// The control once the window is shown with it, for a command that then acts
+// on it; null after `limit`.
+HWND shownControl(const char* name, double limit) {
+    HWND found = nullptr;
+    waitForControl(name, limit, [&](HWND w) {
+        found = w;
+        return true;
+    });
+    return found;
+}
+
 bool pageShown(int index) {
-    HWND tab = control("PageControl");
+    HWND tab = formChild(kIdPageControl);
     if (tab == nullptr || SendMessageA(tab, TCM_GETCURSEL, 0, 0) != index) return false;
     const int pageIds[] = {kIdFileNamePage, kIdFileSavePage, kIdActionPage, kIdVersionPage};
-    Search search{pageIds[index], nullptr};
-    EnumChildWindows(mainForm(), matchId, reinterpret_cast<LPARAM>(&search));
-    return search.found != nullptr && IsWindowVisible(search.found);
+    HWND page = formChild(pageIds[index]);
+    return page != nullptr && IsWindowVisible(page);
 }
 
 HWND focusOf(HWND anyWindow) {
@@ -355,38 +399,32 @@ bool stroke(std::string keys) {
     return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
 
-// The screen's pixels of a control once no painting is pending and they have
-// stayed the same for a while (the system may show a paint a little later).
-std::vector<DWORD> settledPixels(HWND w, double limit) {
-    RECT r{};
-    if (!visibleRect(w, r)) return {};
-    waitFor(limit, [&] { return !GetUpdateRect(w, nullptr, FALSE) && !GetUpdateRect(GetParent(w), nullptr, FALSE); });
-    std::vector<DWORD> last = screenPixels(r);
-    int same = 0;
-    waitFor(limit, [&] {
-        std::vector<DWORD> now = screenPixels(r);
-        same = now == last ? same + 1 : 0;
-        last = std::move(now);
-        return same >= 6;
-    });
-    return last;
-}
-
 int result(bool ok, const char* what) {
     if (!ok) std::fprintf(stderr, "props_driver: %s failed\n", what);
     return ok ? 0 : 1;
 }
 
-// A mouse click as the system delivers it: to whatever window is under the
-// pointer, and to nothing inside a disabled window. The control's centre must
-// not be covered by another window of the program.
-bool realClick(HWND w) {
+// The centre of a shown window, when no other window covers it there.
+bool uncoveredCentre(HWND w, POINT& centre) {
     RECT r{};
-    if (w == nullptr || !GetWindowRect(w, &r)) return false;
-    const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    if (w == nullptr || !IsWindowVisible(w) || !GetWindowRect(w, &r)) return false;
+    centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     HWND under = WindowFromPoint(centre);
-    if (under == nullptr || GetAncestor(under, GA_ROOT) != GetAncestor(w, GA_ROOT)) {
-        std::fprintf(stderr, "props_driver: the control is covered\n");
+    return under != nullptr && GetAncestor(under, GA_ROOT) == GetAncestor(w, GA_ROOT);
+}
+
+// A mouse click as the system delivers it: to whatever window is under the
+// pointer, and to nothing inside a disabled window. Aimed at the centre of
+// the window `find` gives, once it is shown there and no other window covers
+// it (a window just shown may not be in front yet); asked for again on every
+// try, for `limit` seconds.
+constexpr double kRealClickSeconds = 10;
+
+template <typename Find>
+bool realClick(Find find, double limit) {
+    POINT centre{};
+    if (!waitFor(limit, [&] { return uncoveredCentre(find(), centre); })) {
+        std::fprintf(stderr, "props_driver: nothing shown and uncovered to click\n");
         return false;
     }
     INPUT input[3] = {};
@@ -455,7 +493,7 @@ int answerBox(const char* captionName, const char* textName, const char* buttonN
             return 1;
         }
     }
-    if (real ? !realClick(GetDlgItem(box, button)) : !pressButton(box, button))
+    if (real ? !realClick([&] { return GetDlgItem(box, button); }, limit) : !pressButton(box, button))
         return result(false, "pressing the box's button");
     return result(waitFor(limit, [&] { return !IsWindow(box) || !IsWindowVisible(box); }), "closing the box");
 }
@@ -515,8 +553,9 @@ int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const std::string cmd = argv[1];
     if (cmd == "show" && argc == 3) {
-        HWND form = mainForm();
-        if (form == nullptr) return result(false, "finding TMainForm");
+        HWND form = nullptr;
+        if (!waitFor(seconds(argv[2]), [&] { return (form = mainForm()) != nullptr; }))
+            return result(false, "finding TMainForm");
         // 「プロパティ(&R)」 from the menu of a right press on the icon.
         if (!tray_input::choose(form, WM_RBUTTONDOWN, 'R', seconds(argv[2])))
             return result(false, "choosing the tray menu's properties item");
@@ -546,19 +585,23 @@ int main(int argc, char** argv) {
     }
     if (cmd == "focus-click" && argc == 3) {
         HWND w = control(argv[2]);
-        return result(w != nullptr && PostMessageA(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), BN_CLICKED),
-                                                   reinterpret_cast<LPARAM>(w)),
+        // Sent, as the button sends it from its focus handling: once it
+        // returns, the window has reacted, and a check that the report
+        // changed nothing is not made too early.
+        DWORD_PTR answer = 0;
+        return result(w != nullptr && SendMessageTimeoutA(GetParent(w), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(w), BN_CLICKED),
+                                                          reinterpret_cast<LPARAM>(w), SMTO_NORMAL, 10000, &answer),
                       "focus click");
     }
     if (cmd == "stroke" && argc == 4) {
-        HWND w = control(argv[2]);
-        if (w == nullptr || !waitFor(10, [&] { return focusOf(w) == w; })) return result(false, "focus before the stroke");
+        if (!waitForControl(argv[2], 10, [](HWND w) { return focusOf(w) == w; }))
+            return result(false, "focus before the stroke");
         return result(stroke(argv[3]), "typing the stroke");
     }
     if (cmd == "stroke-notice" && argc == 3) {
-        HWND notice = FindWindowA("TDialogForm", nullptr);
-        const bool focused = notice != nullptr && waitFor(10, [&] {
-            const HWND focus = focusOf(notice);
+        const bool focused = waitFor(10, [] {
+            HWND notice = FindWindowA("TDialogForm", nullptr);
+            const HWND focus = notice != nullptr ? focusOf(notice) : nullptr;
             return focus != nullptr && GetAncestor(focus, GA_ROOT) == notice;
         });
         if (!focused) return result(false, "focus on the notice before the stroke");
@@ -595,7 +638,7 @@ int main(int argc, char** argv) {
     if (cmd == "wait-no-program" && argc == 3)
         return result(waitFor(seconds(argv[2]), [] { return mainForm() == nullptr; }), "waiting for no OrvexLog");
     if (cmd == "page" && argc == 4) {
-        HWND tab = control("PageControl");
+        HWND tab = shownControl("PageControl", seconds(argv[3]));
         if (tab == nullptr) return 1;
         const int want = std::atoi(argv[2]);
         for (int step = 0; step < 8; ++step) {
@@ -613,37 +656,35 @@ int main(int argc, char** argv) {
         return result(waitFor(seconds(argv[3]), [&] { return pageShown(want); }), "waiting for the page");
     }
     if (cmd == "wait-checked" && argc == 5) {
-        HWND w = control(argv[2]);
         const LRESULT want = std::atoi(argv[3]) != 0 ? BST_CHECKED : BST_UNCHECKED;
-        return result(w != nullptr && waitFor(seconds(argv[4]), [&] { return SendMessageA(w, BM_GETCHECK, 0, 0) == want; }),
+        return result(waitForControl(argv[2], seconds(argv[4]),
+                                     [&](HWND w) { return SendMessageA(w, BM_GETCHECK, 0, 0) == want; }),
                       "waiting for the check state");
     }
     if (cmd == "wait-enabled" && argc == 5) {
-        HWND w = control(argv[2]);
         const bool want = std::atoi(argv[3]) != 0;
-        return result(w != nullptr && waitFor(seconds(argv[4]), [&] { return (IsWindowEnabled(w) != 0) == want; }),
+        return result(waitForControl(argv[2], seconds(argv[4]), [&](HWND w) { return (IsWindowEnabled(w) != 0) == want; }),
                       "waiting for the enabled state");
     }
     if ((cmd == "wait-text" || cmd == "wait-minutes") && argc == 5) {
-        HWND w = control(argv[2]);
         const std::string want = cmd == "wait-text" ? argv[3] : std::string(argv[3]) + txt::kMinutesSuffix;
-        const bool ok = w != nullptr && waitFor(seconds(argv[4]), [&] { return textOf(w) == want; });
-        if (!ok && w != nullptr)
-            std::fprintf(stderr, "props_driver: %s holds [%s], wanted [%s]\n", argv[2], utf8(textOf(w)).c_str(),
+        std::string held;
+        const bool ok = waitForControl(argv[2], seconds(argv[4]), [&](HWND w) { return (held = textOf(w)) == want; });
+        if (!ok)
+            std::fprintf(stderr, "props_driver: %s holds [%s], wanted [%s]\n", argv[2], utf8(held).c_str(),
                          utf8(want).c_str());
         return result(ok, "waiting for the text");
     }
-    if (cmd == "wait-focus" && argc == 4) {
-        HWND w = control(argv[2]);
-        return result(w != nullptr && waitFor(seconds(argv[3]), [&] { return focusOf(w) == w; }),
+    if (cmd == "wait-focus" && argc == 4)
+        return result(waitForControl(argv[2], seconds(argv[3]), [](HWND w) { return focusOf(w) == w; }),
                       "waiting for the focus");
-    }
     if (cmd == "shows-fresh" && argc == 4) {
-        HWND w = control(argv[2]);
-        if (w == nullptr) return 1;
-        const std::vector<DWORD> shown = settledPixels(w, seconds(argv[3]));
+        HWND w = shownControl(argv[2], seconds(argv[3]));
+        RECT r{};
+        if (w == nullptr || !visibleRect(w, r)) return 1;
+        const std::vector<DWORD> shown = settledPixels(w, r, seconds(argv[3]));
         RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-        const std::vector<DWORD> fresh = settledPixels(w, seconds(argv[3]));
+        const std::vector<DWORD> fresh = settledPixels(w, r, seconds(argv[3]));
         return result(!shown.empty() && shown == fresh, "the screen shows a stale picture");
     }
     if (cmd == "text" && argc == 3) {
@@ -654,14 +695,19 @@ int main(int argc, char** argv) {
     }
     if ((cmd == "answer-box" || cmd == "real-answer-box") && argc == 6)
         return answerBox(argv[2], argv[3], argv[4], seconds(argv[5]), cmd == "real-answer-box");
-    if (cmd == "real-click" && argc == 3) return result(realClick(control(argv[2])), "real click");
+    if (cmd == "real-click" && argc == 3) {
+        const Named* named = namedControl(argv[2]);
+        return result(named != nullptr && realClick([&] { return findControl(*named); }, kRealClickSeconds),
+                      "real click");
+    }
     if (cmd == "real-click-text" && argc == 4) {
-        HWND top = FindWindowA(argv[2], nullptr);
-        HWND child = nullptr;
-        for (HWND c = top != nullptr ? GetWindow(top, GW_CHILD) : nullptr; c != nullptr && child == nullptr;
-             c = GetWindow(c, GW_HWNDNEXT))
-            if (textOf(c) == argv[3]) child = c;
-        return result(realClick(child), "real click");
+        const auto child = [&]() -> HWND {
+            HWND top = FindWindowA(argv[2], nullptr);
+            for (HWND c = top != nullptr ? GetWindow(top, GW_CHILD) : nullptr; c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+                if (textOf(c) == argv[3]) return c;
+            return nullptr;
+        };
+        return result(realClick(child, kRealClickSeconds), "real click");
     }
     if (cmd == "wait-window-enabled" && argc == 5) {
         const bool form = std::strcmp(argv[2], "form") == 0, notice = std::strcmp(argv[2], "notice") == 0;
@@ -697,8 +743,9 @@ int main(int argc, char** argv) {
         return result(ok, "waiting for the taskbar entries");
     }
     if (cmd == "taskbar-activate" && argc == 3) {
-        const std::vector<HWND> entries = taskbarEntries();
-        if (entries.size() != 1) return result(false, "finding the one taskbar entry");
+        std::vector<HWND> entries;
+        if (!waitFor(seconds(argv[2]), [&] { return (entries = taskbarEntries()).size() == 1; }))
+            return result(false, "finding the one taskbar entry");
         // Another program in front first, so that the entry has something
         // to bring the window forward from.
         HWND other = CreateWindowExA(0, "STATIC", "other program", WS_POPUP | WS_VISIBLE, 0, 0, 200, 100, nullptr,

@@ -4,12 +4,13 @@
 #                      session joined, OrvexLog ($app) ended again on exit,
 #                      then $props_cleanup run if a test set it
 #   props_start_app    OrvexLog.exe copied into $work/app (once) and started
-#                      there, alone in the session
+#                      there, alone in the session, until its start-up is over
 #   props_stop_app     "終了(&X)" from the tray menu; OrvexLog must end
 #   props_set_dpi DPI  the screen's pixels per inch for programs started from
 #                      now on; the session's own value returns on exit
 #   props_standin ARGS...  the host stand-in with ARGS, until its windows are
 #                      up; ended on exit
+#   release_copy N     its Nth slow copy (--slow-copy) answered now
 
 app=
 standin=
@@ -58,6 +59,7 @@ props_start_app() {
     wine "$work/app/OrvexLog.exe" </dev/null >"$work/app/run.log" 2>&1 &
     app=$!
     must "OrvexLog started" wait-program 60
+    startup_over "$build/ui_driver.exe" 60 || fail "OrvexLog's start-up did not end"
 }
 
 props_standin() {
@@ -67,6 +69,8 @@ props_standin() {
     standin=$!
     wait_until 60 "the stand-in's windows" test -s "$work/ready.txt"
 }
+
+release_copy() { printf 'release=%s\r\n' "$1" >>"$work/ready.txt"; }
 
 props_stop_app() {
     ui tray TMainForm right X 30 || fail "exit command"

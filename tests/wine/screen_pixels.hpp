@@ -1,7 +1,7 @@
 #pragma once
 // What the screen shows of a window, for the drivers that check it: the
 // part of a child window that its parent's client area lets through, and the
-// screen's pixels there (0x00RRGGBB, row by row).
+// screen's pixels there (0x00RRGGBB, row by row), once its painting is done.
 #include <windows.h>
 
 #include <vector>
@@ -46,4 +46,26 @@ inline std::vector<DWORD> screenPixels(const RECT& r) {
     std::vector<DWORD> out(pixels, pixels + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (DWORD& p : out) p &= 0x00FFFFFF;
     return out;
+}
+
+// The screen's pixels in `r` (a child window's visibleRect) once neither the
+// window nor its parent has painting pending and they have stayed the same
+// for a while (the system may show a paint a little later); what they are
+// after `limit` seconds otherwise. A window just shown or changed is seen as
+// painted, not half way.
+inline std::vector<DWORD> settledPixels(HWND w, const RECT& r, double limit) {
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(limit * 1000);
+    const auto until = [deadline](auto condition) {
+        while (!condition() && GetTickCount64() < deadline) Sleep(30);
+    };
+    until([&] { return !GetUpdateRect(w, nullptr, FALSE) && !GetUpdateRect(GetParent(w), nullptr, FALSE); });
+    std::vector<DWORD> last = screenPixels(r);
+    int same = 0;
+    until([&] {
+        std::vector<DWORD> now = screenPixels(r);
+        same = now == last ? same + 1 : 0;
+        last = std::move(now);
+        return same >= 6;
+    });
+    return last;
 }

@@ -34,8 +34,14 @@ bool waitFor(double seconds, Find find) {
     }
 }
 
-// A message box of ours: a dialog (#32770) with the given title.
-HWND findBox(const char* title) { return FindWindowA("#32770", title); }
+// A message box of ours: a shown dialog (#32770) with the given title, the
+// top one if several. Its caption comes before its text, which it gets just
+// before it shows: one not yet shown may be read or answered half made.
+HWND findBox(const char* title, HWND after = nullptr) {
+    for (HWND w = after; (w = FindWindowExA(nullptr, w, "#32770", title)) != nullptr;)
+        if (IsWindowVisible(w)) return w;
+    return nullptr;
+}
 
 BOOL CALLBACK collectText(HWND child, LPARAM param) {
     char cls[32] = {};
@@ -235,9 +241,10 @@ int usage() {
         "  rect CLASS|- [TITLE]              print its outer rectangle: left top right bottom\n"
         "  on-screen CLASS                   exit 0 when it lies wholly in a monitor's work area\n"
         "  move CLASS LEFT TOP               move it, as a user's drag would\n"
-        "  box-text TITLE SEC OUTFILE        wait for a message box, write its text\n"
-        "  wait-boxes TITLE N SEC            wait until exactly N such boxes are open\n"
-        "  press TITLE BUTTON-ID SEC         press a button of a message box (the top one)\n"
+        "  box-text TITLE SEC OUTFILE        wait for a message box on screen, write its text\n"
+        "  wait-boxes TITLE N SEC            wait until exactly N such boxes are on screen\n"
+        "  press TITLE BUTTON-ID SEC         press a button of a message box on screen (the top\n"
+        "                                    one)\n"
         "  clipboard-empty                   exit 0 when the clipboard holds nothing\n"
         "  clipboard-set TEXT [SEC]          put text on the clipboard; with SEC, stay its owner\n"
         "                                    (the window that put it there) for SEC seconds\n"
@@ -252,7 +259,8 @@ int usage() {
         "  ink CLASS TEXT                    of the child window showing TEXT: its width, the\n"
         "                                    first and last of its columns inside its parent's\n"
         "                                    client area, and the first and last of those with\n"
-        "                                    ink on screen (not the button face; -1 -1 if none)\n"
+        "                                    ink on screen once painted (not the button face;\n"
+        "                                    -1 -1 if none)\n"
         "  process-stats CLASS               print the USER and GDI objects, windows and\n"
         "                                    memory of the process owning CLASS\n"
         "  forge nccreate|ncdestroy|notify CLASS\n"
@@ -276,14 +284,15 @@ BOOL CALLBACK matchText(HWND child, LPARAM param) {
     return FALSE;
 }
 
-// What the screen shows of a child window, column by column.
+// What the screen shows of a child window, column by column, once its
+// painting is done.
 int printInk(const char* cls, const char* text) {
     HWND top = FindWindowA(cls, nullptr);
     TextSearch search{text, nullptr};
     if (top != nullptr) EnumChildWindows(top, matchText, reinterpret_cast<LPARAM>(&search));
     RECT label{}, r{};
     if (search.found == nullptr || !GetWindowRect(search.found, &label) || !visibleRect(search.found, r)) return 1;
-    const std::vector<DWORD> pixels = screenPixels(r);
+    const std::vector<DWORD> pixels = settledPixels(search.found, r, 10);
     if (pixels.empty()) return 1;
     const int width = r.right - r.left, height = r.bottom - r.top;
     const int offset = r.left - label.left;
@@ -422,7 +431,6 @@ int main(int argc, char** argv) {
     }
     if (cmd == "ink" && argc == 4) return printInk(argv[2], argv[3]);
     if (cmd == "tray" && (argc == 4 || argc == 6)) {
-        HWND w = FindWindowA(argv[2], nullptr);
         const std::string press = argv[3];
         const UINT message = press == "left"      ? WM_LBUTTONDOWN
                              : press == "right"   ? WM_RBUTTONDOWN
@@ -430,17 +438,26 @@ int main(int argc, char** argv) {
                              : press == "enter"   ? tray_input::kNinKeySelect
                              : press == "menukey" ? WM_CONTEXTMENU
                                                   : 0;
-        if (w == nullptr || message == 0) return 1;
-        if (argc == 4) return tray_input::send(w, message) ? 0 : 1;
-        return tray_input::choose(w, message, argv[4][0], std::atof(argv[5])) ? 0 : 1;
+        if (message == 0) return 2;
+        if (argc == 4) {
+            HWND w = FindWindowA(argv[2], nullptr);
+            return w != nullptr && tray_input::send(w, message) ? 0 : 1;
+        }
+        HWND w = nullptr;
+        const double seconds = std::atof(argv[5]);
+        if (!waitFor(seconds, [&] { return (w = FindWindowA(argv[2], nullptr)) != nullptr; })) return 1;
+        return tray_input::choose(w, message, argv[4][0], seconds) ? 0 : 1;
     }
     if (cmd == "tray-event" && argc == 4) {
         HWND w = FindWindowA(argv[2], nullptr);
         return w != nullptr && tray_input::event(w, static_cast<UINT>(number(argv[3]))) ? 0 : 1;
     }
     if (cmd == "wait-menu" && argc == 5) {
-        HWND w = FindWindowA(argv[2], nullptr);
-        return w != nullptr && tray_input::waitMenu(w, std::atoi(argv[3]) != 0, std::atof(argv[4])) ? 0 : 1;
+        const bool open = std::atoi(argv[3]) != 0;
+        return waitFor(std::atof(argv[4]), [&] {
+                   HWND w = FindWindowA(argv[2], nullptr);
+                   return w != nullptr && tray_input::waitMenu(w, open, 0);
+               }) ? 0 : 1;
     }
     if (cmd == "set-title" && argc == 4) {
         HWND w = FindWindowA(argv[2], nullptr);
@@ -498,7 +515,7 @@ int main(int argc, char** argv) {
         const int want = static_cast<int>(number(argv[3]));
         return waitFor(std::atof(argv[4]), [&] {
                    int n = 0;
-                   for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "#32770", argv[2])) != nullptr;) ++n;
+                   for (HWND w = nullptr; (w = findBox(argv[2], w)) != nullptr;) ++n;
                    return n == want;
                }) ? 0 : 1;
     }

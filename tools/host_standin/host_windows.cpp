@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "sample_text.hpp"
 
@@ -23,7 +24,7 @@ WNDPROC g_richEditProc = nullptr;
 WNDPROC g_editProc = nullptr;
 
 // --slow-copy: a WM_COPY from another program is answered this long after
-// the copy, and noted in the notes file first.
+// the copy, or once the test releases it, and noted in the notes file first.
 DWORD g_copyDelayMs = 0;
 DWORD g_silentAfterCopyMs = 0;
 std::string g_copyNotes;
@@ -37,6 +38,22 @@ void note(const char* what, int count) {
     }
 }
 
+// The test has released copy N: the notes file holds the line "release=N".
+bool released(int copy) {
+    FILE* in = g_copyNotes.empty() ? nullptr : std::fopen(g_copyNotes.c_str(), "rb");
+    if (in == nullptr) return false;
+    const std::string want = "release=" + std::to_string(copy);
+    char line[64];
+    bool found = false;
+    while (!found && std::fgets(line, sizeof line, in)) {
+        std::string text(line);
+        text.erase(text.find_last_not_of("\r\n") + 1);
+        found = text == want;
+    }
+    std::fclose(in);
+    return found;
+}
+
 LRESULT copySlowly(WNDPROC original, HWND hwnd, WPARAM wp, LPARAM lp) {
     const LRESULT result = CallWindowProcA(original, hwnd, WM_COPY, wp, lp);
     ++g_slowCopies;
@@ -45,7 +62,10 @@ LRESULT copySlowly(WNDPROC original, HWND hwnd, WPARAM wp, LPARAM lp) {
         ReplyMessage(result);  // the caller goes on; its paste then waits on us
         Sleep(g_silentAfterCopyMs);
     }
-    Sleep(g_copyDelayMs);
+    // A test that needs the copy under way until it has done something
+    // releases it then, rather than betting on the time that takes.
+    const DWORD started = GetTickCount();
+    while (GetTickCount() - started < g_copyDelayMs && !released(g_slowCopies)) Sleep(50);
     note("answered", g_slowCopies);
     return result;
 }

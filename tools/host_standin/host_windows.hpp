@@ -51,8 +51,10 @@ private:
     std::vector<ClientWindow> clients_;
 };
 
-// Each WM_COPY from another program is answered `seconds` after the copy;
-// before that wait, "copying=N" is appended to notesFile (when not empty).
+// Each WM_COPY from another program is answered `seconds` after the copy, or
+// as soon as notesFile holds a line "release=N" for that copy, the Nth;
+// before that wait, "copying=N" is appended to notesFile (when not empty),
+// and "answered=N" after it.
 // With silentSeconds, it is answered at once and the stand-in then takes no
 // messages that long.
 void setSlowCopy(unsigned long seconds, unsigned long silentSeconds, const std::string& notesFile);
