@@ -4,7 +4,7 @@
 // the single-instance mutex.
 #include <functional>
 
-#include "platform/program_entry_port.hpp"
+#include "ports/program_entry_port.hpp"
 
 class MainForm;
 

@@ -2,7 +2,7 @@
 // The saved-log notice (TDialogForm): names the window the log was taken from
 // and the file written, and remembers where the user last left it.
 #include "form/controls.hpp"
-#include "platform/notice_window_port.hpp"
+#include "ports/notice_window_port.hpp"
 #include "text/texts.hpp"
 
 struct FormContext;

@@ -8,7 +8,7 @@
 // kHostAnswerLimitMs + kCopyLimitCapMs.
 #include <cstdint>
 
-#include "platform/host_windows_port.hpp"
+#include "ports/host_windows_port.hpp"
 
 constexpr unsigned long kCopyLimitCapMs = 15UL * 60 * 1000;
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 #include "text/sjis.hpp"
 
 namespace {

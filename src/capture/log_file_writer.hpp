@@ -9,8 +9,8 @@
 #include <functional>
 #include <string>
 
-#include "platform/file_system_port.hpp"
-#include "platform/rich_holder_port.hpp"
+#include "ports/file_system_port.hpp"
+#include "ports/rich_holder_port.hpp"
 
 enum class WriteResult { Written, CannotCreate, StreamFailed };
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/clock_port.hpp"
+#include "ports/clock_port.hpp"
 
 struct LogNamePattern {
     std::string prefix;

@@ -2,7 +2,7 @@
 // Finding the window whose log is saved and its text control.
 #include <string>
 
-#include "platform/host_windows_port.hpp"
+#include "ports/host_windows_port.hpp"
 
 struct LogSource {
     win::Handle window = 0;   // the log window (companion's LogDisplay or the chat client)

@@ -14,7 +14,7 @@
 #include "capture/log_file_writer.hpp"
 #include "capture/log_window_search.hpp"
 #include "form/save_gate.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 
 class DialogForm;
 class FileNaming;

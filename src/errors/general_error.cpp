@@ -1,6 +1,6 @@
 #include "errors/general_error.hpp"
 
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"
 

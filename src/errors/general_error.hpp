@@ -4,7 +4,7 @@
 // program goes on.
 #include <string>
 
-#include "platform/message_box_port.hpp"
+#include "ports/message_box_port.hpp"
 
 // The message with "." appended when the first byte of its last character is
 // greater than that of "." (so a Japanese message gets one).

@@ -8,7 +8,7 @@
 #include "form/properties_controls.hpp"
 #include "form/save_gate.hpp"
 #include "form/timer.hpp"
-#include "platform/platform.hpp"
+#include "ports/platform.hpp"
 #include "settings/folder_paths.hpp"
 #include "settings/setting_keys.hpp"
 #include "settings/settings_file.hpp"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/message_queue_port.hpp"
+#include "ports/message_queue_port.hpp"
 
 void SaveGate::runOrDefer(const Handler& handler) {
     if (busy_) waiting_.push_back({handler, Waiting::Until::StepEnds});

@@ -3,7 +3,7 @@
 // full interval; switching on a running timer, or off a stopped one, changes
 // nothing; a different interval on a running timer starts a full new
 // interval, the same interval changes nothing.
-#include "platform/timer_port.hpp"
+#include "ports/timer_port.hpp"
 
 class Timer {
 public:

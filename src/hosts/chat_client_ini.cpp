@@ -3,8 +3,8 @@
 
 #include "errors/app_error.hpp"
 #include "hosts/host_programs.hpp"
-#include "platform/profile_port.hpp"
-#include "platform/system_port.hpp"
+#include "ports/profile_port.hpp"
+#include "ports/system_port.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"
 

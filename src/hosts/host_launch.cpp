@@ -4,7 +4,7 @@
 #include "hosts/chat_client_ini.hpp"
 #include "hosts/host_programs.hpp"
 #include "hosts/launch_values.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 #include "settings/setting_keys.hpp"
 
 std::string companionCommandLine(const std::string& executable) { return '"' + executable + '"'; }

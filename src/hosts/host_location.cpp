@@ -5,7 +5,7 @@
 #include "hosts/host_programs.hpp"
 #include "hosts/launch_values.hpp"
 #include "hosts/open_dialog.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 #include "settings/setting_keys.hpp"
 #include "settings/settings_file.hpp"
 #include "text/texts.hpp"

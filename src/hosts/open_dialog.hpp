@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/open_file_dialog_port.hpp"
+#include "ports/open_file_dialog_port.hpp"
 
 class OpenDialog {
 public:

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "platform/shell_port.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/shell_port.hpp"
+#include "ports/win_constants.hpp"
 #include "text/texts.hpp"
 
 void Links::Mail_LabelClick() {

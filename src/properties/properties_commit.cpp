@@ -2,7 +2,7 @@
 
 #include "errors/app_error.hpp"
 #include "form/form_context.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 #include "properties/settings_transfer.hpp"
 #include "settings/folder_paths.hpp"
 #include "text/texts.hpp"

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "errors/app_error.hpp"
-#include "platform/file_system_port.hpp"
-#include "platform/text_measure_port.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/file_system_port.hpp"
+#include "ports/text_measure_port.hpp"
+#include "ports/win_constants.hpp"
 #include "text/sjis.hpp"
 #include "text/texts.hpp"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/profile_port.hpp"
+#include "ports/profile_port.hpp"
 
 // The executable's path with its extension replaced by ".ini" (".ini"
 // appended when the name has none).

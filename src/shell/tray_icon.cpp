@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "form/form_context.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 #include "settings/setting_keys.hpp"
 #include "shell/tray_menus.hpp"
 #include "text/texts.hpp"

@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "form/timer.hpp"
-#include "platform/tray_port.hpp"
+#include "ports/tray_port.hpp"
 
 class TrayMenus;
 struct FormContext;

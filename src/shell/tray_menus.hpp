@@ -2,7 +2,7 @@
 // The tray's two pop-up menus (LBPopupMenu, RBPopupMenu) and the handlers of
 // their items.
 #include "form/save_gate.hpp"
-#include "platform/tray_port.hpp"
+#include "ports/tray_port.hpp"
 
 class SaveCommand;
 struct FormContext;

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/profile_port.hpp"
+#include "ports/profile_port.hpp"
 
 class ProfileUnderTest {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // The whole simulated desktop: every port of the core, in memory except the
 // files, which are real files under a temporary folder.
-#include "platform/platform.hpp"
+#include "ports/platform.hpp"
 #include "platform/sim/host/sim_clipboard.hpp"
 #include "platform/sim/system/sim_file_system.hpp"
 #include "platform/sim/system/sim_folder_browser.hpp"

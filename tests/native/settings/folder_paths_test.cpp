@@ -8,7 +8,7 @@
 #include "errors/app_error.hpp"
 #include "native/sim/sim_file_root.hpp"
 #include "platform/sim/system/sim_file_system.hpp"
-#include "platform/text_measure_port.hpp"
+#include "ports/text_measure_port.hpp"
 #include "settings/folder_paths.hpp"
 #include "shared/sjis_samples.hpp"
 #include "text/sjis.hpp"

@@ -8,7 +8,7 @@
 
 #include "app/main_form.hpp"
 #include "native/scenario/desktop_fixture.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 
 class ShellTest : public DesktopTest {
 protected:

@@ -6,7 +6,7 @@
 
 #include "platform/sim/system/sim_file_system.hpp"
 #include "platform/sim/system/sim_paths.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 #include "sim_file_root.hpp"
 
 namespace {

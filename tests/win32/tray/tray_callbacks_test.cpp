@@ -9,7 +9,7 @@
 
 #include "platform/win32/handles/unique_handle.hpp"
 #include "platform/win32/tray/win32_tray.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 
 TEST(TrayCallbacks, TheVersion4ProtocolIsAskedForAndDecodedForOurIconOnly) {
     WNDCLASSA wc{};

@@ -2,8 +2,8 @@
 #include <map>
 #include <string>
 
-#include "platform/clipboard_port.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/clipboard_port.hpp"
+#include "ports/win_constants.hpp"
 
 namespace sim {
 

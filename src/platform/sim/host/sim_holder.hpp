@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/rich_holder_port.hpp"
+#include "ports/rich_holder_port.hpp"
 
 namespace sim {
 

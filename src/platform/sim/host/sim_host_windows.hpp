@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/host_windows_port.hpp"
+#include "ports/host_windows_port.hpp"
 
 namespace sim {
 

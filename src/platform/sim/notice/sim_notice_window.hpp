@@ -5,7 +5,7 @@
 // of its scripted answer while open and is then closed by its OK button.
 #include <functional>
 
-#include "platform/notice_window_port.hpp"
+#include "ports/notice_window_port.hpp"
 #include "platform/sim/window/sim_modal.hpp"
 
 namespace sim {

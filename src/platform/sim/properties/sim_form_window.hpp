@@ -5,7 +5,7 @@
 // is shared with the simulated properties view, which hides it.
 #include <functional>
 
-#include "platform/form_window_port.hpp"
+#include "ports/form_window_port.hpp"
 #include "platform/sim/window/sim_journal.hpp"
 
 namespace sim {

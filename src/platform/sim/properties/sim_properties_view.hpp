@@ -3,7 +3,7 @@
 // the focus is and whether it is on screen.
 #include <string>
 
-#include "platform/properties_view_port.hpp"
+#include "ports/properties_view_port.hpp"
 
 namespace sim {
 

@@ -11,7 +11,7 @@
 #include <cstdio>
 
 #include "platform/sim/system/sim_paths.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 #include "text/sjis.hpp"
 
 namespace sim {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_system_port.hpp"
+#include "ports/file_system_port.hpp"
 
 namespace sim {
 

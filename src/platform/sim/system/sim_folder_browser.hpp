@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/folder_browser_port.hpp"
+#include "ports/folder_browser_port.hpp"
 
 namespace sim {
 

@@ -5,7 +5,7 @@
 // the message loop (pump).
 #include <functional>
 
-#include "platform/message_queue_port.hpp"
+#include "ports/message_queue_port.hpp"
 
 namespace sim {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/open_file_dialog_port.hpp"
+#include "ports/open_file_dialog_port.hpp"
 
 namespace sim {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/profile_port.hpp"
+#include "ports/profile_port.hpp"
 
 namespace sim {
 

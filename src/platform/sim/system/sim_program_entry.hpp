@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/program_entry_port.hpp"
+#include "ports/program_entry_port.hpp"
 #include "platform/sim/window/sim_journal.hpp"
 
 namespace sim {

@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "platform/clock_port.hpp"
-#include "platform/message_box_port.hpp"
-#include "platform/shell_port.hpp"
-#include "platform/system_port.hpp"
-#include "platform/text_measure_port.hpp"
-#include "platform/timer_port.hpp"
+#include "ports/clock_port.hpp"
+#include "ports/message_box_port.hpp"
+#include "ports/shell_port.hpp"
+#include "ports/system_port.hpp"
+#include "ports/text_measure_port.hpp"
+#include "ports/timer_port.hpp"
 #include "platform/sim/window/sim_modal.hpp"
 
 namespace sim {

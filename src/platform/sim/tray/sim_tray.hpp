@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/sim/window/sim_journal.hpp"
-#include "platform/tray_port.hpp"
+#include "ports/tray_port.hpp"
 
 namespace sim {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win_constants.hpp"
+#include "ports/win_constants.hpp"
 
 namespace sim {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "platform/clipboard_port.hpp"
+#include "ports/clipboard_port.hpp"
 
 // What the user-interface thread asks of the clipboard: only its number,
 // which opens nothing. Every opening is a worker's (worker_clipboard.hpp).

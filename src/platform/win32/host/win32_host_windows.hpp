@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/host_windows_port.hpp"
+#include "ports/host_windows_port.hpp"
 #include "platform/win32/handles/unique_handle.hpp"
 
 class Win32HostWindows : public HostWindowsPort {

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "platform/clipboard_port.hpp"
+#include "ports/clipboard_port.hpp"
 #include "text/texts.hpp"
 
 namespace {

@@ -4,7 +4,7 @@
 // riched32.dll, so that start-up does not wait for them.
 #include <windows.h>
 
-#include "platform/rich_holder_port.hpp"
+#include "ports/rich_holder_port.hpp"
 #include "platform/win32/handles/unique_handle.hpp"
 
 class Win32RichHolder : public RichHolderPort {

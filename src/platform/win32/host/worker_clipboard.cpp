@@ -1,6 +1,6 @@
 #include "platform/win32/host/worker_clipboard.hpp"
 
-#include "platform/clipboard_port.hpp"
+#include "ports/clipboard_port.hpp"
 
 namespace {
 constexpr UINT kGiveUp = WM_APP + 1;

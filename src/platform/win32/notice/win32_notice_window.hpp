@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/notice_window_port.hpp"
+#include "ports/notice_window_port.hpp"
 #include "platform/win32/handles/unique_handle.hpp"
 #include "platform/win32/window/window_base.hpp"
 

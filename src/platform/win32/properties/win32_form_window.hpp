@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/form_window_port.hpp"
+#include "ports/form_window_port.hpp"
 
 class Win32FormWindow : public FormWindowPort {
 public:

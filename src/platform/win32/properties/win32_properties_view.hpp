@@ -3,7 +3,7 @@
 // page shown, the focus, hiding.
 #include <windows.h>
 
-#include "platform/properties_view_port.hpp"
+#include "ports/properties_view_port.hpp"
 
 class Win32PropertiesView : public PropertiesViewPort {
 public:

@@ -2,7 +2,7 @@
 // Files and folders through the ANSI file API; paths are CP932 byte strings.
 #include <windows.h>
 
-#include "platform/file_system_port.hpp"
+#include "ports/file_system_port.hpp"
 
 class Win32FileSystem : public FileSystemPort {
 public:

@@ -2,7 +2,7 @@
 // The save-folder page's folder browser on the shell's SHBrowseForFolderA.
 #include <windows.h>
 
-#include "platform/folder_browser_port.hpp"
+#include "ports/folder_browser_port.hpp"
 
 class Win32FolderBrowser : public FolderBrowserPort {
 public:

@@ -4,7 +4,7 @@
 // comdlg32.dll is loaded at the first dialog.
 #include <windows.h>
 
-#include "platform/open_file_dialog_port.hpp"
+#include "ports/open_file_dialog_port.hpp"
 #include "platform/win32/handles/on_demand_library.hpp"
 
 class Win32OpenFileDialog : public OpenFileDialogPort {

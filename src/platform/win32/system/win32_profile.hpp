@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/profile_port.hpp"
+#include "ports/profile_port.hpp"
 
 class Win32Profile : public ProfilePort {
 public:

@@ -2,7 +2,7 @@
 // The process-wide start-up steps on Windows.
 #include <memory>
 
-#include "platform/program_entry_port.hpp"
+#include "ports/program_entry_port.hpp"
 #include "platform/win32/handles/unique_handle.hpp"
 #include "platform/win32/tray/application_window.hpp"
 

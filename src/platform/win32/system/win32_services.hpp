@@ -5,12 +5,12 @@
 // system facts and the shell.
 #include <windows.h>
 
-#include "platform/clock_port.hpp"
-#include "platform/message_box_port.hpp"
-#include "platform/message_queue_port.hpp"
-#include "platform/shell_port.hpp"
-#include "platform/system_port.hpp"
-#include "platform/timer_port.hpp"
+#include "ports/clock_port.hpp"
+#include "ports/message_box_port.hpp"
+#include "ports/message_queue_port.hpp"
+#include "ports/shell_port.hpp"
+#include "ports/system_port.hpp"
+#include "ports/timer_port.hpp"
 
 class Win32MessageBoxes : public MessageBoxPort {
 public:

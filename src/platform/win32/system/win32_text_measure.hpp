@@ -3,7 +3,7 @@
 // memory DC with the font selected). The font stays its window's.
 #include <windows.h>
 
-#include "platform/text_measure_port.hpp"
+#include "ports/text_measure_port.hpp"
 
 class Win32TextMeasure : public TextMeasurePort {
 public:

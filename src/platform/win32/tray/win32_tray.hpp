@@ -4,7 +4,7 @@
 // The notification-area icon and the two tray menus.
 #include <windows.h>
 
-#include "platform/tray_port.hpp"
+#include "ports/tray_port.hpp"
 
 struct MenuWatch;
 

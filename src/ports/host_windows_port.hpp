@@ -6,8 +6,8 @@
 #include <string>
 #include <utility>
 
-#include "platform/clipboard_port.hpp"
-#include "platform/win_constants.hpp"
+#include "ports/clipboard_port.hpp"
+#include "ports/win_constants.hpp"
 
 // How long one save waits, all told, for the log window's answers to its
 // short messages (the length, the select-all). A host that is busy loading a
