@@ -11,8 +11,14 @@ call through a declaration written by hand, which no include shows). The
 C++ library's own functions are left out: a file that replaces one (the
 program's error throwers) is not used by the code that calls the library.
 
-Prints the folders by level, lowest first (a folder uses only its own level's
-folder and those below), and each loop found; exits 1 on a loop.
+The folders stand in three layers, lowest first: the ports and the texts
+(src/ports, src/text), the portable core, and the adapters with the
+composition root (src/platform/..., src/main). No folder uses one of a
+layer above its own.
+
+Prints the layers, the folders by level, lowest first (a folder uses only
+its own level's folder and those below), and each loop or use upward found;
+exits 1 on any.
 """
 import os
 import re
@@ -114,6 +120,16 @@ def loops(nodes, edges):
     return found
 
 
+LAYERS = ["the ports and the texts", "the core", "the adapters and the composition root"]
+
+
+def layer_of(folder):
+    top = folder.split("/")[1] if "/" in folder else folder
+    if top in ("ports", "text"):
+        return 0
+    return 2 if top in ("platform", "main") else 1
+
+
 def levels(nodes, edges):
     level = {}
 
@@ -164,10 +180,19 @@ def main():
         for fa in group:
             for fb in sorted(folder_uses[fa] & set(group)):
                 print(f"    {fa} uses {fb}: " + "; ".join(sorted(why[(fa, fb)])[:3]))
+    for fa in sorted(folder_uses):
+        for fb in sorted(folder_uses[fa]):
+            if layer_of(fb) > layer_of(fa):
+                failed = True
+                print(f"USE UPWARD: {fa} ({LAYERS[layer_of(fa)]}) uses {fb} ({LAYERS[layer_of(fb)]}): " +
+                      "; ".join(sorted(why[(fa, fb)])[:3]))
+    print("layers, lowest first:")
+    for n, name in enumerate(LAYERS):
+        print(f"  {name}: " + "  ".join(sorted(f for f in folders if layer_of(f) == n)))
     print("folders by level, lowest first:")
     for n, level in enumerate(levels(folders, folder_uses)):
         print(f"  {n}: " + "  ".join(level))
-    print("layers: " + ("LOOPS FOUND" if failed else "no loop of files or folders"))
+    print("layers: " + ("FAULTS FOUND" if failed else "no loop of files or folders, no use upward"))
     return 1 if failed else 0
 
 

@@ -26,7 +26,7 @@ CLEAN = {
 }
 
 # name, files planted into the clean tree, whether the objects are read,
-# the loop lines the check must print.
+# the lines the check must print (a loop, or a use of a layer above).
 ROWS = [
     ("two files of one folder including each other",
      {"src/low/h.hpp": '#include "i.hpp"\n', "src/low/i.hpp": '#include "low/h.hpp"\n'},
@@ -34,6 +34,9 @@ ROWS = [
     ("two folders using each other through files that do not",
      {"src/low/f.hpp": '#include "high/g.hpp"\n', "src/high/g.hpp": "int g();\n"},
      False, ["FOLDERS IN A LOOP: src/high, src/low"]),
+    ("a port using a folder of the core, a layer above",
+     {"src/ports/p.hpp": '#include "low/a.hpp"\n'},
+     False, ["USE UPWARD: src/ports (the ports and the texts) uses src/low (the core): src/ports/p -> src/low/a"]),
     ("two objects calling each other through declarations written by hand",
      {"src/low/d.cpp": "int e();\nint d() { return e() + 1; }\n",
       "src/low/e.cpp": "int d();\nint e() { return d() - 1; }\n"},
@@ -63,7 +66,7 @@ def check(files, objects):
     with tempfile.TemporaryDirectory(prefix="orvexlog-layers-") as root:
         builds = make_tree(root, files, objects)
         run = subprocess.run([sys.executable, CHECKER, root] + builds, capture_output=True, text=True)
-    loops = [line for line in run.stdout.splitlines() if " IN A LOOP: " in line]
+    loops = [line for line in run.stdout.splitlines() if " IN A LOOP: " in line or line.startswith("USE UPWARD: ")]
     return run.returncode, loops, run.stdout + run.stderr
 
 
@@ -81,7 +84,7 @@ class CheckLayers(unittest.TestCase):
 
     def test_a_loop_of_calls_alone_is_seen_only_in_the_objects(self):
         # The row above fails for its objects, not for anything in its text.
-        _, planted, _, _ = ROWS[2]
+        _, planted, _, _ = ROWS[-1]
         code, loops, output = check({**CLEAN, **planted}, objects=False)
         self.assertEqual((code, loops), (0, []), output)
 
